@@ -1,0 +1,49 @@
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "cli/Commands.h"
+
+namespace mapsetdesk::cli {
+namespace {
+
+using Command = int (*)(Context&);
+
+const std::map<std::string, Command>& commands() {
+  static const std::map<std::string, Command> table = {
+  };
+  return table;
+}
+
+int printUsage(std::ostream& err) {
+  err << "usage: mapsetdesk-cli [--home DIR] COMMAND [ARGS...]\ncommands:";
+  for (const auto& entry : commands()) err << ' ' << entry.first;
+  err << '\n';
+  return 2;
+}
+
+}  // namespace
+
+int usageError(Context& context, const std::string& usage) {
+  context.err << "usage: mapsetdesk-cli " << usage << '\n';
+  return 2;
+}
+
+}  // namespace mapsetdesk::cli
+
+int main(int argc, char** argv) {
+  using namespace mapsetdesk::cli;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  Context context{{}, {}, std::cout, std::cerr};
+  std::size_t next = 0;
+  if (next < args.size() && args[next] == "--home") {
+    if (next + 1 >= args.size()) return printUsage(std::cerr);
+    context.platform.dataRoot = args[next + 1];
+    next += 2;
+  }
+  if (next >= args.size()) return printUsage(std::cerr);
+  const auto command = commands().find(args[next]);
+  if (command == commands().end()) return printUsage(std::cerr);
+  context.args.assign(args.begin() + static_cast<long>(next) + 1, args.end());
+  return command->second(context);
+}

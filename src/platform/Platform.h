@@ -1,0 +1,29 @@
+#pragma once
+// The platform twins: the Windows build gets the real registry and shell, every
+// other system a file-backed registry and special folders below a data root.
+#include <memory>
+#include <string>
+
+#include "platform/Registry.h"
+#include "platform/SystemFacts.h"
+
+namespace mapsetdesk {
+
+struct PlatformOptions {
+  std::string dataRoot;          // POSIX only; empty: from the environment
+  bool machineReadOnly = false;  // POSIX only: act as a user without write rights on HKLM
+};
+
+std::unique_ptr<Registry> openSystemRegistry(const PlatformOptions& options);
+std::unique_ptr<SystemFacts> openSystemFacts(const PlatformOptions& options);
+
+// POSIX: $MAPSETDESK_HOME, else $XDG_DATA_HOME/mapsetdesk, else
+// ~/.local/share/mapsetdesk. Windows: empty (the system keeps its own data).
+std::string defaultDataRoot();
+
+std::string executableFolder();
+
+// Joins a folder and a name with the system's separator.
+std::string joinPath(const std::string& folder, const std::string& name);
+
+}  // namespace mapsetdesk

@@ -1,0 +1,55 @@
+#pragma once
+// The registry as the Windows A functions see it. Key paths, value names and
+// data are Windows-1252 bytes; the operations every other layer uses
+// (RegistryOps.h) convert to and from the program's UTF-8 text.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mapsetdesk {
+
+enum class Root { LocalMachine, CurrentUser };
+
+// Value types as Windows numbers them.
+enum : std::uint32_t {
+  kRegNone = 0,
+  kRegSz = 1,
+  kRegExpandSz = 2,
+  kRegBinary = 3,
+  kRegDword = 4,
+  kRegMultiSz = 7,
+};
+
+struct RegValue {
+  std::string name;  // as first written; compared without case
+  std::uint32_t type = kRegNone;
+  std::string data;  // exact bytes, no terminator added or removed
+};
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+
+  // Opens with full access; false when the key is missing or access is denied.
+  virtual bool canOpen(Root root, const std::string& path) = 0;
+  virtual std::optional<RegValue> queryValue(Root root, const std::string& path,
+                                             const std::string& name) = 0;
+  // Create semantics: every missing key of the path is created first.
+  virtual bool createKey(Root root, const std::string& path) = 0;
+  virtual bool setValue(Root root, const std::string& path, const RegValue& value) = 0;
+  virtual bool deleteValue(Root root, const std::string& path, const std::string& name) = 0;
+  // Refused for a key that still has subkeys.
+  virtual bool deleteKey(Root root, const std::string& path) = 0;
+  // Direct subkeys in the registry's index order; empty when the key cannot
+  // be opened with full access.
+  virtual std::vector<std::string> subkeyNames(Root root, const std::string& path) = 0;
+  // Every value of the key, in the registry's index order.
+  virtual std::vector<RegValue> values(Root root, const std::string& path) = 0;
+};
+
+const char* rootName(Root root);  // "HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER"
+// Accepts the long names and HKLM / HKCU, without regard to case.
+std::optional<Root> rootFromName(const std::string& name);
+
+}  // namespace mapsetdesk

@@ -1,0 +1,100 @@
+#include "platform/RegistryOps.h"
+
+#include "platform/Codec.h"
+
+namespace mapsetdesk {
+namespace {
+
+// Trims blanks only, as the read's blank-filled buffer needs.
+std::string trimBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+void writeText(Registry& reg, Root root, const std::string& path, const std::string& name,
+               std::uint32_t type, const std::string& text) {
+  // The data length is the number of characters: no terminating NUL is stored.
+  reg.setValue(root, toAnsi(path), RegValue{toAnsi(name), type, toAnsi(text)});
+}
+
+}  // namespace
+
+std::string fRegAbfrageWert(Registry& reg, Root root, const std::string& path,
+                            const std::string& name) {
+  const std::string ansiPath = toAnsi(path);
+  if (!reg.canOpen(root, ansiPath)) return {};
+  const auto value = reg.queryValue(root, ansiPath, toAnsi(name));
+  if (!value || value->data.size() > kRegReadLimit) return {};
+  std::string text = trimBlanks(value->data);
+  const auto nul = text.find('\0');
+  if (nul != std::string::npos) text.resize(nul);
+  return fromAnsi(text);
+}
+
+void fStringSpeichern(Registry& reg, Root root, const std::string& path,
+                      const std::string& name, const std::string& text) {
+  writeText(reg, root, path, name, kRegSz, text);
+}
+
+void ffStringSpeichern(Registry& reg, Root root, const std::string& path,
+                       const std::string& name, const std::string& bytes) {
+  writeText(reg, root, path, name, kRegBinary, bytes);
+}
+
+void HKCUStringSpeichern(Registry& reg, Dialogs& dialogs, const std::string& fehler29,
+                         RegWriteCheck& check, Root root, const std::string& path,
+                         const std::string& name, const std::string& text) {
+  fStringSpeichern(reg, root, path, name, text);
+  check.vRegkeybin = fRegAbfrageWert(reg, root, path, name);
+  if (check.vRegkeybin != text) {
+    dialogs.message(Message{fehler29, "ZORVAN", Buttons::Ok, Icon::Exclamation});
+    check.vRegkey = false;
+  }
+}
+
+void fSchluesselLoeschen(Registry& reg, Root root, const std::string& path) {
+  const std::string ansiPath = toAnsi(path);
+  reg.createKey(root, ansiPath);
+  reg.deleteKey(root, ansiPath);
+}
+
+void fWerteLoeschen(Registry& reg, Root root, const std::string& path,
+                    const std::string& name) {
+  const std::string ansiPath = toAnsi(path);
+  reg.createKey(root, ansiPath);
+  reg.deleteValue(root, ansiPath, toAnsi(name));
+}
+
+void AktSchluesselLoeschen(Registry& reg, const std::string& vRegistryKey) {
+  fSchluesselLoeschen(reg, Root::LocalMachine, vRegistryKey);
+}
+
+std::vector<std::string> fSubkeysListen(Registry& reg, Root root, const std::string& path) {
+  std::vector<std::string> names;
+  for (const auto& name : reg.subkeyNames(root, toAnsi(path))) {
+    names.push_back(fromAnsi(name.substr(0, name.find('\0'))));
+  }
+  return names;
+}
+
+std::optional<std::uint32_t> fDwordLesen(Registry& reg, Root root, const std::string& path,
+                                         const std::string& name) {
+  const std::string ansiPath = toAnsi(path);
+  if (!reg.canOpen(root, ansiPath)) return std::nullopt;
+  const auto value = reg.queryValue(root, ansiPath, toAnsi(name));
+  if (!value || value->type != kRegDword || value->data.size() != 4) return std::nullopt;
+  std::uint32_t result = 0;
+  for (int i = 3; i >= 0; --i) result = (result << 8) | static_cast<unsigned char>(value->data[i]);
+  return result;
+}
+
+void fDwordSpeichern(Registry& reg, Root root, const std::string& path,
+                     const std::string& name, std::uint32_t value) {
+  std::string data(4, '\0');
+  for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  reg.setValue(root, toAnsi(path), RegValue{toAnsi(name), kRegDword, data});
+}
+
+}  // namespace mapsetdesk

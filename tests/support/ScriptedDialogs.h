@@ -1,0 +1,40 @@
+#pragma once
+// Dialogs for tests: records every message and answers from a script. A
+// question that the script does not expect fails the running test.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
+
+namespace mapsetdesk::testing {
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  // Queue the answer to the next message that has more than an OK button.
+  void answer(Answer answer) { answers_.push_back(answer); }
+  void folder(std::optional<std::string> folder) { folders_.push_back(std::move(folder)); }
+  void file(std::optional<std::string> file) { files_.push_back(std::move(file)); }
+
+  Answer message(const Message& message) override;
+  std::optional<std::string> chooseFolder(const std::string& title,
+                                          const std::string& startFolder) override;
+  std::optional<std::string> chooseFile(const std::string& title, const std::string& filter,
+                                        const std::string& startFolder) override;
+
+  const std::vector<Message>& messages() const { return messages_; }
+  // Removes and returns the oldest recorded message; fails the test when none.
+  Message take();
+  void clear() { messages_.clear(); }
+  // Answers queued but never asked for.
+  std::size_t unusedAnswers() const { return answers_.size() + folders_.size() + files_.size(); }
+
+ private:
+  std::vector<Message> messages_;
+  std::deque<Answer> answers_;
+  std::deque<std::optional<std::string>> folders_;
+  std::deque<std::optional<std::string>> files_;
+};
+
+}  // namespace mapsetdesk::testing
