@@ -18,4 +18,37 @@ struct Context {
 
 int usageError(Context& context, const std::string& usage);
 
+// paths: where this build keeps its registry, special folders and programs.
+int paths(Context& context);
+// reg import FILE | reg export ROOT\KEY | reg query ROOT\KEY NAME: .reg files
+// and single values of the registry this build uses.
+int reg(Context& context);
+// info FILE...: what the Garmin files (TDB, IMG, TRE/GMP, TYP, MDX,
+// Info.xml) hold, one block of "key: value" lines per file.
+int info(Context& context);
+
+// list: the registry catalogue, one tab-separated row per mapset (display
+// text, FID, PID, root, subkey path, TDB, overview, tile folder, TYP), then
+// one row per gmap product (display text, Info.xml, FID, PID, TDB, index).
+int list(Context& context);
+// free-fid: the lowest FID no installed mapset uses.
+int freeFid(Context& context);
+// duplicates: one line per FID/PID pair used twice.
+int duplicates(Context& context);
+// set-wow64 yes|no: the Wow64 setting, which chooses the registry base.
+int setWow64(Context& context);
+
+// cache: one row per cache, name<TAB>size<TAB>unit: basecamp, mapinstall and
+// mapsource in MB, basecamp-productdata in bytes; name<TAB>missing or
+// name<TAB>unreadable when the folder is not there or cannot be read.
+int cache(Context& context);
+// cache-clear basecamp|mapinstall|mapsource: deletes the files directly in
+// the cache folder and prints what is left as size<TAB>MB. Exit 1 with the
+// message when the folder is missing or a link, or when files had to stay.
+int cacheClear(Context& context);
+// latitude FID PID [DEGREES|auto]: the map's latitude of least distortion,
+// set to DEGREES (5 to 85) or removed; prints the stored degrees or the
+// nothing-stored text.
+int latitude(Context& context);
+
 }  // namespace mapsetdesk::cli

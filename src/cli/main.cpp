@@ -11,6 +11,16 @@ using Command = int (*)(Context&);
 
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
+      {"cache", cache},
+      {"cache-clear", cacheClear},
+      {"duplicates", duplicates},
+      {"free-fid", freeFid},
+      {"info", info},
+      {"latitude", latitude},
+      {"list", list},
+      {"paths", paths},
+      {"reg", reg},
+      {"set-wow64", setWow64},
   };
   return table;
 }

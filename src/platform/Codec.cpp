@@ -97,6 +97,29 @@ std::string fromAnsi(std::string_view ansi) {
   return out;
 }
 
+char32_t ansiCodePoint(unsigned char byte) { return ansiToCodePoint(byte); }
+
+std::string fromUtf16le(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  const auto unitAt = [&](std::size_t i) -> char32_t {
+    return static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
+  };
+  const std::size_t end = bytes.size() & ~std::size_t{1};
+  for (std::size_t i = 0; i < end; i += 2) {
+    char32_t cp = unitAt(i);
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 2 < end && unitAt(i + 2) >= 0xDC00 &&
+        unitAt(i + 2) <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00);
+      i += 2;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    appendUtf8(out, cp);
+  }
+  return out;
+}
+
 bool isValidUtf8(std::string_view bytes) {
   for (std::size_t pos = 0; pos < bytes.size();) {
     char32_t cp = 0;

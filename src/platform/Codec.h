@@ -15,6 +15,13 @@ std::string toAnsi(std::string_view utf8);
 // Windows does, so bytes carried as text survive a round trip unchanged.
 std::string fromAnsi(std::string_view ansi);
 
+// The Unicode character of one Windows-1252 byte (the undefined five as above).
+char32_t ansiCodePoint(unsigned char byte);
+
+// UTF-16 little-endian bytes (no byte-order mark) to UTF-8. An unpaired
+// surrogate becomes U+FFFD; an odd last byte is dropped.
+std::string fromUtf16le(std::string_view bytes);
+
 bool isValidUtf8(std::string_view bytes);
 
 // Bytes of a file whose encoding is not declared: UTF-8 when they are valid

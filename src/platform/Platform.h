@@ -21,6 +21,18 @@ std::unique_ptr<SystemFacts> openSystemFacts(const PlatformOptions& options);
 // ~/.local/share/mapsetdesk. Windows: empty (the system keeps its own data).
 std::string defaultDataRoot();
 
+// The data root the POSIX twins keep the registry and the special folders in:
+// options.dataRoot, else defaultDataRoot(), absolute. Windows: empty.
+std::string dataRootFor(const PlatformOptions& options);
+
+// Where this build keeps its registry and its data, in words for a report:
+// folders below the data root on POSIX, the system's own stores on Windows.
+struct StorageLocations {
+  std::string dataRoot;
+  std::string registry;
+};
+StorageLocations storageLocations(const PlatformOptions& options);
+
 std::string executableFolder();
 
 // Joins a folder and a name with the system's separator.

@@ -25,6 +25,7 @@ struct RegValue {
   std::string name;  // as first written; compared without case
   std::uint32_t type = kRegNone;
   std::string data;  // exact bytes, no terminator added or removed
+  bool operator==(const RegValue&) const = default;
 };
 
 class Registry {
@@ -37,6 +38,7 @@ class Registry {
                                              const std::string& name) = 0;
   // Create semantics: every missing key of the path is created first.
   virtual bool createKey(Root root, const std::string& path) = 0;
+  // Create semantics as createKey.
   virtual bool setValue(Root root, const std::string& path, const RegValue& value) = 0;
   virtual bool deleteValue(Root root, const std::string& path, const std::string& name) = 0;
   // Refused for a key that still has subkeys.

@@ -27,10 +27,9 @@ std::string fRegAbfrageWert(Registry& reg, Root root, const std::string& path,
   if (!reg.canOpen(root, ansiPath)) return {};
   const auto value = reg.queryValue(root, ansiPath, toAnsi(name));
   if (!value || value->data.size() > kRegReadLimit) return {};
-  std::string text = trimBlanks(value->data);
-  const auto nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
-  return fromAnsi(text);
+  // Cut at the first NUL before trimming, so that a text stored with its NUL
+  // by another installer reads exactly as one stored without.
+  return fromAnsi(trimBlanks(value->data.substr(0, value->data.find('\0'))));
 }
 
 void fStringSpeichern(Registry& reg, Root root, const std::string& path,

@@ -18,7 +18,8 @@ Answer ScriptedDialogs::message(const Message& message) {
 }
 
 std::optional<std::string> ScriptedDialogs::chooseFolder(const std::string& title,
-                                                         const std::string&) {
+                                                         const std::string& startFolder) {
+  choosers_.push_back({ChooserCall::Folder, title, {}, startFolder});
   if (folders_.empty()) {
     ADD_FAILURE() << "unexpected folder chooser \"" << title << "\"";
     return std::nullopt;
@@ -29,8 +30,9 @@ std::optional<std::string> ScriptedDialogs::chooseFolder(const std::string& titl
 }
 
 std::optional<std::string> ScriptedDialogs::chooseFile(const std::string& title,
-                                                       const std::string&,
-                                                       const std::string&) {
+                                                       const std::string& filter,
+                                                       const std::string& startFolder) {
+  choosers_.push_back({ChooserCall::File, title, filter, startFolder});
   if (files_.empty()) {
     ADD_FAILURE() << "unexpected file chooser \"" << title << "\"";
     return std::nullopt;
@@ -48,6 +50,14 @@ Message ScriptedDialogs::take() {
   Message first = messages_.front();
   messages_.erase(messages_.begin());
   return first;
+}
+
+void ScriptedDialogs::expectAllTaken() {
+  for (const Message& left : messages_) {
+    ADD_FAILURE() << "message not expected by the test: \"" << left.text << "\" titled \""
+                  << left.title << "\"";
+  }
+  if (unusedAnswers() != 0) ADD_FAILURE() << unusedAnswers() << " scripted answers never asked for";
 }
 
 }  // namespace mapsetdesk::testing

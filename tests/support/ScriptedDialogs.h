@@ -10,6 +10,14 @@
 
 namespace mapsetdesk::testing {
 
+// One opening of the folder or file chooser, with what it was given.
+struct ChooserCall {
+  enum Kind { Folder, File } kind = Folder;
+  std::string title;
+  std::string filter;  // file chooser only
+  std::string startFolder;
+};
+
 class ScriptedDialogs : public Dialogs {
  public:
   // Queue the answer to the next message that has more than an OK button.
@@ -29,9 +37,15 @@ class ScriptedDialogs : public Dialogs {
   void clear() { messages_.clear(); }
   // Answers queued but never asked for.
   std::size_t unusedAnswers() const { return answers_.size() + folders_.size() + files_.size(); }
+  // Every opening of a chooser, oldest first.
+  const std::vector<ChooserCall>& choosers() const { return choosers_; }
+  // Fails the running test for each message not taken and each answer not
+  // used: the flow showed more, or asked less, than the test expected.
+  void expectAllTaken();
 
  private:
   std::vector<Message> messages_;
+  std::vector<ChooserCall> choosers_;
   std::deque<Answer> answers_;
   std::deque<std::optional<std::string>> folders_;
   std::deque<std::optional<std::string>> files_;

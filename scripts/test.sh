@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds mapsetdesk natively and as the 32-bit Windows program and runs both
+# test runs: the native suites, then the Windows suites under Wine. Both parts
+# always run; the exit status is non-zero when any part failed.
+#
+# Build folders: build/native and build/win, or MAPSETDESK_NATIVE_BUILD and
+# MAPSETDESK_WIN_BUILD. Parallel jobs: MAPSETDESK_JOBS, else one per core.
+set -uo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+native_build=${MAPSETDESK_NATIVE_BUILD:-$root/build/native}
+win_build=${MAPSETDESK_WIN_BUILD:-$root/build/win}
+jobs=${MAPSETDESK_JOBS:-$(nproc)}
+
+"$root/scripts/install-deps.sh" || {
+  echo "test.sh: installing the dependencies failed" >&2
+  exit 1
+}
+
+summary=()
+failed=0
+
+# run_part LABEL BUILD_FOLDER CTEST_JOBS [CMAKE_ARGUMENTS...]
+run_part() {
+  local label=$1 build=$2 test_jobs=$3
+  shift 3
+  local started=$SECONDS result
+  echo "=== $label: configure and build"
+  if cmake -S "$root" -B "$build" "$@" && cmake --build "$build" -j "$jobs"; then
+    echo "=== $label: tests"
+    local log="$build/ctest-output.txt"
+    ctest --test-dir "$build" --output-on-failure --timeout 900 -j "$test_jobs" 2>&1 | tee "$log"
+    local status=${PIPESTATUS[0]}
+    result=$(grep -E '^[0-9]+% tests passed' "$log" || echo "no test result")
+    [ "$status" -eq 0 ] || failed=1
+  else
+    result="build failed"
+    failed=1
+  fi
+  summary+=("$label: $result ($((SECONDS - started)) s)")
+  echo "$label: $result"
+}
+
+run_part "native" "$native_build" "$jobs"
+# One test program at a time: they share the prefix's registry.
+run_part "windows (wine)" "$win_build" 1 \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+WINEPREFIX="$win_build/wine/prefix" wineserver -w 2>/dev/null
+
+echo "=== summary"
+printf '%s\n' "${summary[@]}"
+if [ "$failed" -eq 0 ]; then
+  echo "all tests passed"
+else
+  echo "FAILED"
+fi
+exit "$failed"

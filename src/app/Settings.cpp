@@ -1,0 +1,57 @@
+#include "app/Settings.h"
+
+#include "platform/RegistryOps.h"
+
+namespace mapsetdesk {
+
+std::optional<std::string> registryBaseFor(std::string_view wow64) {
+  if (wow64 == kWow64Yes) return std::string(kRegistryBase64);
+  if (wow64 == kWow64No) return std::string(kRegistryBase32);
+  return std::nullopt;
+}
+
+std::string Settings::cgps() const {
+  // The read trims only blanks before a NUL; what stood before the NUL may
+  // still end in blanks.
+  const std::string version = read(kVersionValue);
+  const auto first = version.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return version.substr(first, version.find_last_not_of(' ') - first + 1);
+}
+
+void Settings::storeWow64(bool is64) {
+  write(kWow64Value, std::string(is64 ? kWow64Yes : kWow64No));
+}
+
+void Settings::storeDir(const std::string& folder) { write(kDirValue, folder); }
+
+void Settings::storeLastDir(const std::string& folder) { write(kLastDirValue, folder); }
+
+bool Settings::storeLanguage(std::string_view code, Dialogs& dialogs, const std::string& fehler29) {
+  return writeChecked(kLanguageValue, std::string(code), dialogs, fehler29);
+}
+
+bool Settings::storeDirChecked(const std::string& folder, Dialogs& dialogs,
+                               const std::string& fehler29) {
+  return writeChecked(kDirValue, folder, dialogs, fehler29);
+}
+
+std::string Settings::read(std::string_view name) const {
+  return fRegAbfrageWert(registry_, Root::CurrentUser, std::string(kSettingsKey),
+                         std::string(name));
+}
+
+void Settings::write(std::string_view name, const std::string& text) {
+  fStringSpeichern(registry_, Root::CurrentUser, std::string(kSettingsKey), std::string(name),
+                   text);
+}
+
+bool Settings::writeChecked(std::string_view name, const std::string& text, Dialogs& dialogs,
+                            const std::string& fehler29) {
+  RegWriteCheck check;
+  HKCUStringSpeichern(registry_, dialogs, fehler29, check, Root::CurrentUser,
+                      std::string(kSettingsKey), std::string(name), text);
+  return check.vRegkey;
+}
+
+}  // namespace mapsetdesk

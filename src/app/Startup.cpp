@@ -1,0 +1,81 @@
+#include "app/Startup.h"
+
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+#include "app/Language.h"
+#include "app/ProductTitle.h"
+#include "app/Settings.h"
+#include "app/messages/MessageKeys.h"
+#include "cache/BaseCampTileCache.h"
+#include "platform/FilePath.h"
+#include "platform/Platform.h"
+
+namespace mapsetdesk {
+namespace {
+
+constexpr std::array<std::string_view, 4> kVersionsAskingForAdmin{
+    "Windows NT 4.0", "Windows XP", "Windows Vista", "Windows 7"};
+
+bool folderExists(const std::string& folder) {
+  std::error_code error;
+  return !folder.empty() && std::filesystem::is_directory(filePath(folder), error);
+}
+
+bool endInsteadOfMissingAdminRights(Services& services, Session& session) {
+  if (!asksForAdminRights(services.facts.versionName()) || services.facts.IsAdmin()) return false;
+  const Message question{session.texts.text(key::Satz28), std::string(kMessageTitle),
+                         Buttons::YesNo, Icon::None};
+  return services.dialogs.message(question) == Answer::Yes;
+}
+
+}  // namespace
+
+bool asksForAdminRights(const std::string& versionName) {
+  for (const auto name : kVersionsAskingForAdmin) {
+    if (versionName == name) return true;
+  }
+  return false;
+}
+
+StartupOutcome startUp(Services& services, Session& session, StartupWindow& window) {
+  window.Farbe();
+  session.userName = services.facts.myGetUserName();
+  window.showOptionPictures();
+  language(services.registry, session.texts);
+  session.texts.setToolTip("CmdExpImp", session.texts.text(key::Tooltip3));
+  window.applyTexts();
+  if (endInsteadOfMissingAdminRights(services, session)) return StartupOutcome::EndProgram;
+  window.hideNewMapsetLabels();
+  window.showTitle(std::string(kTitleWithBuild));
+  Settings settings(services.registry);
+  if (const std::string dir = settings.dir(); folderExists(dir)) window.openTileFolder(dir);
+  session.cgps = settings.cgps();
+  services.sound.playAsync(joinPath(services.programFolder, "Intro.wav"));
+  settleRegistryBase(services, session);
+  measureBaseCampTileCache(services, session);
+  return StartupOutcome::Ready;
+}
+
+void settleRegistryBase(Services& services, Session& session) {
+  Settings settings(services.registry);
+  auto base = registryBaseFor(settings.wow64());
+  while (!base) {
+    const Message question{session.texts.text(key::Satz70), std::string(kMessageTitle),
+                           Buttons::YesNo, Icon::None};
+    settings.storeWow64(services.dialogs.message(question) == Answer::Yes);
+    base = registryBaseFor(settings.wow64());
+  }
+  session.vReg6432 = *base;
+  session.wwoww = settings.wwoww();
+}
+
+void measureBaseCampTileCache(Services& services, Session& session) {
+  const auto bytes = folderBytes(baseCampTileCacheFolder(services.facts));
+  if (!bytes) return;
+  session.vMB = cacheMegabytes(*bytes);
+  session.vstringMB = std::to_string(session.vMB) + " MB";
+}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,20 @@
+#pragma once
+// The texts of the settings window `FormEinstellungen`, which keeps its own
+// texts beside the main window's catalogue.
+#include <string>
+
+#include "app/messages/CatalogueTexts.h"
+
+namespace mapsetdesk {
+
+struct EinstellungenTexts {
+  std::string caption;   // the window's title
+  std::string hint;      // tool tip of the list: how to change the setting
+  std::string row64;     // the list's row when Wow64 is "wahr"
+  std::string row32;     // the list's row when Wow64 is "falsch"
+  std::string question;  // asked when the row is clicked
+};
+
+EinstellungenTexts einstellungenTexts(Sprache sprache);
+
+}  // namespace mapsetdesk

@@ -1,0 +1,169 @@
+#include "catalogue/CatalogueListing.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+#include <unordered_set>
+#include <utility>
+
+#include "catalogue/CatalogueMessages.h"
+#include "formats/TdbHeader.h"
+#include "platform/Codec.h"
+#include "platform/FilePath.h"
+#include "platform/RegistryOps.h"
+
+namespace mapsetdesk {
+namespace {
+
+bool isFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(filePath(path), error);
+}
+
+// Registry names ignore case; enough for telling two spellings of a key apart.
+std::string foldedName(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return name;
+}
+
+// One listing's walk of the registry and the work state its passes share.
+class CatalogueWalk {
+ public:
+  CatalogueWalk(Registry& registry, Dialogs& dialogs, const std::string& base,
+                const std::string& fehler25)
+      : registry_(registry),
+        dialogs_(dialogs),
+        base_(base),
+        fehler25_(fehler25),
+        productsRoot_(rootKeyPath(base, RegistrationRoot::Products)),
+        familiesRoot_(rootKeyPath(base, RegistrationRoot::Families)),
+        familiesNtRoot_(rootKeyPath(base, RegistrationRoot::FamiliesNT)) {}
+
+  void productsPass() { RegSchluesselListen(productsRoot_); }
+
+  void familiesPass() {
+    RegSchluesselListen(familiesRoot_);
+    const std::vector<std::string> names = catalogue_.familyNames;
+    for (const std::string& family : names) visitFamily(familiesRoot_, family);
+  }
+
+  // The family names of both roots are tried below FamiliesNT; a name that
+  // stands in both lists is visited once, so its products are listed once.
+  void familiesNtPass() {
+    RegSchluesselListen(familiesNtRoot_);
+    std::unordered_set<std::string> visited;
+    const std::vector<std::string> names = catalogue_.familyNames;
+    for (const std::string& family : names) {
+      if (visited.insert(foldedName(family)).second) visitFamily(familiesNtRoot_, family);
+    }
+  }
+
+  // Every entry found becomes a row, judged by its files; then the sort.
+  RegistryCatalogue headerPass() {
+    catalogue_.rows.reserve(entries_.size());
+    for (CatalogueEntry& entry : entries_)
+      catalogue_.rows.push_back(catalogueRow(std::move(entry)));
+    ListenSortieren(catalogue_.rows);
+    return std::move(catalogue_);
+  }
+
+ private:
+  void visitFamily(const std::string& root, const std::string& family) {
+    currentFamily_ = family;
+    RegSchluesselListen(root + family + "\\");
+  }
+
+  // Enumerates the direct subkeys of keyPath (which ends with a backslash):
+  // family names at a family root, catalogue entries below a family key or
+  // the Products root. Returns how many subkeys were enumerated.
+  int RegSchluesselListen(const std::string& keyPath) {
+    const bool productsLevel = keyPath == productsRoot_;
+    const bool familyLevel = keyPath == familiesRoot_ || keyPath == familiesNtRoot_;
+    int count = 0;
+    for (const std::string& name : fSubkeysListen(registry_, Root::LocalMachine, keyPath)) {
+      ++count;
+      if (productsLevel) ++catalogue_.productsSeen;
+      if (!registry_.canOpen(Root::LocalMachine, toAnsi(keyPath + name))) continue;
+      if (familyLevel) {
+        catalogue_.familyNames.push_back(name);
+        continue;
+      }
+      if (!tdbValueReadable(keyPath + name)) {
+        dialogs_.message({fehler25_ + keyPath + name, kCatalogueTitle, Buttons::Ok, Icon::None});
+        break;
+      }
+      appendEntry(keyPath, name, productsLevel);
+    }
+    return count;
+  }
+
+  // Another installer may have stored the TDB value as something other than
+  // text, which no path can be read from.
+  bool tdbValueReadable(const std::string& productKey) {
+    const auto value = registry_.queryValue(Root::LocalMachine, toAnsi(productKey), kValueTdb);
+    return !value || value->type == kRegSz || value->type == kRegExpandSz;
+  }
+
+  void appendEntry(const std::string& keyPath, const std::string& name, bool productsLevel) {
+    const std::string familyLevelPath = currentFamily_ + "\\";
+    if (keyPath == familiesRoot_ + familyLevelPath) {
+      entries_.push_back(
+          readCatalogueEntry(registry_, base_, RegistrationRoot::Families, familyLevelPath + name));
+      ++catalogue_.familyEntries;
+    } else if (keyPath == familiesNtRoot_ + familyLevelPath) {
+      entries_.push_back(readCatalogueEntry(registry_, base_, RegistrationRoot::FamiliesNT,
+                                            familyLevelPath + name));
+    } else if (productsLevel) {
+      entries_.push_back(readCatalogueEntry(registry_, base_, RegistrationRoot::Products, name));
+    }
+  }
+
+  Registry& registry_;
+  Dialogs& dialogs_;
+  const std::string& base_;
+  const std::string& fehler25_;
+  const std::string productsRoot_;
+  const std::string familiesRoot_;
+  const std::string familiesNtRoot_;
+  std::string currentFamily_;
+  RegistryCatalogue catalogue_;
+  std::vector<CatalogueEntry> entries_;
+};
+
+}  // namespace
+
+CatalogueRow catalogueRow(CatalogueEntry entry) {
+  CatalogueRow row;
+  row.state = judgeEntry(entry, isFile);
+  if (row.state != EntryState::TdbMissing) {
+    const TdbHeaderRead read = readTdbHeader(entry.tdb);
+    if (read.status != FileStatus::Ok || read.damage != TdbDamage::None) {
+      row.state = EntryState::TdbUnreadable;
+    } else {
+      entry.mapsetName = fromAnsi(read.header.listedName());
+      entry.fid = read.header.listedFid();
+      entry.pid = read.header.pid;
+    }
+  }
+  row.cells = entryCells(entry, row.state);
+  row.entry = std::move(entry);
+  return row;
+}
+
+void ListenSortieren(std::vector<CatalogueRow>& rows) {
+  std::stable_sort(rows.begin(), rows.end(), [](const CatalogueRow& a, const CatalogueRow& b) {
+    return a.cells.name < b.cells.name;
+  });
+}
+
+RegistryCatalogue TDBlesen(Registry& registry, Dialogs& dialogs, const std::string& base,
+                           const std::string& fehler25) {
+  CatalogueWalk walk(registry, dialogs, base, fehler25);
+  walk.productsPass();
+  walk.familiesPass();
+  walk.familiesNtPass();
+  return walk.headerPass();
+}
+
+}  // namespace mapsetdesk

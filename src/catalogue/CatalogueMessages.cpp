@@ -1,0 +1,32 @@
+#include "catalogue/CatalogueMessages.h"
+
+namespace mapsetdesk {
+
+std::string missingInfoXmlText(const std::string& folder) {
+  return "missing Info.xml in " + folder;
+}
+
+std::string damagedInfoXmlText(const std::string& infoXml) {
+  return "File " + infoXml + " info.xml ist beschädigt";
+}
+
+std::string duplicateFidText(const std::string& fid) { return "FID " + fid + " ist doppelt."; }
+
+std::string packageRefusedText(bool german, const std::string& folder) {
+  if (german)
+    return "Der Ordner \"" + folder +
+           "\" ist kein Ordner eines gmap-Kartensatzes in einem der Kartenordner. Es wurde "
+           "nichts gelöscht.";
+  return "The folder \"" + folder +
+         "\" is not the folder of a gmap-mapset in one of the map folders. Nothing was deleted.";
+}
+
+std::string fileKeptText(bool german, const std::string& file, const std::string& user) {
+  if (german)
+    return "Die Datei \"" + file + "\" wird noch vom Kartensatz \"" + user +
+           "\" verwendet und wurde nicht gelöscht.";
+  return "The file \"" + file + "\" is still used by the mapset \"" + user +
+         "\" and was not deleted.";
+}
+
+}  // namespace mapsetdesk

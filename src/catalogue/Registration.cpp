@@ -1,0 +1,137 @@
+#include "catalogue/Registration.h"
+
+#include "platform/Codec.h"
+#include "platform/RegistryOps.h"
+
+namespace mapsetdesk {
+namespace {
+
+// The first count characters of UTF-8 text; a character never loses a byte.
+std::string firstCharacters(const std::string& text, std::size_t count) {
+  std::size_t end = 0;
+  for (std::size_t seen = 0; end < text.size() && seen < count; ++seen) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  return text.substr(0, end);
+}
+
+std::string blanksAsUnderscores(std::string text, bool zeroBytesToo) {
+  for (char& c : text) {
+    if (c == ' ' || (zeroBytesToo && c == '\0')) c = '_';
+  }
+  return text;
+}
+
+bool isFamilyRoot(RegistrationRoot root) { return root != RegistrationRoot::Products; }
+
+// The access layer trims before it cuts at the NUL, so a blank before the NUL
+// of another installer's value survives it; readers of the layout trim again.
+std::string layoutValue(Registry& reg, const std::string& key, const char* name) {
+  const std::string text = fRegAbfrageWert(reg, Root::LocalMachine, key, name);
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::optional<std::string> registryBase(const std::string& wow64) {
+  if (wow64 == "wahr") return kBase64Bit;
+  if (wow64 == "falsch") return kBase32Bit;
+  return std::nullopt;
+}
+
+const char* rootSuffix(RegistrationRoot root) {
+  switch (root) {
+    case RegistrationRoot::Families: return "\\Garmin\\MapSource\\Families\\";
+    case RegistrationRoot::FamiliesNT: return "\\Garmin\\MapSource\\FamiliesNT\\";
+    case RegistrationRoot::Products: return "\\Garmin\\MapSource\\Products\\";
+  }
+  return "";
+}
+
+const char* rootLabel(RegistrationRoot root) {
+  switch (root) {
+    case RegistrationRoot::Families: return "Families";
+    case RegistrationRoot::FamiliesNT: return "FamiliesNT";
+    case RegistrationRoot::Products: return "Products";
+  }
+  return "";
+}
+
+std::string rootKeyPath(const std::string& base, RegistrationRoot root) {
+  return base + rootSuffix(root);
+}
+
+std::string familyKeyPath(const std::string& base, RegistrationRoot root,
+                          const std::string& familyName) {
+  return rootKeyPath(base, root) + familyName;
+}
+
+std::string productKeyPath(const std::string& base, RegistrationRoot root,
+                           const std::string& familyName, std::uint16_t pid) {
+  return familyKeyPath(base, root, familyName) + "\\" + std::to_string(pid);
+}
+
+std::string productsKeyPath(const std::string& base, const std::string& subkeyName) {
+  return rootKeyPath(base, RegistrationRoot::Products) + subkeyName;
+}
+
+std::string fidBytes(std::uint16_t fid) {
+  return {static_cast<char>(fid & 0xFF), static_cast<char>(fid >> 8)};
+}
+
+std::string fidByteText(std::uint16_t fid) { return fromAnsi(fidBytes(fid)); }
+
+std::string makeMapname(const std::string& mapsetName) {
+  return firstCharacters(blanksAsUnderscores(mapsetName, false) + "ooooooo", 8);
+}
+
+std::string familyKeyNameFromMapset(const std::string& mapsetName, std::uint16_t fid) {
+  return makeMapname(mapsetName) + std::to_string(fid);
+}
+
+std::string familyKeyNameFromTdb(std::string_view nameArea, std::uint16_t fid) {
+  const std::string first12(nameArea.substr(0, 12));
+  return fromAnsi(blanksAsUnderscores(first12, true)) + std::to_string(fid);
+}
+
+CatalogueEntry readCatalogueEntry(Registry& reg, const std::string& base,
+                                  RegistrationRoot root, const std::string& subkeyPath) {
+  CatalogueEntry entry;
+  entry.root = root;
+  entry.subkeyPath = subkeyPath;
+  const std::string productKey = rootKeyPath(base, root) + subkeyPath;
+  entry.tdb = layoutValue(reg, productKey, kValueTdb);
+  entry.overview = layoutValue(reg, productKey, kValueBmap);
+  entry.tileFolder = layoutValue(reg, productKey, kValueLoc);
+  if (!isFamilyRoot(root)) {
+    entry.familyKeyPath = rootKeyPath(base, root);
+    return entry;
+  }
+  const std::string familyName = subkeyPath.substr(0, subkeyPath.find('\\'));
+  const std::string familyKey = familyKeyPath(base, root, familyName);
+  entry.familyKeyPath = familyKey + "\\";
+  const std::string typ = layoutValue(reg, familyKey, kValueTyp);
+  if (!typ.empty()) entry.typ = typ;
+  return entry;
+}
+
+EntryState judgeEntry(const CatalogueEntry& entry, const FileExists& exists) {
+  if (entry.tdb.empty() || !exists(entry.tdb)) return EntryState::TdbMissing;
+  if (entry.overview.empty() || !exists(entry.overview)) return EntryState::OverviewMissing;
+  return EntryState::Complete;
+}
+
+EntryCells entryCells(const CatalogueEntry& entry, EntryState state) {
+  switch (state) {
+    case EntryState::TdbMissing: return {kTdbMissing, kFidBroken, kPidBroken};
+    case EntryState::TdbUnreadable: return {kTdbUnreadable, kFidBroken, kPidBroken};
+    case EntryState::OverviewMissing: return {kOverviewMissing, kFidBroken, kPidBroken};
+    case EntryState::Complete: break;
+  }
+  return {entry.mapsetName, std::to_string(entry.fid), std::to_string(entry.pid)};
+}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,22 @@
+#pragma once
+// What the catalogue commands share: the registry base that the user's Wow64
+// setting chooses, and both catalogues read below it as the main window
+// reads them. Messages of the listing go to the error stream, so that the
+// standard output holds the command's own lines only.
+#include <optional>
+
+#include "catalogue/CatalogueListing.h"
+#include "catalogue/GmapCatalogue.h"
+#include "cli/Commands.h"
+
+namespace mapsetdesk::cli {
+
+struct Catalogues {
+  RegistryCatalogue registry;
+  GmapCatalogue packages;
+};
+
+// nullopt, after saying so on the error stream, while Wow64 is not set.
+std::optional<Catalogues> readCatalogues(Context& context);
+
+}  // namespace mapsetdesk::cli

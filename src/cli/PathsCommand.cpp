@@ -1,0 +1,23 @@
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "platform/SystemFacts.h"
+
+namespace mapsetdesk::cli {
+
+int paths(Context& context) {
+  if (!context.args.empty()) return usageError(context, "paths");
+  const StorageLocations locations = storageLocations(context.platform);
+  const auto facts = openSystemFacts(context.platform);
+  auto& out = context.out;
+  out << "data-root: " << locations.dataRoot << '\n';
+  out << "registry: " << locations.registry << '\n';
+  out << "programdata: " << facts->specialFolder(kFolderCommonAppData) << '\n';
+  out << "appdata: " << facts->specialFolder(kFolderAppData) << '\n';
+  out << "localappdata: " << facts->specialFolder(kFolderLocalAppData) << '\n';
+  out << "windows: " << facts->WinDir() << '\n';
+  out << "program-folder: " << executableFolder() << '\n';
+  return 0;
+}
+
+}  // namespace mapsetdesk::cli

@@ -1,0 +1,23 @@
+#include "cli/StreamDialogs.h"
+
+namespace mapsetdesk::cli {
+
+Answer StreamDialogs::message(const Message& message) {
+  out_ << message.text << '\n';
+  if (message.buttons == Buttons::Ok) return Answer::Ok;
+  ++unanswered_;
+  return message.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+}
+
+std::optional<std::string> StreamDialogs::chooseFolder(const std::string&, const std::string&) {
+  ++unanswered_;
+  return std::nullopt;
+}
+
+std::optional<std::string> StreamDialogs::chooseFile(const std::string&, const std::string&,
+                                                     const std::string&) {
+  ++unanswered_;
+  return std::nullopt;
+}
+
+}  // namespace mapsetdesk::cli

@@ -1,0 +1,121 @@
+#include "formats/TdbRename.h"
+
+#include <vector>
+
+#include "formats/FileBytes.h"
+#include "formats/TdbChecksum.h"
+#include "formats/TdbHeader.h"
+#include "platform/Codec.h"
+#include "platform/FileReplace.h"
+
+namespace mapsetdesk {
+namespace {
+
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  if (from.empty()) return std::string(text);
+  std::string result;
+  std::size_t start = 0;
+  for (std::size_t hit = text.find(from); hit != std::string_view::npos;
+       hit = text.find(from, start)) {
+    result.append(text.substr(start, hit - start)).append(to);
+    start = hit + from.size();
+  }
+  return result.append(text.substr(start));
+}
+
+// Index of the last block with the identifier, or the block count when none.
+std::size_t lastBlock(const std::vector<TdbBlock>& blocks, std::uint8_t id) {
+  for (std::size_t i = blocks.size(); i > 0; --i)
+    if (blocks[i - 1].id == id) return i - 1;
+  return blocks.size();
+}
+
+// The header keeps its ID and version fields; the name field takes the new
+// name, and the text after the name has its occurrences replaced too.
+std::string headerPayload(std::string_view file, const TdbBlock& block, const TdbHeader& header,
+                          std::string_view newName) {
+  const std::string_view fields = file.substr(block.payload(), kTdbNameOffset - block.payload());
+  const std::string_view rest = file.substr(header.nameEnd, block.end() - header.nameEnd);
+  return std::string(fields).append(newName).append(replaceAll(rest, header.name, newName));
+}
+
+TdbRenamed refused(TdbDamage damage) {
+  TdbRenamed result;
+  result.damage = damage;
+  return result;
+}
+
+bool appendBlock(std::string& out, std::uint8_t id, std::string_view payload) {
+  if (payload.size() > kTdbMaxPayload) return false;
+  out += static_cast<char>(id);
+  out += static_cast<char>(payload.size() & 0xFF);
+  out += static_cast<char>(payload.size() >> 8);
+  out.append(payload);
+  return true;
+}
+
+}  // namespace
+
+TdbRenamed renameTdbBytes(std::string_view file, std::string_view newName) {
+  if (file.size() < kTdbMinChecksumFile) return refused(TdbDamage::TooShort);
+  const TdbLayout layout = walkTdbBlocks(file);
+  if (layout.damage != TdbDamage::None) return refused(layout.damage);
+  if (layout.blocks.front().id != kTdbHeaderBlock) return refused(TdbDamage::NoHeaderBlock);
+  const TdbHeaderResult parsed = parseTdbHeader(file);
+  if (parsed.damage != TdbDamage::None) return refused(parsed.damage);
+  const TdbHeader& header = parsed.header;
+
+  const std::vector<TdbBlock>& blocks = layout.blocks;
+  const std::size_t text = lastBlock(blocks, kTdbTextBlock);
+  const std::size_t overview = lastBlock(blocks, kTdbOverviewBlock);
+  TdbRenamed renamed;
+  renamed.checksumNeeded = header.version > kTdbChecksumVersion ||
+                           lastBlock(blocks, kTdbChecksumBlock) < blocks.size();
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const TdbBlock& block = blocks[i];
+    const std::string_view payload = file.substr(block.payload(), block.payloadLength);
+    std::string rewritten;
+    if (i == 0)
+      rewritten = headerPayload(file, block, header, newName);
+    else if (i == text || i == overview)
+      rewritten = replaceAll(payload, header.name, newName);
+    else
+      rewritten = std::string(payload);
+    if (!appendBlock(renamed.bytes, block.id, rewritten)) return refused(TdbDamage::BlockTooLong);
+  }
+  return renamed;
+}
+
+RenameOutcome TDBNameAendern(const std::string& path, const std::string& newName, bool quiet,
+                             Dialogs& dialogs, const TdbTexts& texts) {
+  const FileContent content = readFileBytes(path);
+  if (content.status == FileStatus::Missing) {
+    dialogs.message({texts.fileMissing, texts.title, Buttons::Ok, Icon::None});
+    return RenameOutcome::FileMissing;
+  }
+  if (content.status != FileStatus::Ok) return RenameOutcome::ReadFailed;
+  TdbRenamed renamed = renameTdbBytes(content.bytes, toAnsi(newName));
+  // The checksum goes in before the file is written, so the file on disk is
+  // never without a valid one and a damaged checksum block stops the rename
+  // before anything is touched.
+  const ChecksumApplied checksum =
+      renamed.checksumNeeded ? applyTdbChecksum(renamed.bytes) : ChecksumApplied{};
+  const TdbDamage damage =
+      renamed.damage != TdbDamage::None ? renamed.damage : checksum.damage;
+  if (damage != TdbDamage::None) {
+    showTdbDamaged(dialogs, texts, path, damage);
+    return RenameOutcome::Damaged;
+  }
+
+  const std::string backup = path + "-BAK";
+  if (!replaceFile(backup, content.bytes)) return RenameOutcome::BackupFailed;
+  dialogs.message({texts.backupCreated + backup, texts.title, Buttons::Ok, Icon::None});
+  if (!replaceFile(path, renamed.bytes)) return RenameOutcome::WriteFailed;
+  if (checksum.outcome == ChecksumOutcome::UnknownFormat)
+    dialogs.message({texts.unknownFormat, texts.title, Buttons::Ok, Icon::None});
+  if (!quiet)
+    dialogs.message({texts.nameChanged, texts.title, Buttons::Ok, Icon::Information});
+  return RenameOutcome::Renamed;
+}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,122 @@
+#include "formats/TreDrawPriority.h"
+
+#include <array>
+#include <fstream>
+
+#include "platform/FilePath.h"
+
+namespace mapsetdesk {
+namespace {
+
+constexpr std::size_t kChunk = 4096;
+
+std::string scrambledSignature(std::uint8_t xorByte) {
+  std::string pattern(kTreSignature);
+  for (char& c : pattern) c = static_cast<char>(static_cast<unsigned char>(c) ^ xorByte);
+  return pattern;
+}
+
+// The form's XOR byte: the container's first byte, or 0 for a subfile and
+// for an empty stream.
+std::uint8_t xorByteOf(std::istream& in, TreForm form) {
+  if (form == TreForm::Subfile) return 0;
+  const int first = in.peek();
+  return first == std::char_traits<char>::eof() ? 0 : static_cast<std::uint8_t>(first);
+}
+
+// The byte at offset, or nullopt past the end.
+std::optional<std::uint8_t> byteAt(std::istream& in, std::uint64_t offset) {
+  in.clear();
+  in.seekg(static_cast<std::streamoff>(offset));
+  const int value = in.get();
+  if (value == std::char_traits<char>::eof()) return std::nullopt;
+  return static_cast<std::uint8_t>(value);
+}
+
+struct OpenTre {
+  FileStatus status = FileStatus::Ok;
+  std::uint8_t xorByte = 0;
+  std::optional<TreHit> hit;
+};
+
+OpenTre search(std::istream& in, TreForm form) {
+  OpenTre result;
+  result.xorByte = xorByteOf(in, form);
+  result.hit = findDrawPriority(in, result.xorByte);
+  if (in.bad()) result.status = FileStatus::ReadFailed;
+  return result;
+}
+
+FileStatus openFailure(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(filePath(path), error) ? FileStatus::CannotOpen
+                                                                 : FileStatus::Missing;
+}
+
+}  // namespace
+
+std::optional<std::size_t> findDrawPriority(std::string_view bytes, std::uint8_t xorByte) {
+  const std::size_t start = bytes.find(scrambledSignature(xorByte));
+  if (start == std::string_view::npos) return std::nullopt;
+  const std::size_t offset = start + kTreDrawPriorityDistance;
+  if (offset >= bytes.size()) return std::nullopt;
+  return offset;
+}
+
+std::optional<TreHit> findDrawPriority(std::istream& in, std::uint8_t xorByte) {
+  const std::string pattern = scrambledSignature(xorByte);
+  const std::size_t keep = pattern.size() - 1;  // a match may straddle two chunks
+  std::string window;
+  std::uint64_t windowStart = 0;
+  std::array<char, kChunk> chunk;
+  in.clear();
+  in.seekg(0);
+  while (in) {
+    in.read(chunk.data(), chunk.size());
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (got == 0) break;
+    window.append(chunk.data(), got);
+    const std::size_t match = window.find(pattern);
+    if (match != std::string::npos) {
+      const std::uint64_t offset = windowStart + match + kTreDrawPriorityDistance;
+      const std::optional<std::uint8_t> stored = byteAt(in, offset);
+      if (!stored) return std::nullopt;
+      return TreHit{offset, *stored};
+    }
+    if (window.size() > keep) {
+      windowStart += window.size() - keep;
+      window.erase(0, window.size() - keep);
+    }
+  }
+  return std::nullopt;
+}
+
+TreLocated locateDrawPriority(const std::string& path, TreForm form) {
+  std::ifstream in(filePath(path), std::ios::binary);
+  if (!in) return {openFailure(path), std::nullopt};
+  const OpenTre found = search(in, form);
+  if (!found.hit) return {found.status, std::nullopt};
+  return {found.status, found.hit->offset};
+}
+
+TreRead readDrawPriority(const std::string& path, TreForm form) {
+  std::ifstream in(filePath(path), std::ios::binary);
+  if (!in) return {openFailure(path), std::nullopt};
+  const OpenTre found = search(in, form);
+  if (!found.hit) return {found.status, std::nullopt};
+  return {found.status, static_cast<std::uint8_t>(found.hit->stored ^ found.xorByte)};
+}
+
+TreWritten writeDrawPriority(const std::string& path, TreForm form, std::uint8_t priority) {
+  std::fstream io(filePath(path), std::ios::binary | std::ios::in | std::ios::out);
+  if (!io) return {openFailure(path), false};
+  const OpenTre found = search(io, form);
+  if (!found.hit) return {found.status, false};
+  io.clear();
+  io.seekp(static_cast<std::streamoff>(found.hit->offset));
+  io.put(static_cast<char>(priority ^ found.xorByte));
+  io.close();
+  return {io.fail() ? FileStatus::WriteFailed : FileStatus::Ok, true};
+}
+
+}  // namespace mapsetdesk

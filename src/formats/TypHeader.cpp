@@ -1,0 +1,34 @@
+#include "formats/TypHeader.h"
+
+#include "formats/ByteReader.h"
+
+namespace mapsetdesk {
+
+std::optional<std::uint16_t> readTypFid(std::string_view bytes) {
+  ByteReader reader(bytes, kTypFidOffset);
+  const std::uint16_t fid = reader.u16();
+  if (!reader.ok()) return std::nullopt;
+  return fid;
+}
+
+FileStatus patchTypFid(const std::string& path, std::uint16_t fid) {
+  const std::string bytes = {static_cast<char>(fid & 0xFF), static_cast<char>(fid >> 8)};
+  return patchFile(path, kTypFidOffset, bytes);
+}
+
+bool isPickableTypName(std::string_view fileName) {
+  constexpr std::size_t kBaseLength = 8;
+  if (fileName.size() != kBaseLength + 4) return false;
+  if (fileName.substr(0, kBaseLength).find_first_of("./\\") != std::string_view::npos)
+    return false;
+  const std::string_view extension = fileName.substr(kBaseLength);
+  return extension == ".typ" || extension == ".TYP" || extension == ".Typ";
+}
+
+std::string typCopyName(std::uint16_t fid, TypCopy copy) {
+  if (copy == TypCopy::GmapPackage) return std::to_string(fid) + ".Typ";
+  const std::string bytes = std::to_string(fid & 0xFF) + std::to_string(fid >> 8);
+  return bytes + (copy == TypCopy::Assignment ? ".TYP" : ".Typ");
+}
+
+}  // namespace mapsetdesk

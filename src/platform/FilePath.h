@@ -1,0 +1,21 @@
+#pragma once
+// Paths are UTF-8 text inside the program. The file-system library reads a
+// plain char string in the system's ANSI code page on Windows, so every path
+// crosses into it through here.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace mapsetdesk {
+
+inline std::filesystem::path filePath(std::string_view utf8) {
+  return std::filesystem::path(
+      std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+inline std::string pathText(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,14 @@
+#pragma once
+// Rewrites a file whose content changes length without a moment in which it
+// is missing: the new content goes to a temporary file beside it, which is
+// then renamed over the old one. A failure leaves the old file whole.
+#include <string>
+#include <string_view>
+
+namespace mapsetdesk {
+
+// False when the temporary file cannot be written or not renamed over path;
+// a temporary file this call made is removed again then.
+bool replaceFile(const std::string& path, std::string_view content);
+
+}  // namespace mapsetdesk

@@ -1,0 +1,62 @@
+#include "platform/FolderOps.h"
+
+#include <filesystem>
+
+#include "platform/FilePath.h"
+
+namespace mapsetdesk {
+namespace {
+
+namespace fs = std::filesystem;
+
+RemoveResult failure(const std::error_code& error) {
+  return {isAccessDenied(error) ? RemoveStatus::Denied : RemoveStatus::Failed, error.message()};
+}
+
+class SystemFolderOps final : public FolderOps {
+ public:
+  explicit SystemFolderOps(Dialogs& dialogs) : dialogs_(dialogs) {}
+
+  bool copyFolder(const std::string& source, const std::string& destination) override {
+    const auto error = shellCopyFolder(source, destination);
+    if (error) showCopyError(dialogs_, source, *error);
+    return !error;
+  }
+
+  RemoveResult removeFile(const std::string& path) override {
+    std::error_code error;
+    if (path.empty() || !fs::is_regular_file(filePath(path), error))
+      return {RemoveStatus::Missing, {}};
+    if (!fs::remove(filePath(path), error)) return failure(error);
+    return {};
+  }
+
+  RemoveResult removeFolder(const std::string& path) override {
+    std::error_code error;
+    if (path.empty() || !fs::is_directory(filePath(path), error))
+      return {RemoveStatus::Missing, {}};
+    if (fs::remove_all(filePath(path), error) == static_cast<std::uintmax_t>(-1))
+      return failure(error);
+    return {};
+  }
+
+ private:
+  Dialogs& dialogs_;
+};
+
+}  // namespace
+
+std::unique_ptr<FolderOps> openSystemFolderOps(Dialogs& dialogs) {
+  return std::make_unique<SystemFolderOps>(dialogs);
+}
+
+void showCopyError(Dialogs& dialogs, const std::string& source, const std::string& description) {
+  dialogs.message({"Following error occurd while copying folder " + source + "\n" + description,
+                   "Error message", Buttons::Ok, Icon::Exclamation});
+}
+
+std::string browseForFolder(Dialogs& dialogs, const std::string& title) {
+  return dialogs.chooseFolder(title, {}).value_or(std::string());
+}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,73 @@
+#include "platform/RegistryTransfer.h"
+
+#include <algorithm>
+
+#include "platform/Codec.h"
+#include "platform/RegistryTree.h"
+
+namespace mapsetdesk {
+namespace {
+
+std::string childPath(const std::string& path, const std::string& name) {
+  return path.empty() ? name : path + '\\' + name;
+}
+
+// The path with each name as the registry spells it, where it can be listed.
+std::string storedSpelling(Registry& registry, Root root, const std::string& path) {
+  std::string stored;
+  for (const auto name : splitKeyPath(path).value_or(std::vector<std::string_view>{})) {
+    const auto siblings = registry.subkeyNames(root, stored);
+    const auto match = std::find_if(siblings.begin(), siblings.end(),
+                                    [name](const std::string& s) { return sameRegName(s, name); });
+    stored = childPath(stored, match != siblings.end() ? *match : std::string(name));
+  }
+  return stored;
+}
+
+void copyKey(Registry& registry, Root root, const std::string& path, RegistryTree& tree) {
+  tree.createKey(path);
+  for (const auto& value : registry.values(root, path)) tree.setValue(path, value);
+  for (const auto& name : registry.subkeyNames(root, path))
+    copyKey(registry, root, childPath(path, name), tree);
+}
+
+bool apply(Registry& registry, const RegOperation& op) {
+  switch (op.kind) {
+    case RegOperation::Kind::CreateKey: return registry.createKey(op.root, op.path);
+    case RegOperation::Kind::DeleteKey: return deleteKeyTree(registry, op.root, op.path);
+    case RegOperation::Kind::SetValue: return registry.setValue(op.root, op.path, op.value);
+    case RegOperation::Kind::DeleteValue:
+      return !registry.queryValue(op.root, op.path, op.value.name) ||
+             registry.deleteValue(op.root, op.path, op.value.name);
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<std::string> exportRegistryKey(Registry& registry, Root root,
+                                             const std::string& path) {
+  if (!registry.canOpen(root, path)) return std::nullopt;
+  const std::string stored = storedSpelling(registry, root, path);
+  RegistryTree tree;
+  copyKey(registry, root, stored, tree);
+  return formatRegFile(tree, root, stored);
+}
+
+std::optional<std::string> importRegOperations(Registry& registry,
+                                               const std::vector<RegOperation>& operations) {
+  for (const auto& op : operations) {
+    if (apply(registry, op)) continue;
+    return std::string(rootName(op.root)) + (op.path.empty() ? "" : "\\" + fromAnsi(op.path));
+  }
+  return std::nullopt;
+}
+
+bool deleteKeyTree(Registry& registry, Root root, const std::string& path) {
+  if (!registry.canOpen(root, path)) return true;
+  for (const auto& name : registry.subkeyNames(root, path))
+    deleteKeyTree(registry, root, childPath(path, name));
+  return registry.deleteKey(root, path);
+}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,16 @@
+// Systems without Windows keep the registry in files of the user's own and
+// have no SetACL.exe nor security descriptors: there is nothing to grant.
+#include "platform/Permissions.h"
+
+namespace mapsetdesk {
+
+bool grantsRights() { return false; }
+
+void grantRegistryRights(ToolRunner&, Dialogs&, const std::string&, const std::string&,
+                         const std::string&) {}
+
+void grantFolderOwner(Dialogs&, const std::string&, const std::string&) {}
+
+void grantFolderWriteAccess(Dialogs&, const std::string&, const std::string&) {}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,48 @@
+#include "ui/forms/FormEinstellungen.h"
+
+#include "app/Language.h"
+#include "app/ProductTitle.h"
+#include "app/Settings.h"
+
+namespace mapsetdesk::ui {
+
+FormEinstellungen::FormEinstellungen(WindowSystem& windows, Services& services)
+    : Form(windows, "FormEinstellungen"),
+      services_(services),
+      texts_(einstellungenTexts(Sprache::Deutsch)) {
+  width = 360;
+  height = 90;
+  List1.position = {12, 12, 336, 66};
+  List1.onClick = [this] { List1_Click(); };
+}
+
+void FormEinstellungen::open() {
+  SpracheEinstellungen();
+  fillList();
+  show();
+}
+
+void FormEinstellungen::SpracheEinstellungen() {
+  mapsetdesk::SpracheEinstellungen(services_.registry, texts_);
+  caption = texts_.caption;
+  List1.toolTip = texts_.hint;
+}
+
+void FormEinstellungen::fillList() {
+  List1.clear();
+  const std::string wow64 = Settings(services_.registry).wow64();
+  if (wow64 == kWow64Yes) {
+    List1.addItem(texts_.row64);
+  } else if (wow64 == kWow64No) {
+    List1.addItem(texts_.row32);
+  }
+}
+
+void FormEinstellungen::List1_Click() {
+  if (List1.listIndex() != 0) return;
+  const Message question{texts_.question, std::string(kMessageTitle), Buttons::YesNo, Icon::None};
+  Settings(services_.registry).storeWow64(services_.dialogs.message(question) == Answer::Yes);
+  fillList();
+}
+
+}  // namespace mapsetdesk::ui

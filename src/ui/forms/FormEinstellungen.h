@@ -1,0 +1,31 @@
+#pragma once
+// The settings window: one list row that tells whether the Wow64 setting says
+// 64-bit or 32-bit Windows; a click on the row asks and stores it anew. The
+// registry base of the running program stays as it was until the next start.
+#include "app/Services.h"
+#include "app/messages/EinstellungenTexts.h"
+#include "ui/forms/controls/Form.h"
+#include "ui/forms/controls/ListBox.h"
+
+namespace mapsetdesk::ui {
+
+class FormEinstellungen : public Form {
+ public:
+  FormEinstellungen(WindowSystem& windows, Services& services);
+
+  ListBox List1{*this, "List1"};
+
+  // Sets the texts for the language setting, fills the list and shows the window.
+  void open();
+  // The window's texts for the language setting; any other setting keeps them.
+  void SpracheEinstellungen();
+
+ private:
+  void fillList();
+  void List1_Click();
+
+  Services& services_;
+  EinstellungenTexts texts_;
+};
+
+}  // namespace mapsetdesk::ui

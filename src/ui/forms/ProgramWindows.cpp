@@ -1,0 +1,24 @@
+#include "ui/forms/ProgramWindows.h"
+
+namespace mapsetdesk::ui {
+
+ProgramWindows::ProgramWindows(WindowSystem& windows, Services& services, Session& session)
+    : main(*this, windows, services, session),
+      einstellungen(windows, services),
+      urlZorvan(windows, services),
+      arbeite(windows, main),
+      pipe(windows, services, session, main.TextMeldung),
+      form1(windows, services),
+      latitude(windows, services) {}
+
+std::vector<Form*> ProgramWindows::all() {
+  return {&main, &einstellungen, &urlZorvan, &arbeite, &pipe, &form1, &latitude};
+}
+
+void ProgramWindows::unloadAllBut(const Form& keep) {
+  for (Form* form : all()) {
+    if (form != &keep) form->unload();
+  }
+}
+
+}  // namespace mapsetdesk::ui

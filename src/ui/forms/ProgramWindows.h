@@ -1,0 +1,36 @@
+#pragma once
+// Every window of the program, made once at start and kept for the whole run
+// (a window that is unloaded is loaded afresh when it is shown again).
+#include <vector>
+
+#include "app/Services.h"
+#include "app/Session.h"
+#include "ui/forms/Form1.h"
+#include "ui/forms/FormArbeite.h"
+#include "ui/forms/FormEinstellungen.h"
+#include "ui/forms/FormPipe.h"
+#include "ui/forms/FormURL_ZORVAN.h"
+#include "ui/forms/fLatitude.h"
+#include "ui/forms/fMain.h"
+
+namespace mapsetdesk::ui {
+
+class ProgramWindows {
+ public:
+  ProgramWindows(WindowSystem& windows, Services& services, Session& session);
+
+  fMain main;
+  FormEinstellungen einstellungen;
+  FormURL_ZORVAN urlZorvan;
+  FormArbeite arbeite;
+  FormPipe pipe;  // the tool window of the outside programs
+  Form1 form1;    // the folders and tile caches
+  fLatitude latitude;
+
+  // The main window first.
+  std::vector<Form*> all();
+  // Unloads every loaded window except the one given.
+  void unloadAllBut(const Form& keep);
+};
+
+}  // namespace mapsetdesk::ui

@@ -1,0 +1,71 @@
+#pragma once
+// The base of every window: its caption, its controls in the order declared,
+// loading and unloading, showing and hiding, the mouse pointer and the focus.
+// A window overrides Form_Load and Form_Unload and binds its controls'
+// events to its own Control_Event member functions.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/forms/controls/Control.h"
+#include "ui/forms/controls/WindowSystem.h"
+
+namespace mapsetdesk::ui {
+
+enum class MousePointer { Default = 0, Hourglass = 11 };
+
+class Form {
+ public:
+  Form(WindowSystem& windows, std::string name);
+  virtual ~Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& name() const { return name_; }
+  WindowSystem& windows() const { return windows_; }
+  const std::vector<Control*>& controls() const { return controls_; }
+  Control* find(std::string_view name) const;
+
+  std::string caption;
+  int width = 400;   // client area, pixels at 96 dots per inch
+  int height = 300;
+
+  bool loaded() const { return loaded_; }
+  bool visible() const { return visible_; }
+  // Runs Form_Load unless the form is loaded already.
+  void load();
+  // Loads when needed, then shows; a modal show returns when the form is
+  // hidden again. Nothing shows once the program is ending.
+  void show(Modality modality = Modality::Modeless);
+  void hide();
+  // Runs Form_Unload, hides the form and forgets its focus; the next show
+  // loads it afresh.
+  void unload();
+
+  MousePointer mousePointer() const { return pointer_; }
+  void setMousePointer(MousePointer pointer);
+
+  Control* focused() const { return focused_; }
+  // Moves the focus to next (nullptr: away from every control). The control
+  // that has the focus validates first; when it refuses, it keeps the focus
+  // and the move fails. Otherwise it loses the focus and next gets it.
+  bool moveFocus(Control* next);
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_Unload() {}
+
+ private:
+  friend class Control;
+  void add(Control& control) { controls_.push_back(&control); }
+
+  WindowSystem& windows_;
+  std::string name_;
+  std::vector<Control*> controls_;
+  bool loaded_ = false;
+  bool visible_ = false;
+  MousePointer pointer_ = MousePointer::Default;
+  Control* focused_ = nullptr;
+};
+
+}  // namespace mapsetdesk::ui

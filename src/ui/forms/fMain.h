@@ -1,0 +1,227 @@
+#pragma once
+// The main window: the tile selection, the new mapset's name and FID, the TYP
+// file, the catalogues of registered mapsets and gmap packages, the editing
+// actions, the running report and the menu. Its handlers are split by the
+// subsystem they serve: fMainStartup.cpp (start-up and shutdown),
+// fMainMenu.cpp (menu and language), fMainCatalogue.cpp (catalogue lists),
+// fMainRemoval.cpp (removal of a mapset), fMainCache.cpp (tile caches and
+// the folders window), fMainLatitude.cpp (the latitude window).
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/Services.h"
+#include "app/Session.h"
+#include "app/Startup.h"
+#include "catalogue/CatalogueListing.h"
+#include "catalogue/GmapCatalogue.h"
+#include "ui/forms/controls/Button.h"
+#include "ui/forms/controls/CheckBox.h"
+#include "ui/forms/controls/DirList.h"
+#include "ui/forms/controls/DriveList.h"
+#include "ui/forms/controls/FileList.h"
+#include "ui/forms/controls/Form.h"
+#include "ui/forms/controls/Frame.h"
+#include "ui/forms/controls/Label.h"
+#include "ui/forms/controls/ListBox.h"
+#include "ui/forms/controls/MenuItem.h"
+#include "ui/forms/controls/OptionButton.h"
+#include "ui/forms/controls/TextBox.h"
+
+namespace mapsetdesk::ui {
+
+class ProgramWindows;
+
+// The colours of the action buttons: at rest, and the one whose action is under way.
+inline constexpr Color kButtonColour{243, 241, 221};
+inline constexpr Color kActionColour{255, 200, 100};
+
+// The option pair's pictures: "TDB exists" chosen / not chosen, "no TDB yet"
+// chosen / not chosen.
+enum : int {
+  kPictureTdbYesChosen = 101,
+  kPictureTdbYes = 102,
+  kPictureTdbNoChosen = 103,
+  kPictureTdbNo = 104,
+};
+
+class fMain : public Form, private StartupWindow {
+ public:
+  fMain(ProgramWindows& program, WindowSystem& windows, Services& services, Session& session);
+
+  // Groups of the layout; they carry no caption and are never hidden.
+  Frame GroupTiles{*this, "GroupTiles"};
+  Frame GroupNewMapset{*this, "GroupNewMapset"};
+  Frame GroupTypFile{*this, "GroupTypFile"};
+  Frame GroupCatalogue{*this, "GroupCatalogue"};
+  Frame GroupActions{*this, "GroupActions"};
+
+  // Tile selection.
+  Button CommandHinzufuegen{*this, "CommandHinzufuegen"};
+  OptionButton Optiontdbja{*this, "Optiontdbja"};
+  OptionButton Optiontdbno{*this, "Optiontdbno"};
+  Button CommandFolder{*this, "CommandFolder"};
+  DirList Dir1{*this, "Dir1"};
+  FileList File1{*this, "File1"};
+  Label Label4{*this, "Label4"};
+  ListBox List1{*this, "List1"};
+  Button Command1{*this, "Command1"};
+  Button CommandAllesLoeschen{*this, "CommandAllesLoeschen"};
+  Button Command2{*this, "Command2"};
+
+  // The new mapset.
+  Frame Frame1{*this, "Frame1"};
+  Label Label3{*this, "Label3"};
+  TextBox TextBoxMSName{*this, "TextBoxMSName"};
+  Label Label7{*this, "Label7"};
+  TextBox TextBoxID{*this, "TextBoxID"};
+  Label Label12{*this, "Label12"};
+  Label Label11{*this, "Label11"};
+  TextBox TextLevel{*this, "TextLevel"};
+  TextBox TextZoom{*this, "TextZoom"};
+  Button CommandButtonPV{*this, "CommandButtonPV"};
+
+  // The TYP file.
+  CheckBox CheckTypfile{*this, "CheckTypfile"};
+  Button CommandTypeaendern{*this, "CommandTypeaendern"};
+  Button CommandDoIt{*this, "CommandDoIt"};
+  Label LabelTypefile{*this, "LabelTypefile"};
+  DriveList Drive2{*this, "Drive2"};
+  DirList DirTypefile{*this, "DirTypefile"};
+  FileList FileTypefile{*this, "FileTypefile"};
+  ListBox ListTypefile{*this, "ListTypefile"};
+
+  // The catalogue of registered mapsets: the visible lists side by side, the
+  // columns behind them hidden; row i of every list is the same mapset.
+  Button CommandKartenentfernen{*this, "CommandKartenentfernen"};
+  ListBox ListLoeschen{*this, "ListLoeschen"};
+  ListBox ListMapsetName{*this, "ListMapsetName"};
+  ListBox ListID{*this, "ListID"};
+  ListBox ListSubkey{*this, "ListSubkey"};
+  ListBox ListProdFam{*this, "ListProdFam"};
+  ListBox ListPID{*this, "ListPID"};
+  ListBox ListTDB{*this, "ListTDB"};
+  ListBox ListIMG{*this, "ListIMG"};
+  ListBox ListLoc{*this, "ListLoc"};
+  ListBox ListUnterschluessel{*this, "ListUnterschluessel"};
+  ListBox ListHauptschluessel{*this, "ListHauptschluessel"};
+
+  // The catalogue of gmap packages, one row per product.
+  Label LabelGMPFolder{*this, "LabelGMPFolder"};
+  ListBox ListMapsetGMP{*this, "ListMapsetGMP"};
+  ListBox ListgmpFid{*this, "ListgmpFid"};
+  ListBox ListgmpPID{*this, "ListgmpPID"};
+  ListBox ListGmpTdb{*this, "ListGmpTdb"};
+  ListBox ListGmpTyp{*this, "ListGmpTyp"};
+  ListBox ListgmpMDX{*this, "ListgmpMDX"};
+  ListBox ListXMLPfad{*this, "ListXMLPfad"};
+
+  // Editing actions.
+  Button CommandMapnameAendern{*this, "CommandMapnameAendern"};
+  TextBox TextMapsetname{*this, "TextMapsetname"};
+  Button CommandNameuebernehmen{*this, "CommandNameuebernehmen"};
+  Button CommandFID{*this, "CommandFID"};
+  Button CmdExpImp{*this, "CmdExpImp"};
+  Button CommandKompa{*this, "CommandKompa"};
+  Frame Frame2{*this, "Frame2"};
+  Button CommandFilename{*this, "CommandFilename"};
+
+  // Messages.
+  TextBox TextMeldung{*this, "TextMeldung", true};
+  TextBox TextXX{*this, "TextXX"};
+  Label Label9{*this, "Label9"};
+
+  // Menu.
+  MenuItem Sprachwahl{*this, "Sprachwahl"};
+  MenuItem MnHilfe{*this, "MnHilfe"};
+  MenuItem Prop{*this, "Prop"};
+  MenuItem MnuLatitude{*this, "MnuLatitude"};
+  MenuItem mnuWebsite{*this, "mnuWebsite"};
+
+  // Every action button back to its colour.
+  void Farbe() override;
+  // Captions and tool tips of the current language onto the controls.
+  void applyTexts() override;
+  // The pictures of the option pair for the one chosen.
+  void showOptionPictures() override;
+
+  // The catalogue, in fMainCatalogue.cpp. TDBlesen and GMPFileslisten read
+  // the registered mapsets and the gmap packages afresh and show them, one
+  // field a list; the rows behind the lists are the tables below.
+  void TDBlesen();
+  void GMPFileslisten();
+  // The lowest free FID; the catalogue is read first when it is empty.
+  std::optional<std::uint16_t> FreieIdNr();
+  void DoppelteFID();
+  const RegistryCatalogue& registryCatalogue() const { return catalogue_; }
+  const GmapCatalogue& gmapCatalogue() const { return packages_; }
+
+  // The BaseCamp cache button's caption for what the cache holds now, in
+  // fMainCache.cpp; the session's vMB and vstringMB follow it.
+  void showBaseCampCacheCaption();
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+
+ private:
+  // Layout, in fMainLayout.cpp.
+  void placeControls();
+  void placeTileSelection();
+  void placeNewMapset();
+  void placeTypFile();
+  void placeCatalogue();
+  void placeActionsAndMessages();
+  void placeMenu();
+  void showStartState();
+
+  // Start-up, in fMainStartup.cpp.
+  void hideNewMapsetLabels() override;
+  void showTitle(const std::string& title) override;
+  void openTileFolder(const std::string& folder) override;
+  void Optiontdbja_Click();
+  void Optiontdbno_Click();
+
+  // Menu and language, in fMainMenu.cpp.
+  void Sprachwahl_Click();
+  void MnHilfe_Click();
+  void Prop_Click();
+  void mnuWebsite_Click();
+  void Label9_Click();
+
+  // Tile caches and the folders window, in fMainCache.cpp.
+  void CommandKompa_Click();
+  void CommandKompa_GotFocus();
+  void CommandKompa_MouseMove();
+  void LabelGMPFolder_Click();
+
+  // The latitude window, in fMainLatitude.cpp.
+  void MnuLatitude_Click();
+
+  // Catalogue lists, in fMainCatalogue.cpp.
+  void ListLoeschen_Click();
+  void ListLoeschen_Scroll();
+  void ListSubkey_Scroll();
+  void ListID_Scroll();
+  void ListProdFam_Scroll();
+  void ListMapsetName_Scroll();
+  void scrollCatalogueTo(int topRow);
+  void CommandKartenentfernen_Click();
+  void ListLoeschen_DblClick();
+  void ListMapsetName_DblClick();
+  void ListMapsetGMP_Click();
+  void ListMapsetGMP_DblClick();
+  void removeGmapPackage();
+  void showRegistryCatalogue();
+  void showGmapCatalogue();
+  bool germanTexts() const;
+
+  RegistryCatalogue catalogue_;
+  GmapCatalogue packages_;
+
+  ProgramWindows& program_;
+  Services& services_;
+  Session& session_;
+};
+
+}  // namespace mapsetdesk::ui

@@ -1,0 +1,395 @@
+#include "ui/win32/FormWindow.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "platform/win/WideText.h"
+#include "ui/forms/controls/CheckBox.h"
+#include "ui/forms/controls/DirList.h"
+#include "ui/forms/controls/MenuItem.h"
+#include "ui/forms/controls/OptionButton.h"
+#include "ui/forms/controls/TextBox.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/OwnerDraw.h"
+#include "ui/win32/Win32Skin.h"
+
+namespace mapsetdesk::ui::win32 {
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"MapsetdeskForm";
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr UINT kRestoreFocus = WM_APP + 1;
+constexpr int kFirstId = 1000;
+
+bool isList(const Control& model) {
+  return model.kind() == ControlKind::ListBox || model.kind() == ControlKind::DirList ||
+         model.kind() == ControlKind::FileList;
+}
+
+bool hasMenu(const Form& form) {
+  for (const Control* control : form.controls()) {
+    if (control->kind() == ControlKind::MenuItem) return true;
+  }
+  return false;
+}
+
+// Runs one model event, then shows what the handlers changed. The window may
+// be unloaded by its own handler: nothing of it is touched afterwards.
+template <typename Event>
+void runEvent(Win32Skin& skin, Event&& event) {
+  skin.handlerStarts();
+  event();
+  skin.handlerEnds();
+  skin.mirrorAll();
+}
+
+}  // namespace
+
+void FormWindow::registerClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);
+}
+
+FormWindow::FormWindow(Win32Skin& skin, Form& form, HINSTANCE instance)
+    : skin_(skin), form_(form) {
+  dpi_ = dpiOf(nullptr);
+  RECT size{0, 0, scaled(form.width, dpi_), scaled(form.height, dpi_)};
+  AdjustWindowRectEx(&size, kWindowStyle, hasMenu(form), WS_EX_CONTROLPARENT);
+  title_ = wideText(form.caption);
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, title_.c_str(), kWindowStyle,
+                          CW_USEDEFAULT, CW_USEDEFAULT, size.right - size.left,
+                          size.bottom - size.top, nullptr, nullptr, instance, this);
+  // On a monitor of another resolution the window starts scaled for it.
+  if (const UINT shown = dpiOf(hwnd_); shown != dpi_) {
+    RECT scaledSize{0, 0, scaled(form.width, shown), scaled(form.height, shown)};
+    AdjustWindowRectEx(&scaledSize, kWindowStyle, hasMenu(form), WS_EX_CONTROLPARENT);
+    SetWindowPos(hwnd_, nullptr, 0, 0, scaledSize.right - scaledSize.left,
+                 scaledSize.bottom - scaledSize.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    dpi_ = shown;
+  }
+  font_ = messageFont(dpi_);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scaled(420, dpi_));
+  createMenu();
+  createControls(instance);
+}
+
+FormWindow::~FormWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (menu_) DestroyMenu(menu_);
+  if (font_) DeleteObject(font_);
+}
+
+void FormWindow::createControls(HINSTANCE) {
+  const auto& models = form_.controls();
+  controls_.reserve(models.size());
+  for (std::size_t index = 0; index < models.size(); ++index) {
+    NativeControl native;
+    native.model = models[index];
+    native.id = kFirstId + static_cast<int>(index);
+    native.hwnd = createNative(hwnd_, *native.model, native.id);
+    if (native.hwnd) {
+      SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+      SetWindowSubclass(native.hwnd, controlProc, static_cast<UINT_PTR>(native.id),
+                        reinterpret_cast<DWORD_PTR>(this));
+      if (native.model->onDrop) DragAcceptFiles(native.hwnd, TRUE);
+    }
+    controls_.push_back(std::move(native));
+  }
+  // Frames go behind everything, a frame declared earlier (an outer one)
+  // behind those declared later.
+  for (auto native = controls_.rbegin(); native != controls_.rend(); ++native) {
+    if (native->hwnd && native->model->kind() == ControlKind::Frame)
+      SetWindowPos(native->hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void FormWindow::createMenu() {
+  if (!hasMenu(form_)) return;
+  menu_ = CreateMenu();
+  for (std::size_t index = 0; index < form_.controls().size(); ++index) {
+    const Control* control = form_.controls()[index];
+    if (control->kind() != ControlKind::MenuItem) continue;
+    AppendMenuW(menu_, MF_STRING, static_cast<UINT_PTR>(kFirstId + static_cast<int>(index)), L"");
+  }
+  SetMenu(hwnd_, menu_);
+}
+
+void FormWindow::mirror() {
+  if (const std::wstring title = wideText(form_.caption); title != title_) {
+    SetWindowTextW(hwnd_, title.c_str());
+    title_ = title;
+  }
+  for (NativeControl& native : controls_) {
+    if (native.hwnd) win32::mirror(native, dpi_, tooltip_);
+  }
+  mirrorMenu();
+}
+
+void FormWindow::mirrorMenu() {
+  bool changed = false;
+  for (NativeControl& native : controls_) {
+    if (native.model->kind() != ControlKind::MenuItem) continue;
+    const auto& item = static_cast<const MenuItem&>(*native.model);
+    if (item.caption != native.text) {
+      ModifyMenuW(menu_, static_cast<UINT>(native.id), MF_BYCOMMAND | MF_STRING,
+                  static_cast<UINT_PTR>(native.id), wideText(item.caption).c_str());
+      native.text = item.caption;
+      changed = true;
+    }
+    const bool usable = item.enabled && item.visible;
+    if (usable != native.enabled) {
+      EnableMenuItem(menu_, static_cast<UINT>(native.id), MF_BYCOMMAND | (usable ? MF_ENABLED : MF_GRAYED));
+      native.enabled = usable;
+      changed = true;
+    }
+  }
+  if (changed) DrawMenuBar(hwnd_);
+}
+
+void FormWindow::showPointer() {
+  POINT at;
+  GetCursorPos(&at);
+  if (WindowFromPoint(at) == nullptr || GetAncestor(WindowFromPoint(at), GA_ROOT) != hwnd_) return;
+  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(
+                                     form_.mousePointer() == MousePointer::Hourglass ? IDC_WAIT
+                                                                                     : IDC_ARROW)));
+}
+
+LRESULT CALLBACK FormWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* window = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (window == nullptr || window->hwnd_ == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  return window->handle(message, wParam, lParam);
+}
+
+LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: {
+      NativeControl* native = lParam == 0 ? find(LOWORD(wParam))
+                                          : find(reinterpret_cast<HWND>(lParam));
+      if (native == nullptr || skin_.mirroring()) break;
+      if (native->model->kind() == ControlKind::MenuItem) {
+        if (HIWORD(wParam) == 0) runEvent(skin_, [&] { fire(native->model->onClick); });
+        return 0;
+      }
+      command(*native, HIWORD(wParam));
+      return 0;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (NativeControl* native = find(static_cast<int>(item->CtlID))) {
+        drawControl(*native->model, *item, dpi_);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_SETCURSOR:
+      if (form_.mousePointer() == MousePointer::Hourglass) {
+        SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+        return TRUE;
+      }
+      break;
+    case kRestoreFocus:
+      SetFocus(reinterpret_cast<HWND>(wParam));
+      return 0;
+    case WM_CLOSE: {
+      Form& form = form_;
+      runEvent(skin_, [&] { form.unload(); });
+      return 0;
+    }
+    case WM_DPICHANGED:
+      changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void FormWindow::command(NativeControl& native, UINT code) {
+  Control& model = *native.model;
+  Win32Skin& skin = skin_;
+  const bool focusing = code == BN_SETFOCUS || code == EN_SETFOCUS || code == LBN_SETFOCUS ||
+                        (model.kind() == ControlKind::DriveList && code == CBN_SETFOCUS);
+  if (focusing) {
+    runEvent(skin, [&] { takeFocus(native); });
+    return;
+  }
+  switch (model.kind()) {
+    case ControlKind::Button:
+      if (code == BN_CLICKED) runEvent(skin, [&] { if (takeFocus(native)) fire(model.onClick); });
+      break;
+    case ControlKind::Label:
+      if (code == STN_CLICKED) runEvent(skin, [&] { fire(model.onClick); });
+      break;
+    case ControlKind::CheckBox:
+      if (code == BN_CLICKED) {
+        auto& box = static_cast<CheckBox&>(model);
+        runEvent(skin, [&] { if (takeFocus(native)) box.setValue(!box.value()); });
+      }
+      break;
+    case ControlKind::OptionButton:
+      if (code == BN_CLICKED) {
+        auto& option = static_cast<OptionButton&>(model);
+        runEvent(skin, [&] { if (takeFocus(native)) option.setValue(true); });
+      }
+      break;
+    case ControlKind::TextBox:
+      if (code == EN_CHANGE) {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(native.hwnd)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(native.hwnd, text.data(), static_cast<int>(text.size()))));
+        native.text = utf8Text(text);
+        runEvent(skin, [&] { static_cast<TextBox&>(model).setText(native.text); });
+      }
+      break;
+    case ControlKind::DriveList:
+      if (code == CBN_SELCHANGE) runEvent(skin, [&] { readListChoice(native); });
+      break;
+    case ControlKind::ListBox:
+    case ControlKind::DirList:
+    case ControlKind::FileList:
+      if (code == LBN_SELCHANGE) runEvent(skin, [&] { readListChoice(native); });
+      if (code == LBN_DBLCLK) {
+        runEvent(skin, [&] {
+          if (model.kind() == ControlKind::DirList) {
+            auto& folders = static_cast<DirList&>(model);
+            folders.open(folders.listIndex());
+          }
+          fire(model.onDblClick);
+        });
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+bool FormWindow::takeFocus(NativeControl& native) {
+  if (form_.focused() == native.model || !native.model->takesFocus()) return true;
+  if (form_.moveFocus(native.model)) return true;
+  // The control that had the focus refused to let it go: it gets it back.
+  for (const NativeControl& other : controls_) {
+    if (other.model == form_.focused())
+      PostMessageW(hwnd_, kRestoreFocus, reinterpret_cast<WPARAM>(other.hwnd), 0);
+  }
+  return false;
+}
+
+LRESULT CALLBACK FormWindow::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self) {
+  auto* window = reinterpret_cast<FormWindow*>(self);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, controlProc, id);
+  if (NativeControl* native = window->find(static_cast<int>(id))) {
+    LRESULT result = 0;
+    if (window->handleControl(*native, message, wParam, lParam, result)) return result;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool FormWindow::handleControl(NativeControl& native, UINT message, WPARAM wParam, LPARAM lParam,
+                               LRESULT& result) {
+  Control& model = *native.model;
+  switch (message) {
+    case WM_DROPFILES:
+      dropFiles(native, reinterpret_cast<HDROP>(wParam));
+      result = 0;
+      return true;
+    case WM_MOUSEMOVE:
+      if (model.onMouseMove) runEvent(skin_, [&] { fire(model.onMouseMove); });
+      return false;
+    case WM_GETDLGCODE:
+      if (model.onKeyEnter && wParam == VK_RETURN) {
+        result = DefSubclassProc(native.hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+        return true;
+      }
+      return false;
+    case WM_CHAR:
+      // Enter is the key event's; the character would only beep.
+      return model.onKeyEnter && wParam == L'\r';
+    case WM_KEYDOWN:
+      if (model.onKeyEnter && wParam == VK_RETURN) {
+        runEvent(skin_, [&] { fire(model.onKeyEnter); });
+        result = 0;
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  if (isList(model) && (message == WM_VSCROLL || message == WM_MOUSEWHEEL ||
+                        message == WM_KEYDOWN || message == WM_LBUTTONUP)) {
+    result = DefSubclassProc(native.hwnd, message, wParam, lParam);
+    scrolled(native);
+    return true;
+  }
+  return false;
+}
+
+void FormWindow::dropFiles(NativeControl& native, HDROP drop) {
+  std::vector<std::string> files;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT index = 0; index < count; ++index) {
+    std::wstring file(DragQueryFileW(drop, index, nullptr, 0) + 1, L'\0');
+    file.resize(DragQueryFileW(drop, index, file.data(), static_cast<UINT>(file.size())));
+    files.push_back(utf8Text(file));
+  }
+  DragFinish(drop);
+  Control& model = *native.model;
+  if (model.onDrop && model.usable()) runEvent(skin_, [&] { model.onDrop(files); });
+}
+
+void FormWindow::scrolled(NativeControl& native) {
+  auto& list = static_cast<ListBox&>(*native.model);
+  const auto top = static_cast<int>(SendMessageW(native.hwnd, LB_GETTOPINDEX, 0, 0));
+  if (top == list.topIndex()) return;
+  native.top = top;
+  runEvent(skin_, [&] {
+    list.setTopIndex(top);
+    fire(list.onScroll);
+  });
+}
+
+void FormWindow::changeDpi(UINT dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  HFONT old = font_;
+  font_ = messageFont(dpi_);
+  for (NativeControl& native : controls_) {
+    if (native.hwnd == nullptr) continue;
+    SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    native.rect = {-1, -1, -1, -1};
+  }
+  DeleteObject(old);
+  skin_.mirrorAll();
+}
+
+NativeControl* FormWindow::find(HWND hwnd) {
+  for (NativeControl& native : controls_) {
+    if (native.hwnd == hwnd) return &native;
+  }
+  return nullptr;
+}
+
+NativeControl* FormWindow::find(int id) {
+  const int index = id - kFirstId;
+  if (index < 0 || index >= static_cast<int>(controls_.size())) return nullptr;
+  return &controls_[static_cast<std::size_t>(index)];
+}
+
+}  // namespace mapsetdesk::ui::win32

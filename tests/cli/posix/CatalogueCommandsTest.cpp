@@ -1,0 +1,156 @@
+// list, free-fid, duplicates and set-wow64 of the command-line front end,
+// over a data root of their own with real registrations and a real package.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "formats/InfoXml.h"
+#include "platform/Platform.h"
+#include "support/RealMapsets.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CatalogueCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!mapsets.available())
+      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+  }
+
+  ProgramRun cli(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"--home", home.str()});
+    return runProgram(MAPSETDESK_CLI, arguments, scratch);
+  }
+  // The registry of the data root; opened anew so that it sees what the
+  // command-line tool wrote.
+  std::unique_ptr<Registry> registry() {
+    PlatformOptions options;
+    options.dataRoot = home.str();
+    return openSystemRegistry(options);
+  }
+  MapsetFiles mapset(const std::string& baseName, const std::string& name, std::uint16_t fid,
+                     std::uint16_t pid = 1) {
+    return mapsets.make(home / "Karten", baseName, name, fid, pid);
+  }
+  fs::path allUsersMaps() const { return home / "ProgramData" / "GARMIN" / "Maps"; }
+
+  TempDir home;
+  TempDir scratch;
+  RealMapsets mapsets;
+};
+
+std::string row(std::initializer_list<std::string> cells) {
+  std::string line;
+  for (const std::string& cell : cells) line += (line.empty() ? "" : "\t") + cell;
+  return line + "\n";
+}
+
+TEST_F(CatalogueCommands, WithoutTheWow64SettingNothingIsListed) {
+  for (const char* command : {"list", "free-fid", "duplicates"}) {
+    const ProgramRun run = cli({command});
+    EXPECT_EQ(run.exitCode, 1) << command;
+    EXPECT_EQ(run.out, "") << command;
+    EXPECT_EQ(run.err,
+              "the setting Wow64 is not set; store it first with: mapsetdesk-cli set-wow64 "
+              "yes|no\n")
+        << command;
+  }
+}
+
+TEST_F(CatalogueCommands, SetWow64StoresTheSetting) {
+  ProgramRun run = cli({"set-wow64", "yes"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "wow64: wahr\n");
+  run = cli({"set-wow64", "no"});
+  EXPECT_EQ(run.out, "wow64: falsch\n");
+  EXPECT_EQ(cli({"set-wow64", "vielleicht"}).exitCode, 2);
+  EXPECT_EQ(cli({"set-wow64"}).exitCode, 2);
+  EXPECT_EQ(cli({"list", "mehr"}).exitCode, 2);
+}
+
+TEST_F(CatalogueCommands, ListPrintsBothCataloguesInTheirOrder) {
+  ASSERT_EQ(cli({"set-wow64", "yes"}).exitCode, 0);
+  const std::string base = "SOFTWARE\\Wow6432Node";
+  const MapsetFiles topo = mapset("Topo", "Topo Süd", 4711, 3);
+  const MapsetFiles old = mapset("Alt", "Altkarte", 12);
+  {
+    auto reg = registry();
+    registerFamilyProduct(*reg, base, RegistrationRoot::Families, "Topo4711", 4711, "3", topo,
+                          "/typ/harz.typ");
+    registerProductsEntry(*reg, base, "12", old);
+    registerFamilyProduct(*reg, "SOFTWARE", RegistrationRoot::Families, "Anderswo1", 1, "1", old);
+  }
+  const fs::path package = mapsets.copyPackage(allUsersMaps(), "Harz Familie");
+
+  const ProgramRun run = cli({"list"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            row({"Altkarte", "12", "1", "Products", "12", old.tdb, old.overview, old.tiles,
+                 "keinTypefile"}) +
+                row({"Topo Süd", "4711", "3", "Families", "Topo4711\\3", topo.tdb, topo.overview,
+                     topo.tiles, "/typ/harz.typ"}) +
+                row({"gmap; Harzkarte Süd; FID:4711;PID:3", pathOf(package / "Info.xml"), "4711",
+                     "3", pathOf(package / "Product3" / "osmmap.tdb"), "osmmap.mdx"}));
+}
+
+TEST_F(CatalogueCommands, FreeFidSkipsRegisteredAndPackagedFids) {
+  ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+  ProgramRun run = cli({"free-fid"});
+  EXPECT_EQ(run.out, "10\n");
+  {
+    auto reg = registry();
+    registerFamilyProduct(*reg, "SOFTWARE", RegistrationRoot::Families, "Zehn10", 10, "1",
+                          mapset("Zehn", "Zehn", 10));
+  }
+  writeFile(allUsersMaps() / "Elf.gmap" / "Info.xml",
+            infoXmlForNewMapset({"Elf", "11", "Elfooooo", false}));
+  run = cli({"free-fid"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "12\n");
+}
+
+TEST_F(CatalogueCommands, DuplicatesPrintsOneLinePerPairAndListingMessagesGoToStderr) {
+  ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+  {
+    auto reg = registry();
+    registerFamilyProduct(*reg, "SOFTWARE", RegistrationRoot::Families, "Doppel500", 500, "1",
+                          mapset("Doppel", "Doppelt", 500));
+    registerFamilyProduct(*reg, "SOFTWARE", RegistrationRoot::Families, "Zwei30", 30, "1",
+                          mapset("Zwei1", "Zwei eins", 30, 1));
+    registerFamilyProduct(*reg, "SOFTWARE", RegistrationRoot::Families, "Zwei30", 30, "2",
+                          mapset("Zwei2", "Zwei zwei", 30, 2));
+  }
+  writeFile(allUsersMaps() / "Doppel.gmap" / "Info.xml",
+            infoXmlForNewMapset({"Doppel", "500", "Doppeloo", false}));
+  fs::create_directories(allUsersMaps() / "Leer.gmap");
+  const ProgramRun run = cli({"duplicates"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "FID 500 ist doppelt.\n");
+  EXPECT_EQ(run.err, "missing Info.xml in " + pathOf(allUsersMaps() / "Leer.gmap") + "\n");
+}
+
+TEST_F(CatalogueCommands, Fehler25IsToldInTheUsersLanguage) {
+  ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+  {
+    auto reg = registry();
+    reg->setValue(Root::LocalMachine, "SOFTWARE\\Garmin\\MapSource\\Products\\7",
+                  {"TDB", kRegDword, std::string(4, '\0')});
+    reg->setValue(Root::CurrentUser, "Software\\ZORVAN", {"Language", kRegSz, "Eng"});
+  }
+  const ProgramRun run = cli({"list"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "Missing in Registrykey the entry for value 'TDB=' . You must insert it or delete the "
+            "key complett. : SOFTWARE\\Garmin\\MapSource\\Products\\7\n");
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing

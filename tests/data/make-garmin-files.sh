@@ -1,0 +1,39 @@
+#!/bin/sh
+# Makes the real Garmin files the formats and cli suites check against, with
+# mkgmap, from the small OSM files and the TYP source beside this script.
+#
+# usage: make-garmin-files.sh OUTPUT_FOLDER
+#   OUTPUT_FOLDER/mapset  two tiles (63240001 with draw priority 27, 63240002
+#                         with 22), the TDB osmmap.tdb (family 4711, product 3,
+#                         series name "Harzkarte Süd" in Windows-1252), the
+#                         overview osmmap.img, the index osmmap.mdx, a gmap
+#                         package "Harz Familie.gmap" and gmapsupp.img
+#   OUTPUT_FOLDER/typ     harz-typ.typ for family 4711
+# The folder is made anew each run.
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+out=$1
+rm -rf "$out"
+mkdir -p "$out/mapset" "$out/typ"
+
+mkgmap --output-dir="$out/mapset" --code-page=1252 \
+  --family-id=4711 --product-id=3 \
+  --family-name="Harz Familie" --series-name="Harzkarte Süd" \
+  --area-name="Harzkarte Süd Übersicht" \
+  --tdbfile --index --gmapi --gmapsupp \
+  --draw-priority=27 --mapname=63240001 --description="Nordteil" "$here/harz-nord.osm" \
+  --draw-priority=22 --mapname=63240002 --description="Südteil" "$here/harz-sued.osm" \
+  > "$out/mapset.log" 2>&1
+
+mkgmap --output-dir="$out/typ" --family-id=4711 "$here/harz-typ.txt" > "$out/typ.log" 2>&1
+
+# mkgmap reports some failures only in its log; the files are the proof.
+for file in mapset/osmmap.tdb mapset/osmmap.img mapset/osmmap.mdx mapset/63240001.img \
+    mapset/63240002.img mapset/gmapsupp.img "mapset/Harz Familie.gmap/Info.xml" \
+    typ/harz-typ.typ; do
+  if [ ! -s "$out/$file" ]; then
+    echo "mkgmap did not make $file; see the logs in $out" >&2
+    exit 1
+  fi
+done

@@ -1,0 +1,233 @@
+#include "formats/TdbRename.h"
+
+#include <gtest/gtest.h>
+
+#include "formats/GarminFiles.h"
+#include "formats/TdbBytes.h"
+#include "formats/TdbChecksum.h"
+#include "formats/TdbHeader.h"
+#include "formats/TdbTiles.h"
+#include "support/ScriptedDialogs.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+const TdbTexts kEnglish = {
+    "ZORVAN",
+    "unknowm-tdb-format. Please send tdb-file to : support@example.org as email-attachment",
+    "ZORVAN has created a backupfile  as file : ",
+    "Mapname was changed.",
+    "da ging was schief, versuche es bitte erneut",
+    "The TDB file is damaged and was left unchanged: ",
+};
+
+std::size_t count(std::string_view text, std::string_view part) {
+  std::size_t found = 0;
+  for (std::size_t at = text.find(part); at != std::string_view::npos;
+       at = text.find(part, at + 1))
+    ++found;
+  return found;
+}
+
+void expectBackupThenChanged(ScriptedDialogs& dialogs, const std::string& path) {
+  const Message backup = dialogs.take();
+  EXPECT_EQ(backup.text, "ZORVAN has created a backupfile  as file : " + path + "-BAK");
+  EXPECT_EQ(backup.title, "ZORVAN");
+  EXPECT_EQ(backup.buttons, Buttons::Ok);
+  const Message changed = dialogs.take();
+  EXPECT_EQ(changed.text, "Mapname was changed.");
+  EXPECT_EQ(changed.title, "ZORVAN");
+  EXPECT_EQ(changed.icon, Icon::Information);
+  EXPECT_TRUE(dialogs.messages().empty());
+}
+
+using TdbRenameOfMkgmap = GarminFilesTest;
+
+TEST_F(TdbRenameOfMkgmap, RenamesBacksUpAndKeepsTheChecksumValid) {
+  const std::string original = bytesOf("mapset/osmmap.tdb");
+  const std::string path = copy("mapset/osmmap.tdb");
+  ScriptedDialogs dialogs;
+  EXPECT_EQ(TDBNameAendern(path, "Brocken", false, dialogs, kEnglish), RenameOutcome::Renamed);
+  expectBackupThenChanged(dialogs, path);
+
+  const std::string renamed = readFile(path);
+  EXPECT_EQ(readFile(path + "-BAK"), original);
+  const TdbHeaderRead header = readTdbHeader(path);
+  ASSERT_EQ(header.damage, TdbDamage::None);
+  EXPECT_EQ(header.header.name, "Brocken");
+  EXPECT_EQ(header.header.fid, kMkgmapFid);
+  EXPECT_EQ(header.header.pid, kMkgmapPid);
+  EXPECT_EQ(checkTdbChecksum(renamed).state, TdbChecksumState::Ok);
+  EXPECT_EQ(count(renamed, kMkgmapSeriesName), 0u);
+  EXPECT_EQ(count(renamed, "Brocken \xDC" "bersicht"), 1u) << "the overview block's occurrence";
+  EXPECT_EQ(renamed.size(), original.size() - 2 * (13 - 7));
+  EXPECT_EQ(walkTdbBlocks(renamed).damage, TdbDamage::None);
+  EXPECT_EQ(readTdbTiles(renamed).tiles.size(), 2u) << "blocks after the name keep their place";
+}
+
+TEST_F(TdbRenameOfMkgmap, QuietRenameShowsOnlyTheBackupAndTakesUmlautsAsWindows1252) {
+  const std::string path = copy("mapset/osmmap.tdb");
+  ScriptedDialogs dialogs;
+  EXPECT_EQ(TDBNameAendern(path, "Nördlicher Harz", true, dialogs, kEnglish),
+            RenameOutcome::Renamed);
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.take().text, "ZORVAN has created a backupfile  as file : " + path + "-BAK");
+  EXPECT_EQ(readTdbHeader(path).header.name, "N\xF6rdlicher Harz");
+  EXPECT_EQ(checkTdbChecksum(readFile(path)).state, TdbChecksumState::Ok);
+}
+
+TEST(TdbRenameBytes, ReplacesInHeaderLastTextAndLastOverviewBlockOnly) {
+  const std::string file =
+      block(0x50, headerPayload(7, 8, 407, "Alt", std::string("\0Alt-Kopie\0", 11))) +
+      block(0x52, "Alt erste") + block(0x44, "Alt Copyright") + block(0x52, "Alt letzte Alt") +
+      block(0x42, "Alt erste Uebersicht") + block(0x42, "xAltx") + block(0x54, checksumPayload());
+  const TdbRenamed renamed = renameTdbBytes(file, "Neuer Name");
+  ASSERT_EQ(renamed.damage, TdbDamage::None);
+  EXPECT_TRUE(renamed.checksumNeeded);
+  const std::string expected =
+      block(0x50, headerPayload(7, 8, 407, "Neuer Name",
+                                std::string("\0Neuer Name-Kopie\0", 18))) +
+      block(0x52, "Alt erste") + block(0x44, "Alt Copyright") +
+      block(0x52, "Neuer Name letzte Neuer Name") + block(0x42, "Alt erste Uebersicht") +
+      block(0x42, "xNeuer Namex") + block(0x54, checksumPayload());
+  EXPECT_EQ(renamed.bytes, expected);
+}
+
+TEST(TdbRenameBytes, ComparesExactlyAndKeepsTheIdFields) {
+  // The name's bytes also stand in the ID fields before it ("AB" = 0x4241);
+  // only text is renamed, and only where the case matches.
+  const std::string tail = block(0x42, "ab") + block(0x99, std::string(27, 'z'));
+  const std::string file =
+      block(0x50, headerPayload(0x4241, 0x4241, 0x4241, "AB", "ab AB")) + tail;
+  const TdbRenamed renamed = renameTdbBytes(file, "XY");
+  ASSERT_EQ(renamed.damage, TdbDamage::None);
+  EXPECT_EQ(renamed.bytes,
+            block(0x50, headerPayload(0x4241, 0x4241, 0x4241, "XY", "ab XY")) + tail);
+  EXPECT_TRUE(renamed.checksumNeeded) << "version 0x4241 is above 300";
+}
+
+TEST(TdbRenameBytes, ChecksumPassByVersionOrChecksumBlock) {
+  const std::string filler = block(0x44, std::string(40, 'c'));
+  const auto needs = [&](std::uint16_t version, bool withBlock) {
+    const std::string file = block(0x50, headerPayload(1, 2, version, "Nord")) + filler +
+                             (withBlock ? block(0x54, checksumPayload()) : "");
+    const TdbRenamed renamed = renameTdbBytes(file, "Sued");
+    EXPECT_EQ(renamed.damage, TdbDamage::None);
+    return renamed.checksumNeeded;
+  };
+  EXPECT_FALSE(needs(300, false));
+  EXPECT_TRUE(needs(300, true));
+  EXPECT_TRUE(needs(301, false));
+}
+
+TEST(TdbRenameBytes, DamagedFilesAreRefused) {
+  const std::string good = smallTdb("Name");
+  EXPECT_EQ(renameTdbBytes(good.substr(0, 39), "X").damage, TdbDamage::TooShort);
+  EXPECT_EQ(renameTdbBytes(good.substr(0, good.size() - 1), "X").damage,
+            TdbDamage::BlockPastEnd);
+  EXPECT_EQ(renameTdbBytes(good + "\x42", "X").damage, TdbDamage::TruncatedBlockHead);
+  EXPECT_EQ(renameTdbBytes(block(0x44, std::string(40, 'a')), "X").damage,
+            TdbDamage::NoHeaderBlock);
+  EXPECT_EQ(renameTdbBytes(block(0x50, std::string(60, 'a')), "X").damage,
+            TdbDamage::NameUnterminated);
+
+  const std::string nearlyFull = block(0x50, headerPayload(1, 2, 3, "N", std::string(65520, 'N')));
+  EXPECT_EQ(renameTdbBytes(nearlyFull, "Ein viel laengerer Name").damage, TdbDamage::BlockTooLong);
+}
+
+TEST(TdbRename, DamagedFileStaysUnchangedWithoutBackupAndSaysWhy) {
+  TempDir dir;
+  const std::string path = (dir / "karte.tdb").string();
+  const std::string damaged = smallTdb("Name").substr(0, 45);
+  writeFile(path, damaged);
+  ScriptedDialogs dialogs;
+  EXPECT_EQ(TDBNameAendern(path, "Neu", false, dialogs, kEnglish), RenameOutcome::Damaged);
+  const Message shown = dialogs.take();
+  EXPECT_EQ(shown.text, "The TDB file is damaged and was left unchanged: " + path +
+                            ": a block runs past the end of the file");
+  EXPECT_EQ(shown.title, "ZORVAN");
+  EXPECT_EQ(readFile(path), damaged);
+  EXPECT_FALSE(std::filesystem::exists(path + "-BAK"));
+}
+
+TEST(TdbRename, AChecksumBlockTooShortStopsTheRenameBeforeAnythingIsWritten) {
+  TempDir dir;
+  const std::string path = (dir / "karte.tdb").string();
+  const std::string file = block(0x50, headerPayload(1, 2, 407, "Alt")) +
+                           block(0x44, std::string(30, 'c')) + block(0x54, std::string(17, '\0'));
+  writeFile(path, file);
+  ScriptedDialogs dialogs;
+  EXPECT_EQ(TDBNameAendern(path, "Neu", false, dialogs, kEnglish), RenameOutcome::Damaged);
+  EXPECT_EQ(dialogs.take().text, "The TDB file is damaged and was left unchanged: " + path +
+                                     ": checksum block is too short");
+  EXPECT_EQ(readFile(path), file);
+  EXPECT_FALSE(std::filesystem::exists(path + "-BAK"));
+}
+
+TEST(TdbRename, AnOldFormatWithoutChecksumBlockIsRenamedAsItIs) {
+  TempDir dir;
+  const std::string path = (dir / "alt.tdb").string();
+  const std::string tail = block(0x44, std::string(30, 'c'));
+  writeFile(path, block(0x50, headerPayload(1, 2, 300, "Alt")) + tail);
+  ScriptedDialogs dialogs;
+  ASSERT_EQ(TDBNameAendern(path, "Neuer", false, dialogs, kEnglish), RenameOutcome::Renamed);
+  expectBackupThenChanged(dialogs, path);
+  EXPECT_EQ(readFile(path), block(0x50, headerPayload(1, 2, 300, "Neuer")) + tail);
+}
+
+TEST(TdbRename, ARenameBelowFortyBytesSaysTheFormatIsUnknown) {
+  TempDir dir;
+  const std::string path = (dir / "knapp.tdb").string();
+  const std::string name(10, 'N');
+  const std::string header = block(0x50, headerPayload(1, 2, 407, name));
+  writeFile(path, header + block(0x54, std::string(40 - header.size() - 3, '\0')));
+  ScriptedDialogs dialogs;
+  ASSERT_EQ(TDBNameAendern(path, "K", false, dialogs, kEnglish), RenameOutcome::Renamed);
+  EXPECT_EQ(dialogs.take().text, "ZORVAN has created a backupfile  as file : " + path + "-BAK");
+  EXPECT_EQ(dialogs.take().text,
+            "unknowm-tdb-format. Please send tdb-file to : support@example.org as "
+            "email-attachment");
+  EXPECT_EQ(dialogs.take().text, "Mapname was changed.");
+  EXPECT_EQ(readFile(path).size(), 31u);
+}
+
+TEST(TdbRename, AMissingFileIsReported) {
+  TempDir dir;
+  ScriptedDialogs dialogs;
+  EXPECT_EQ(TDBNameAendern((dir / "weg.tdb").string(), "Neu", false, dialogs, kEnglish),
+            RenameOutcome::FileMissing);
+  const Message shown = dialogs.take();
+  EXPECT_EQ(shown.text, "da ging was schief, versuche es bitte erneut");
+  EXPECT_EQ(shown.title, "ZORVAN");
+  EXPECT_EQ(shown.buttons, Buttons::Ok);
+}
+
+TEST(TdbRename, AFailedWriteLeavesTheOldFileWhole) {
+  TempDir dir;
+  const std::string path = (dir / "karte.tdb").string();
+  const std::string original = smallTdb("Alt");
+  writeFile(path, original);
+  // A folder where the new content would be written first.
+  std::filesystem::create_directory(path + ".mapsetdesk-new");
+  ScriptedDialogs dialogs;
+  EXPECT_EQ(TDBNameAendern(path, "Neu", false, dialogs, kEnglish), RenameOutcome::WriteFailed);
+  EXPECT_EQ(readFile(path), original);
+  EXPECT_EQ(readFile(path + "-BAK"), original) << "the backup comes first";
+  EXPECT_EQ(dialogs.take().text, "ZORVAN has created a backupfile  as file : " + path + "-BAK");
+  EXPECT_TRUE(dialogs.messages().empty()) << "no success message";
+}
+
+TEST(TdbRename, AnOlderBackupIsOverwritten) {
+  TempDir dir;
+  const std::string path = (dir / "karte.tdb").string();
+  writeFile(path, smallTdb("Zweiter"));
+  writeFile(path + "-BAK", "old backup");
+  ScriptedDialogs dialogs;
+  ASSERT_EQ(TDBNameAendern(path, "Dritter", true, dialogs, kEnglish), RenameOutcome::Renamed);
+  EXPECT_EQ(readFile(path + "-BAK"), smallTdb("Zweiter"));
+  EXPECT_EQ(readTdbHeader(path).header.name, "Dritter");
+  EXPECT_EQ(checkTdbChecksum(readFile(path)).state, TdbChecksumState::Ok);
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing

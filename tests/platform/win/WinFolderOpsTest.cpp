@@ -1,0 +1,73 @@
+// Deletions refused by Windows: a file another program holds open, and a
+// read-only file, which a folder deletion does not force.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/FolderOps.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file held open without sharing, as a running MapSource holds a TDB.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const fs::path& file)
+      : handle_(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~HeldOpen() { CloseHandle(handle_); }
+  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+class WinFolderOps : public ::testing::Test {
+ protected:
+  TempDir folder;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<FolderOps> ops = openSystemFolderOps(dialogs);
+};
+
+TEST_F(WinFolderOps, AFileHeldOpenIsDenied) {
+  writeFile(folder / "Karte.tdb", "tdb");
+  {
+    HeldOpen held(folder / "Karte.tdb");
+    ASSERT_TRUE(held.held());
+    const RemoveResult result = ops->removeFile((folder / "Karte.tdb").string());
+    EXPECT_EQ(result.status, RemoveStatus::Denied);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_TRUE(fs::exists(folder / "Karte.tdb"));
+  }
+  EXPECT_EQ(ops->removeFile((folder / "Karte.tdb").string()).status, RemoveStatus::Removed);
+}
+
+TEST_F(WinFolderOps, AFolderWithAFileHeldOpenIsDenied) {
+  writeFile(folder / "Paket.gmap" / "Product1" / "karte.tdb", "tdb");
+  HeldOpen held(folder / "Paket.gmap" / "Product1" / "karte.tdb");
+  ASSERT_TRUE(held.held());
+  EXPECT_EQ(ops->removeFolder((folder / "Paket.gmap").string()).status, RemoveStatus::Denied);
+  EXPECT_TRUE(fs::exists(folder / "Paket.gmap" / "Product1" / "karte.tdb"));
+}
+
+TEST_F(WinFolderOps, AReadOnlyFileIsNotForced) {
+  writeFile(folder / "Paket.gmap" / "Info.xml", "xml");
+  SetFileAttributesW((folder / "Paket.gmap" / "Info.xml").c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(ops->removeFolder((folder / "Paket.gmap").string()).status, RemoveStatus::Denied);
+  EXPECT_TRUE(fs::exists(folder / "Paket.gmap" / "Info.xml"));
+  SetFileAttributesW((folder / "Paket.gmap" / "Info.xml").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(WinAccessDenied, SharingAndAccessErrorsCount) {
+  EXPECT_TRUE(isAccessDenied({ERROR_SHARING_VIOLATION, std::system_category()}));
+  EXPECT_TRUE(isAccessDenied({ERROR_ACCESS_DENIED, std::system_category()}));
+  EXPECT_FALSE(isAccessDenied({ERROR_FILE_NOT_FOUND, std::system_category()}));
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing

@@ -1,0 +1,46 @@
+#pragma once
+// The product list of a device image (its MPS subfile): one record per tile
+// naming its family and product, one per product naming it.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mapsetdesk::standin {
+
+struct MapRecord {
+  std::uint16_t pid = 0;
+  std::uint16_t fid = 0;
+  std::uint32_t mapNumber = 0;
+  std::string seriesName;  // Windows-1252
+  std::string description;
+  std::string areaName;
+  std::string raw;  // the whole block, to copy it unchanged
+};
+
+struct ProductRecord {
+  std::uint16_t pid = 0;
+  std::uint16_t fid = 0;
+  std::string name;  // Windows-1252
+  std::string raw;
+};
+
+struct ProductList {
+  std::vector<MapRecord> maps;
+  std::vector<ProductRecord> products;
+  std::vector<std::string> otherBlocks;  // kept as they are
+
+  // The families in the order their first tile is listed.
+  std::vector<std::uint16_t> families() const;
+  // The list restricted to one family.
+  ProductList only(std::uint16_t fid) const;
+  const MapRecord* mapOf(std::uint32_t mapNumber) const;
+  // The product's name, else the series name of its first tile.
+  std::string familyName(std::uint16_t fid) const;
+};
+
+ProductList readProductList(std::string_view mps);
+std::string writeProductList(const ProductList& list);
+
+}  // namespace mapsetdesk::standin

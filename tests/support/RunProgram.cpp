@@ -1,0 +1,65 @@
+#include "support/RunProgram.h"
+
+#include <cstdlib>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace mapsetdesk::testing {
+namespace {
+
+#ifdef _WIN32
+// Quoted as the C runtime splits a command line: backslashes before a quote
+// are doubled, the quote itself escaped.
+std::string quoted(const std::string& text) {
+  std::string out = "\"";
+  std::size_t backslashes = 0;
+  for (const char c : text) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    out.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+    out += c;
+    backslashes = 0;
+  }
+  out.append(2 * backslashes, '\\');
+  return out + '"';
+}
+// cmd /c drops the first and the last quote of a line that begins with one.
+std::string commandLine(const std::string& line) { return '"' + line + '"'; }
+int exitCodeOf(int status) { return status; }
+#else
+std::string quoted(const std::string& text) {
+  std::string out = "'";
+  for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+std::string commandLine(const std::string& line) { return line; }
+int exitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+#endif
+
+}  // namespace
+
+std::string withLf(std::string text) {
+  for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+    text.erase(at, 1);
+  return text;
+}
+
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      const TempDir& scratch) {
+  const std::string outFile = (scratch / "program-stdout").string();
+  const std::string errFile = (scratch / "program-stderr").string();
+  std::string line = quoted(program);
+  for (const auto& argument : arguments) line += ' ' + quoted(argument);
+  line += " >" + quoted(outFile) + " 2>" + quoted(errFile);
+  ProgramRun run;
+  run.exitCode = exitCodeOf(std::system(commandLine(line).c_str()));
+  run.out = readFile(outFile);
+  run.err = readFile(errFile);
+  return run;
+}
+
+}  // namespace mapsetdesk::testing

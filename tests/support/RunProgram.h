@@ -1,0 +1,25 @@
+#pragma once
+// Runs a built program through the system's shell, as a user would from a
+// command prompt, and catches what it prints.
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+
+struct ProgramRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Text a program printed, with the CR LF line ends of Windows text output as
+// the LF the program wrote.
+std::string withLf(std::string text);
+
+// Output goes through files in scratch, byte for byte.
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      const TempDir& scratch);
+
+}  // namespace mapsetdesk::testing

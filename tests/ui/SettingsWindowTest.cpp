@@ -1,0 +1,82 @@
+// The settings window: its one row, the question on a click, the stored value.
+#include <gtest/gtest.h>
+
+#include "support/FormDriver.h"
+#include "support/ProgramHarness.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+constexpr const char* kQuestionGerman =
+    "Wird dieser PC mit 64 bit Betriebssystem betrieben ? 'ja' für 64 bit, 'nein' für 32 bit";
+
+class SettingsWindow : public ::testing::Test {
+ protected:
+  void TearDown() override { program.dialogs.expectAllTaken(); }
+  ui::FormEinstellungen& open(const std::string& wow64) {
+    program.storeSetting("Wow64", wow64);
+    auto& windows = program.start();
+    EXPECT_TRUE(click(windows.main.Prop));
+    EXPECT_TRUE(windows.einstellungen.visible());
+    return windows.einstellungen;
+  }
+  ProgramHarness program;
+};
+
+TEST_F(SettingsWindow, RowFor64Bit) {
+  auto& window = open("wahr");
+  EXPECT_EQ(window.List1.items(), std::vector<std::string>{"Betriebssystem arbeitet mit 64 bit"});
+}
+
+TEST_F(SettingsWindow, RowFor32Bit) {
+  auto& window = open("falsch");
+  EXPECT_EQ(window.List1.items(), std::vector<std::string>{"Betriebssystem arbeitet mit 32 bit"});
+}
+
+TEST_F(SettingsWindow, EnglishRows) {
+  program.storeSetting("Language", "Eng");
+  auto& window = open("wahr");
+  EXPECT_EQ(window.List1.items(), std::vector<std::string>{"operatingsystem is 64 bit"});
+}
+
+TEST_F(SettingsWindow, UnknownLanguageKeepsTheGermanTexts) {
+  program.storeSetting("Language", "Fra");
+  auto& window = open("falsch");
+  EXPECT_EQ(window.List1.items(), std::vector<std::string>{"Betriebssystem arbeitet mit 32 bit"});
+}
+
+TEST_F(SettingsWindow, ClickAsksStoresAndRebuildsTheRowButTheRunKeepsItsBase) {
+  auto& window = open("falsch");
+  program.dialogs.answer(Answer::Yes);
+  ASSERT_TRUE(click(window.List1, 0));
+  const Message shown = program.dialogs.take();
+  EXPECT_EQ(shown.text, kQuestionGerman);
+  EXPECT_EQ(shown.title, "ZORVAN");
+  EXPECT_EQ(shown.buttons, Buttons::YesNo);
+  EXPECT_EQ(program.setting("Wow64"), "wahr");
+  EXPECT_EQ(window.List1.items(), std::vector<std::string>{"Betriebssystem arbeitet mit 64 bit"});
+  EXPECT_EQ(program.session->vReg6432, "SOFTWARE");
+}
+
+TEST_F(SettingsWindow, EnglishQuestionAndNo) {
+  program.storeSetting("Language", "Eng");
+  auto& window = open("wahr");
+  program.dialogs.answer(Answer::No);
+  ASSERT_TRUE(click(window.List1, 0));
+  EXPECT_EQ(program.dialogs.take().text,
+            "is a 64 bit operatingsystem in use ? 'yes' for 64 bit, 'no' for 32 bit");
+  EXPECT_EQ(program.setting("Wow64"), "falsch");
+  EXPECT_EQ(window.List1.items(), std::vector<std::string>{"operatingsystem is 32 bit"});
+}
+
+TEST_F(SettingsWindow, NoRowWithoutAValidSetting) {
+  program.dialogs.answer(Answer::Yes);
+  auto& windows = program.start();
+  program.dialogs.take();
+  program.storeSetting("Wow64", "");
+  ASSERT_TRUE(click(windows.main.Prop));
+  EXPECT_EQ(windows.einstellungen.List1.count(), 0);
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing
