@@ -24,15 +24,20 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 (
   flock 9
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # A server may linger for a deleted prefix that stood at the same place;
+    # the new one must not talk to it.
+    mkdir -p "$WINEPREFIX"
+    wineserver -k >/dev/null 2>&1 || true
     wineboot -i >/dev/null 2>&1
     # No window system: Wine's null display driver instead of X11.
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-    # No debugger for crashes: a crashing program ends at once with its
-    # exception code, rather than waiting on a crash dialog nobody can see
-    # or, now and then, reporting success once the debugger is done with it.
+    # A crashing program must end at once with its exception code. Wine's
+    # debugger would wait on a crash dialog nobody can see, and without a
+    # debugger entry Wine starts it anyway; an entry naming no program makes
+    # the start fail, and the program ends.
     for view in 32 64; do
-      wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-        /v Debugger /f /reg:$view >/dev/null 2>&1
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+        /v Debugger /d no-debugger /f /reg:$view >/dev/null 2>&1
     done
     wineserver -w
   fi
