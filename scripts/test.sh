@@ -47,6 +47,16 @@ run_part "windows (wine)" "$win_build" 1 \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
 WINEPREFIX="$win_build/wine/prefix" wineserver -w 2>/dev/null
 
+# The readers of Garmin files under libFuzzer, a few seconds each (clang only).
+echo "=== fuzz"
+fuzz_started=$SECONDS
+if "$root/fuzz/run-short.sh" "${MAPSETDESK_FUZZ_BUILD:-$root/build/fuzz}" 5; then
+  summary+=("fuzz: no crash ($((SECONDS - fuzz_started)) s)")
+else
+  summary+=("fuzz: FAILED ($((SECONDS - fuzz_started)) s)")
+  failed=1
+fi
+
 echo "=== summary"
 printf '%s\n' "${summary[@]}"
 if [ "$failed" -eq 0 ]; then

@@ -16,7 +16,7 @@ bool MemoryRegistry::createKey(Root root, const std::string& path) {
 }
 
 bool MemoryRegistry::setValue(Root root, const std::string& path, const RegValue& value) {
-  return tree(root).setValue(path, value) != TreeEdit::Refused;
+  return tree(root).setValue(path, asStoredByWindows(value)) != TreeEdit::Refused;
 }
 
 bool MemoryRegistry::deleteValue(Root root, const std::string& path, const std::string& name) {

@@ -2,6 +2,12 @@
 
 namespace mapsetdesk {
 
+RegValue asStoredByWindows(RegValue value) {
+  const bool text = value.type == kRegSz || value.type == kRegExpandSz || value.type == kRegMultiSz;
+  if (text && !value.data.empty() && value.data.back() != '\0') value.data += '\0';
+  return value;
+}
+
 const char* rootName(Root root) {
   return root == Root::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
 }

@@ -50,6 +50,12 @@ class Registry {
   virtual std::vector<RegValue> values(Root root, const std::string& path) = 0;
 };
 
+// The value as the A functions store it. Windows adds the terminating NUL to a
+// text whose given length leaves it out when the byte after the data is NUL,
+// which it always is for a string handed over, so "abc" written with length 3
+// is kept as "abc\0". The file store follows, so both read and export alike.
+RegValue asStoredByWindows(RegValue value);
+
 const char* rootName(Root root);  // "HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER"
 // Accepts the long names and HKLM / HKCU, without regard to case.
 std::optional<Root> rootFromName(const std::string& name);

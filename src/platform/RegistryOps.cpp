@@ -15,7 +15,8 @@ std::string trimBlanks(const std::string& text) {
 
 void writeText(Registry& reg, Root root, const std::string& path, const std::string& name,
                std::uint32_t type, const std::string& text) {
-  // The data length is the number of characters: no terminating NUL is stored.
+  // The data length is the number of characters; Windows itself adds the NUL
+  // (asStoredByWindows).
   reg.setValue(root, toAnsi(path), RegValue{toAnsi(name), type, toAnsi(text)});
 }
 

@@ -39,11 +39,11 @@ TEST(Settings, LiveAsTextValuesOfTheUsersZorvanKey) {
   const auto dir = registry.queryValue(Root::CurrentUser, "Software\\ZORVAN", "Dir");
   ASSERT_TRUE(dir);
   EXPECT_EQ(dir->type, kRegSz);
-  // Windows-1252, no terminating NUL.
-  EXPECT_EQ(dir->data, std::string("C:\\Karten\\S") + '\xFC' + "d");
+  // Windows-1252, with the NUL Windows adds.
+  EXPECT_EQ(dir->data, std::string("C:\\Karten\\S") + '\xFC' + "d" + '\0');
   EXPECT_EQ(settings.dir(), "C:\\Karten\\Süd");
   EXPECT_EQ(settings.lastDir(), "D:\\Tiles");
-  EXPECT_EQ(registry.queryValue(Root::CurrentUser, "Software\\ZORVAN", "Wow64")->data, "falsch");
+  EXPECT_EQ(registry.queryValue(Root::CurrentUser, "Software\\ZORVAN", "Wow64")->data, std::string("falsch\0", 7));
   EXPECT_FALSE(registry.canOpen(Root::LocalMachine, "Software\\ZORVAN"));
 }
 

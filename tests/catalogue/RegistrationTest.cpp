@@ -170,13 +170,13 @@ TEST(RegistrationRoundTrip, FamilyRegistrationReadsBackAsOneCatalogueEntry) {
   EXPECT_EQ(entry.familyKeyPath,
             "SOFTWARE\\Wow6432Node\\Garmin\\MapSource\\Families\\Topo_Har1234\\");
 
-  // The registry holds Windows-1252 text without terminator and the FID as two bytes.
+  // The registry holds Windows-1252 text and the FID as two bytes.
   const std::string productKey =
       toAnsi(productKeyPath(base, RegistrationRoot::Families, "Topo_Har1234", 1));
   const auto tdb = reg.queryValue(Root::LocalMachine, productKey, "TDB");
   ASSERT_TRUE(tdb);
   EXPECT_EQ(tdb->type, kRegSz);
-  EXPECT_EQ(tdb->data, "C:\\Karten\\K\xF6ln\\Topo_Har.TDB");
+  EXPECT_EQ(tdb->data, std::string("C:\\Karten\\K\xF6ln\\Topo_Har.TDB\0", 28));
   const std::string familyKey = familyKeyPath(base, RegistrationRoot::Families, "Topo_Har1234");
   const auto id = reg.queryValue(Root::LocalMachine, familyKey, "ID");
   ASSERT_TRUE(id);

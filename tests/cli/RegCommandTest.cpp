@@ -51,9 +51,8 @@ TEST_F(RegCommand, ImportedValuesReadAsTheSystemReadsThemAndExportUnchanged) {
       "[" +
       zorvan +
       "]\r\n"
-      "\"Blanks\"=hex(1):20,20,61,62,63,00,78\r\n"
-      "; C:\\Karten\r\n"
-      "\"Dir\"=hex(1):43,3a,5c,4b,61,72,74,65,6e\r\n"
+      "\"Blanks\"=hex(1):20,20,61,62,63,00,78,00\r\n"
+      "\"Dir\"=\"C:\\\\Karten\"\r\n"
       "\"Language\"=\"deutsch\"\r\n"
       "\"Lat\"=dword:0012d687\r\n\r\n"
       "[" +

@@ -141,7 +141,8 @@ bool FileRegistry::createKey(Root root, const std::string& path) {
 }
 
 bool FileRegistry::setValue(Root root, const std::string& path, const RegValue& value) {
-  return change(root, [&](RegistryTree& tree) { return tree.setValue(path, value); });
+  const RegValue stored = asStoredByWindows(value);
+  return change(root, [&](RegistryTree& tree) { return tree.setValue(path, stored); });
 }
 
 bool FileRegistry::deleteValue(Root root, const std::string& path, const std::string& name) {

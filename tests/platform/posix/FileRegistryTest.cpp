@@ -73,8 +73,7 @@ TEST_F(FileRegistryTest, KeepsEachRootInAReadableRegedit4File) {
             "REGEDIT4\r\n\r\n"
             "[HKEY_CURRENT_USER\\Software]\r\n\r\n"
             "[HKEY_CURRENT_USER\\Software\\ZORVAN]\r\n"
-            "; deutsch\r\n"
-            "\"Language\"=hex(1):64,65,75,74,73,63,68\r\n\r\n");
+            "\"Language\"=\"deutsch\"\r\n\r\n");
   EXPECT_FALSE(fs::exists(hive(kMachine)));
   EXPECT_EQ(hive(kUser).string(), reg.hiveFile(kUser));
 }
@@ -240,8 +239,7 @@ TEST_F(FileRegistryTest, ParsesAHiveOnlyWhenItsFileChanged) {
 
   // A person's edit in place is seen too, and so is the file's removal.
   std::string text = readFile(hive(kUser));
-  text.replace(text.find("; english"), 9, "; englisch");
-  text.replace(text.find("65,6e,67,6c,69,73,68"), 20, "65,6e,67,6c,69,73,63,68");
+  text.replace(text.find("\"english\""), 9, "\"englisch\"");
   writeFile(hive(kUser), text);
   EXPECT_EQ(fRegAbfrageWert(first, kUser, "Software\\ZORVAN", "Language"), "englisch");
   fs::remove(hive(kUser));
@@ -273,7 +271,7 @@ TEST_F(FileRegistryTest, ReadOnlyMachineHiveActsAsForAUserWithoutWriteRights) {
   EXPECT_EQ(fRegAbfrageWert(*reg, kMachine, family + "\\1", "TDB"), "");
   EXPECT_TRUE(fSubkeysListen(*reg, kMachine, family).empty());
   EXPECT_FALSE(reg->canOpen(kMachine, ""));
-  EXPECT_EQ(reg->queryValue(kMachine, family + "\\1", "TDB")->data, "C:\\Maps\\a.tdb")
+  EXPECT_EQ(reg->queryValue(kMachine, family + "\\1", "TDB")->data, std::string("C:\\Maps\\a.tdb\0", 14))
       << "reading without full access still works";
   EXPECT_FALSE(reg->createKey(kMachine, family));
   EXPECT_FALSE(reg->setValue(kMachine, family, {"ID", kRegBinary, "\xD2\x04"}));
