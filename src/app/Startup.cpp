@@ -64,11 +64,21 @@ void settleRegistryBase(Services& services, Session& session) {
   while (!base) {
     const Message question{session.texts.text(key::Satz70), std::string(kMessageTitle),
                            Buttons::YesNo, Icon::None};
-    settings.storeWow64(services.dialogs.message(question) == Answer::Yes);
+    const bool is64 = services.dialogs.message(question) == Answer::Yes;
+    settings.storeWow64(is64);
     base = registryBaseFor(settings.wow64());
+    if (!base) {
+      // The user's settings refuse the answer, and asking again could never
+      // end: the answer holds for this run and the user learns why it will be
+      // asked again at the next start.
+      services.dialogs.message(Message{session.texts.text(key::Fehler29),
+                                       std::string(kMessageTitle), Buttons::Ok,
+                                       Icon::Exclamation});
+      base = registryBaseFor(is64 ? kWow64Yes : kWow64No);
+    }
   }
   session.vReg6432 = *base;
-  session.wwoww = settings.wwoww();
+  session.wwoww = *base == kRegistryBase64;
 }
 
 void measureBaseCampTileCache(Services& services, Session& session) {

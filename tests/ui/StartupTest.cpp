@@ -68,20 +68,22 @@ TEST_F(Startup, YesToTheSystemQuestionStoresA64BitBase) {
   EXPECT_TRUE(program.session->wwoww);
 }
 
-TEST_F(Startup, SystemQuestionRepeatsUntilAnAnswerIsStored) {
+TEST_F(Startup, ARefusedAnswerHoldsForThisRunAndSaysWhy) {
   ProgramHarness& p = program;
-  RefusingFirstWrites registry(p.memory, 2);
+  RefusingFirstWrites registry(p.memory, 1);
   Services refusing{registry, p.facts, p.dialogs, p.sound, p.shell, p.runner, *p.folders,
                     p.services.programFolder};
   Session session;
   p.dialogs.answer(Answer::Yes);
-  p.dialogs.answer(Answer::Yes);
-  p.dialogs.answer(Answer::No);
   ui::ProgramWindows windows(p.screen, refusing, session);
   windows.main.show();
-  for (int asked = 0; asked < 3; ++asked) expectQuestion(p.dialogs, kSatz70German);
-  EXPECT_EQ(p.setting("Wow64"), "falsch");
-  EXPECT_EQ(session.vReg6432, "SOFTWARE");
+  expectQuestion(p.dialogs, kSatz70German);
+  const Message refused = p.dialogs.take();
+  EXPECT_EQ(refused.text, session.texts.text(key::Fehler29));
+  EXPECT_EQ(refused.title, "ZORVAN");
+  EXPECT_EQ(p.setting("Wow64"), "");
+  EXPECT_EQ(session.vReg6432, "SOFTWARE\\Wow6432Node");
+  EXPECT_TRUE(session.wwoww);
 }
 
 TEST_F(Startup, StoredSystemSettingIsNotAskedFor) {
