@@ -4,18 +4,6 @@
 #include "platform/Platform.h"
 
 namespace mapsetdesk {
-
-#ifdef _WIN32
-
-std::string dataRootFor(const PlatformOptions&) { return {}; }
-
-StorageLocations storageLocations(const PlatformOptions&) {
-  return {"none: Windows keeps the registry and the special folders itself",
-          "Windows registry"};
-}
-
-#else
-
 namespace {
 
 // A relative root is fixed against the current folder once, so every path the
@@ -40,7 +28,5 @@ StorageLocations storageLocations(const PlatformOptions& options) {
   const std::string root = dataRootFor(options);
   return {root, joinPath(root, "registry")};
 }
-
-#endif
 
 }  // namespace mapsetdesk
