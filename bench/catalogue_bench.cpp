@@ -62,6 +62,9 @@ class TimedRegistry : public Registry {
   bool canOpen(Root root, const std::string& path) override {
     return timed([&] { return inner_.canOpen(root, path); });
   }
+  bool keyExists(Root root, const std::string& path) override {
+    return timed([&] { return inner_.keyExists(root, path); });
+  }
   std::optional<RegValue> queryValue(Root root, const std::string& path,
                                      const std::string& name) override {
     return timed([&] { return inner_.queryValue(root, path, name); });

@@ -91,7 +91,7 @@ class CatalogueWalk {
       }
       if (!tdbValueReadable(keyPath + name)) {
         dialogs_.message({fehler25_ + keyPath + name, kCatalogueTitle, Buttons::Ok, Icon::None});
-        break;
+        continue;
       }
       appendEntry(keyPath, name, productsLevel);
     }

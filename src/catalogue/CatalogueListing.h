@@ -29,8 +29,9 @@ struct RegistryCatalogue {
 
 // The whole listing below the registry base: the Products pass, the Families
 // pass, the FamiliesNT pass, the header pass and the sort. A product key
-// whose TDB value holds no text ends the walk of its level with the message
-// fehler25 followed by the key's path.
+// whose TDB value holds no text is left out with the message fehler25
+// followed by the key's path; the keys after it are listed all the same, so
+// their FIDs still count as taken.
 RegistryCatalogue TDBlesen(Registry& registry, Dialogs& dialogs, const std::string& base,
                            const std::string& fehler25);
 

@@ -21,6 +21,15 @@ std::string packageRefusedText(bool german, const std::string& folder) {
          "\" is not the folder of a gmap-mapset in one of the map folders. Nothing was deleted.";
 }
 
+std::string registrationKeptText(bool german) {
+  if (german)
+    return "Der Kartensatz konnte nicht aus der Registry entfernt werden, seine Dateien wurden "
+           "nicht gelöscht. Schließen Sie MapSource und starten Sie das Programm als "
+           "Administrator.";
+  return "The mapset could not be removed from the registry, its files were not deleted. Close "
+         "MapSource and start the program as administrator.";
+}
+
 std::string fileKeptText(bool german, const std::string& file, const std::string& user) {
   if (german)
     return "Die Datei \"" + file + "\" wird noch vom Kartensatz \"" + user +

@@ -1,6 +1,6 @@
 #pragma once
 // The messages of the catalogue flows that are not part of the main window's
-// message catalogue: the ones shown alike in both languages, and the two
+// message catalogue: the ones shown alike in both languages, and the ones
 // that tell why a removal left something in place.
 #include <string>
 
@@ -15,6 +15,8 @@ std::string duplicateFidText(const std::string& fid);
 
 // A removal of a gmap package found no package folder at the row's path.
 std::string packageRefusedText(bool german, const std::string& folder);
+// A registration's product key survived its deletion; its files stay too.
+std::string registrationKeptText(bool german);
 // A removed registration's file stays because another mapset still names it.
 std::string fileKeptText(bool german, const std::string& file, const std::string& user);
 

@@ -87,6 +87,7 @@ GmapFolders gmapFolders(Registry& registry, SystemFacts& facts, const std::strin
 
 GmapCatalogue GMPFileslisten(const GmapFolders& folders, Dialogs& dialogs) {
   GmapCatalogue catalogue;
+  catalogue.listed = true;
   catalogue.noMapFolder = !isFolder(folders.allUsers) && !isFolder(folders.user);
   for (const std::string* mapFolder : {&folders.allUsers, &folders.user, &folders.baseCamp}) {
     if (!isFolder(*mapFolder)) continue;

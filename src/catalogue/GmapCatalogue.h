@@ -28,6 +28,7 @@ struct GmapCatalogue {
   // Neither the all-users nor the user's map folder exists: while no row was
   // found elsewhere, the gmap list shows the message satz57 instead.
   bool noMapFolder = false;
+  bool listed = false;  // the map folders were looked at, even if they held nothing
 };
 
 struct GmapFolders {

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "formats/GmapPackage.h"
+#include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "platform/RegistryOps.h"
 
@@ -27,16 +28,21 @@ bool sameFile(const std::string& a, const std::string& b) {
   return fs::equivalent(filePath(a), filePath(b), error) && !error;
 }
 
-void deleteProductKeys(Registry& registry, const std::string& base, const CatalogueEntry& entry) {
+// Whether the product key is gone afterwards: without write rights on the
+// machine's keys, or while MapSource holds them, the deletion fails silently.
+// A key the user may not even open still counts as there.
+bool deleteProductKeys(Registry& registry, const std::string& base, const CatalogueEntry& entry) {
   const std::string& subkey = entry.subkeyPath;
-  if (subkey.empty()) return;
+  if (subkey.empty()) return true;
   const std::string root = rootKeyPath(base, entry.root);
   fSchluesselLoeschen(registry, Root::LocalMachine, root + subkey);
+  if (registry.keyExists(Root::LocalMachine, toAnsi(root + subkey))) return false;
   const auto separator = subkey.find('\\');
-  if (entry.root == RegistrationRoot::Products || separator == std::string::npos) return;
+  if (entry.root == RegistrationRoot::Products || separator == std::string::npos) return true;
   const std::string familyKey = root + subkey.substr(0, separator);
   if (fSubkeysListen(registry, Root::LocalMachine, familyKey).empty())
     fSchluesselLoeschen(registry, Root::LocalMachine, familyKey);
+  return true;
 }
 
 // The other mapset that names the file, as its list shows it.
@@ -80,7 +86,10 @@ RegistrationRemoval removeRegistration(Registry& registry, FolderOps& folders,
   RegistrationRemoval removal;
   if (row >= catalogue.rows.size()) return removal;
   const CatalogueEntry& entry = catalogue.rows[row].entry;
-  deleteProductKeys(registry, base, entry);
+  if (!deleteProductKeys(registry, base, entry)) {
+    removal.keyKept = true;
+    return removal;
+  }
   for (const std::string* file : {&entry.tdb, &entry.overview}) {
     if (!isFile(*file)) continue;
     if (const auto user = otherUser(catalogue, row, packages, *file)) {

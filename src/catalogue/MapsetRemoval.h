@@ -20,13 +20,16 @@ struct KeptFile {
 };
 
 struct RegistrationRemoval {
+  bool keyKept = false;  // the product key could not be deleted, so no file was either
   bool denied = false;  // a file could not be deleted; the keys are gone all the same
   std::vector<KeptFile> kept;
 };
 
 // Deletes the product key of catalogue row `row`, the family key when no
 // product key is left below it, then the TDB and the overview, each only
-// when it is a file that no other registration or package names.
+// when it is a file that no other registration or package names. A product
+// key that outlives its deletion keeps the files too, so the registration
+// MapSource still shows never names missing files.
 RegistrationRemoval removeRegistration(Registry& registry, FolderOps& folders,
                                        const std::string& base, const RegistryCatalogue& catalogue,
                                        std::size_t row, const GmapCatalogue& packages);

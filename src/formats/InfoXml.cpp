@@ -51,11 +51,12 @@ std::string asciiOnly(std::string_view utf8) {
   return out;
 }
 
-// Collects UTF-8 lines and gives the file's Windows-1252 bytes.
+// Collects UTF-8 lines and gives the file's bytes, UTF-8 as its declaration
+// says.
 class Lines {
  public:
   Lines& add(std::string_view line) {
-    text_ += toAnsi(line);
+    text_ += line;
     text_ += "\r\n";
     return *this;
   }

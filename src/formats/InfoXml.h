@@ -1,6 +1,6 @@
 #pragma once
 // Info.xml, the description of a gmap package. Ours is written one element a
-// line, CR LF, in Windows-1252; other makers (mkgmap) write UTF-8 with
+// line, CR LF, in UTF-8; other makers (mkgmap) write UTF-8 with
 // indentation and LF, so the reader takes either.
 #include <optional>
 #include <string>
@@ -35,7 +35,7 @@ struct ExistingTdbInfo {
   std::string tdbFile;
 };
 
-// The file's bytes: Windows-1252, CR LF after every line.
+// The file's bytes: UTF-8, CR LF after every line.
 std::string infoXmlForNewMapset(const NewMapsetInfo& info);
 std::string infoXmlForExistingTdb(const ExistingTdbInfo& info);
 

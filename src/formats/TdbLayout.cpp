@@ -14,6 +14,7 @@ const char* describe(TdbDamage damage) {
     case TdbDamage::HeaderTooShort: return "header block is shorter than 9 bytes";
     case TdbDamage::NameUnterminated: return "mapset name has no terminating zero";
     case TdbDamage::NameTooLong: return "mapset name is longer than 255 bytes";
+    case TdbDamage::NameHasZero: return "mapset name contains a zero byte";
     case TdbDamage::ChecksumBlockTooShort: return "checksum block is too short";
     case TdbDamage::TileBlockTooShort: return "tile block is too short";
     case TdbDamage::BlockTooLong: return "block would exceed 65535 bytes";

@@ -28,6 +28,7 @@ enum class TdbDamage {
   HeaderTooShort,         // header block payload shorter than 9 bytes
   NameUnterminated,       // no zero after the name inside the header block
   NameTooLong,            // the name ends more than 255 bytes into the header block
+  NameHasZero,            // a new name with a zero byte, which would end it early
   ChecksumBlockTooShort,  // the checksum block cannot hold the CRC bytes
   TileBlockTooShort,      // a tile block without a full map number
   BlockTooLong,           // a rewritten block would not fit its 16-bit length

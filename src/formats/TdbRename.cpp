@@ -57,6 +57,10 @@ bool appendBlock(std::string& out, std::uint8_t id, std::string_view payload) {
 }  // namespace
 
 TdbRenamed renameTdbBytes(std::string_view file, std::string_view newName) {
+  // Refused as a damaged file would be: written, either name would make the
+  // file read as damaged or as holding another name.
+  if (newName.find('\0') != std::string_view::npos) return refused(TdbDamage::NameHasZero);
+  if (kTdbNameOffset + newName.size() > kTdbMaxNameEnd) return refused(TdbDamage::NameTooLong);
   if (file.size() < kTdbMinChecksumFile) return refused(TdbDamage::TooShort);
   const TdbLayout layout = walkTdbBlocks(file);
   if (layout.damage != TdbDamage::None) return refused(layout.damage);

@@ -1,5 +1,7 @@
 #include "formats/TdbTiles.h"
 
+#include <algorithm>
+
 #include "formats/ByteReader.h"
 
 namespace mapsetdesk {
@@ -33,8 +35,8 @@ TdbTiles readTdbTiles(std::string_view file) {
 }
 
 std::string tileName(std::uint32_t mapNumber) {
-  const std::string padded = "00000000" + std::to_string(mapNumber);
-  return padded.substr(padded.size() - 8);
+  const std::string digits = std::to_string(mapNumber);
+  return std::string(8 - std::min<std::size_t>(digits.size(), 8), '0') + digits;
 }
 
 }  // namespace mapsetdesk

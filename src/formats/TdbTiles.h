@@ -28,7 +28,8 @@ struct TdbTiles {
 
 TdbTiles readTdbTiles(std::string_view file);
 
-// The map number in decimal, zero-padded to eight digits: the name of a tile
+// The map number in decimal, zero-padded to eight digits and never cut (a
+// number above 99999999 keeps all its digits): the name of a tile
 // file (plus ".img") and of a tile folder in a gmap package.
 std::string tileName(std::uint32_t mapNumber);
 

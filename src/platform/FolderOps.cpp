@@ -35,8 +35,7 @@ class SystemFolderOps final : public FolderOps {
     std::error_code error;
     if (path.empty() || !fs::is_directory(filePath(path), error))
       return {RemoveStatus::Missing, {}};
-    if (fs::remove_all(filePath(path), error) == static_cast<std::uintmax_t>(-1))
-      return failure(error);
+    if (const auto removal = removeFolderTree(path)) return failure(removal);
     return {};
   }
 

@@ -56,6 +56,10 @@ std::string lastFolderName(const std::string& path);
 std::optional<std::string> shellCopyFolder(const std::string& source,
                                            const std::string& destination);
 
+// Deletes the folder with everything in it. A link inside it (a symbolic
+// link, or a junction on Windows) is deleted itself; what it points to stays.
+std::error_code removeFolderTree(const std::string& path);
+
 // Whether a failed file operation was refused for lack of access: a
 // protected file, or one that another program holds open.
 bool isAccessDenied(const std::error_code& error);

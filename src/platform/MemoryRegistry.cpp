@@ -6,6 +6,10 @@ bool MemoryRegistry::canOpen(Root root, const std::string& path) {
   return tree(root).find(path) != nullptr;
 }
 
+bool MemoryRegistry::keyExists(Root root, const std::string& path) {
+  return tree(root).find(path) != nullptr;
+}
+
 std::optional<RegValue> MemoryRegistry::queryValue(Root root, const std::string& path,
                                                    const std::string& name) {
   return tree(root).queryValue(path, name);

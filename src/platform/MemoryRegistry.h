@@ -9,6 +9,7 @@ namespace mapsetdesk {
 class MemoryRegistry final : public Registry {
  public:
   bool canOpen(Root root, const std::string& path) override;
+  bool keyExists(Root root, const std::string& path) override;
   std::optional<RegValue> queryValue(Root root, const std::string& path,
                                      const std::string& name) override;
   bool createKey(Root root, const std::string& path) override;

@@ -34,6 +34,8 @@ class Registry {
 
   // Opens with full access; false when the key is missing or access is denied.
   virtual bool canOpen(Root root, const std::string& path) = 0;
+  // Whether the key is there, also when access to it is denied.
+  virtual bool keyExists(Root root, const std::string& path) = 0;
   virtual std::optional<RegValue> queryValue(Root root, const std::string& path,
                                              const std::string& name) = 0;
   // Create semantics: every missing key of the path is created first.

@@ -64,7 +64,7 @@ std::optional<std::string> importRegOperations(Registry& registry,
 }
 
 bool deleteKeyTree(Registry& registry, Root root, const std::string& path) {
-  if (!registry.canOpen(root, path)) return true;
+  if (!registry.canOpen(root, path)) return !registry.keyExists(root, path);
   for (const auto& name : registry.subkeyNames(root, path))
     deleteKeyTree(registry, root, childPath(path, name));
   return registry.deleteKey(root, path);

@@ -23,7 +23,7 @@ std::optional<std::string> importRegOperations(Registry& registry,
                                                const std::vector<RegOperation>& operations);
 
 // Deletes the key with everything below it, deepest keys first; true when it
-// is gone (or could not be opened).
+// is gone or was never there, false when it stays (access denied included).
 bool deleteKeyTree(Registry& registry, Root root, const std::string& path);
 
 }  // namespace mapsetdesk

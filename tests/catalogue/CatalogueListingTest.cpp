@@ -176,7 +176,7 @@ TEST_F(CatalogueListing, AFamilyInBothRootsIsListedOncePerRoot) {
   EXPECT_EQ(catalogue.familyNames, (std::vector<std::string>{"Doppelt70", "Doppelt70"}));
 }
 
-TEST_F(CatalogueListing, TdbValueThatIsNoTextEndsItsLevelWithFehler25) {
+TEST_F(CatalogueListing, TdbValueThatIsNoTextSkipsOnlyItsKeyWithFehler25) {
   registerProducts("1", mapset("P1", "Produkt eins", 81, 1));
   registerProducts("2", mapset("P2", "Produkt zwei", 82, 1));
   registerProducts("3", mapset("P3", "Produkt drei", 83, 1));
@@ -189,8 +189,10 @@ TEST_F(CatalogueListing, TdbValueThatIsNoTextEndsItsLevelWithFehler25) {
   EXPECT_EQ(shown.text, kFehler25English + base() + "\\Garmin\\MapSource\\Products\\2");
   EXPECT_EQ(shown.title, "ZORVAN");
   EXPECT_EQ(shown.buttons, Buttons::Ok);
-  // The Products level stops at the key; the families are listed all the same.
-  EXPECT_EQ(subkeys(catalogue), (std::vector<std::string>{"Families:Fam84\\1", "Products:1"}));
+  // Only the unreadable key is left out: the later product's FID still counts.
+  EXPECT_EQ(subkeys(catalogue),
+            (std::vector<std::string>{"Families:Fam84\\1", "Products:3", "Products:1"}));
+  EXPECT_EQ(catalogue.productsSeen, 3);
 }
 
 TEST_F(CatalogueListing, NamesInWindows1252AreShownAsText) {

@@ -10,6 +10,7 @@
 #include "platform/FilePath.h"
 #include "platform/RegistryOps.h"
 #include "support/DenyingFolderOps.h"
+#include "support/RefusingRegistry.h"
 
 namespace mapsetdesk::testing {
 namespace {
@@ -148,6 +149,22 @@ TEST_F(MapsetRemoval, ARefusedDeletionLeavesTheFileButNotTheKeys) {
   EXPECT_EQ(denying.refused, (std::vector<std::string>{files.tdb, files.overview}));
   EXPECT_FALSE(keyExists(families() + "Offen39"));
   EXPECT_TRUE(exists(files.tdb));
+}
+
+TEST_F(MapsetRemoval, AProductKeyThatCannotBeDeletedKeepsItsFiles) {
+  const MapsetFiles files = mapset("Fest", "Fest", 41, 1);
+  registerFamily("Fest41", "1", files);
+  RefusingRegistry refusing(registry());
+  refusing.refuseWrites();
+  const RegistrationRemoval removal = removeRegistration(
+      refusing, *system_, base(), listRegistry(), 0, listPackages());
+  EXPECT_TRUE(removal.keyKept);
+  EXPECT_FALSE(removal.denied);
+  EXPECT_TRUE(removal.kept.empty());
+  EXPECT_TRUE(keyExists(families() + "Fest41\\1"));
+  EXPECT_TRUE(exists(files.tdb));
+  EXPECT_TRUE(exists(files.overview));
+  EXPECT_EQ(listRegistry().rows.at(0).cells.name, "Fest");
 }
 
 TEST_F(MapsetRemoval, APackageGoesWithEverythingInIt) {

@@ -4,6 +4,7 @@
 
 #include "formats/GarminFiles.h"
 #include "formats/GmapPackage.h"
+#include "platform/Codec.h"
 #include "platform/FileReplace.h"
 
 namespace mapsetdesk::testing {
@@ -22,13 +23,13 @@ TEST(InfoXmlWriter, NewMapsetWithIndexLineByLine) {
   EXPECT_EQ(written,
             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\r\n"
             "<MapProduct xmlns=\"http://www.garmin.com/xmlschemas/MapProduct/v1\">\r\n"
-            "<Name>Harz S\xFC" "d</Name>\r\n"
+            "<Name>Harz S\xC3\xBC" "d</Name>\r\n"
             "<DataVersion>100</DataVersion>\r\n"
             "<DataFormat>Original</DataFormat>\r\n"
             "<ID>4711</ID>\r\n"
             "<IDX>Harz_Sud.mdx</IDX>\r\n"
             "<SubProduct>\r\n"
-            "<Name>Harz S\xFC" "d</Name>\r\n"
+            "<Name>Harz S\xC3\xBC" "d</Name>\r\n"
             "<ID>1</ID>\r\n"
             "<BaseMap>mapset</BaseMap>\r\n"
             "<TDB>Harz_Sud.tdb</TDB>\r\n"
@@ -92,9 +93,28 @@ TEST(InfoXmlReader, ReadsOurOwnFileWithUmlauts) {
   EXPECT_EQ(read.fid, "4711");
   EXPECT_EQ(read.index, "Harz_Sud.mdx");
   ASSERT_EQ(read.products.size(), 1u);
-  EXPECT_EQ(read.products[0].name, "Harz S\xC3\xBC" "d") << "Windows-1252 read as such";
+  EXPECT_EQ(read.products[0].name, "Harz S\xC3\xBC" "d") << "UTF-8 read as such";
   EXPECT_EQ(read.products[0].number, "1");
   EXPECT_EQ(read.products[0].tdbFile, "Harz_Sud.tdb");
+}
+
+TEST(InfoXmlWriter, NonAsciiNamesAreWrittenAsTheDeclaredUtf8) {
+  const std::string mueritz = "M\xC3\xBCritz";
+  const std::string written = infoXmlForNewMapset({mueritz, "815", "Mueritzo", false});
+  EXPECT_TRUE(isValidUtf8(written));
+  EXPECT_EQ(written.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\r\n", 0),
+            0u);
+  EXPECT_NE(written.find("\r\n<Name>" + mueritz + "</Name>\r\n<DataVersion>"), std::string::npos);
+  EXPECT_NE(written.find("<SubProduct>\r\n<Name>" + mueritz + "</Name>\r\n"), std::string::npos);
+  const InfoXmlContent read = parseInfoXml(written);
+  ASSERT_EQ(read.products.size(), 1u);
+  EXPECT_EQ(read.products[0].name, mueritz);
+
+  // Packages written by earlier versions hold Windows-1252 and still read.
+  std::string older = written;
+  for (std::size_t at = older.find(mueritz); at != std::string::npos; at = older.find(mueritz))
+    older.replace(at, mueritz.size(), "M\xFCritz");
+  EXPECT_EQ(parseInfoXml(older).products.at(0).name, mueritz);
 }
 
 using InfoXmlFromMkgmap = GarminFilesTest;

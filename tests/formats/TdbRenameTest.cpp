@@ -191,6 +191,33 @@ TEST(TdbRename, ARenameBelowFortyBytesSaysTheFormatIsUnknown) {
   EXPECT_EQ(readFile(path).size(), 31u);
 }
 
+TEST(TdbRename, ANameThatWouldNotFitTheHeaderOrHasAZeroIsRefusedBeforeAnythingIsWritten) {
+  TempDir dir;
+  const std::string path = (dir / "karte.tdb").string();
+  const std::string file = smallTdb("Alt");
+  writeFile(path, file);
+  const std::size_t longest = kTdbMaxNameEnd - kTdbNameOffset;
+  ScriptedDialogs dialogs;
+  for (const auto& [name, reason] :
+       {std::pair<std::string, std::string>{std::string(longest + 1, 'N'),
+                                            "mapset name is longer than 255 bytes"},
+        {std::string("Neu\0Name", 8), "mapset name contains a zero byte"}}) {
+    EXPECT_EQ(TDBNameAendern(path, name, false, dialogs, kEnglish), RenameOutcome::Damaged);
+    const Message shown = dialogs.take();
+    EXPECT_EQ(shown.text, "The TDB file is damaged and was left unchanged: " + path + ": " + reason);
+    EXPECT_EQ(shown.title, "ZORVAN");
+    EXPECT_EQ(readFile(path), file);
+    EXPECT_FALSE(std::filesystem::exists(path + "-BAK"));
+  }
+
+  const std::string longestName(longest, 'N');
+  const TdbRenamed renamed = renameTdbBytes(file, longestName);
+  ASSERT_EQ(renamed.damage, TdbDamage::None);
+  const TdbHeaderResult reread = parseTdbHeader(renamed.bytes);
+  EXPECT_EQ(reread.damage, TdbDamage::None);
+  EXPECT_EQ(reread.header.name, longestName);
+}
+
 TEST(TdbRename, AMissingFileIsReported) {
   TempDir dir;
   ScriptedDialogs dialogs;

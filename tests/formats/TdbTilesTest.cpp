@@ -20,12 +20,13 @@ TEST_F(TdbTilesFromMkgmap, ListsEveryTileWithItsNumberAndDescription) {
   EXPECT_EQ(tileName(read.tiles[0].mapNumber) + ".img", "63240001.img");
 }
 
-TEST(TdbTiles, TileNamesArePaddedOrCutToEightDigits) {
+TEST(TdbTiles, TileNamesArePaddedToEightDigitsButNeverCut) {
   EXPECT_EQ(tileName(12345), "00012345");
   EXPECT_EQ(tileName(123456), "00123456");
   EXPECT_EQ(tileName(0), "00000000");
   EXPECT_EQ(tileName(99999999), "99999999");
-  EXPECT_EQ(tileName(4294967295u), "94967295");
+  EXPECT_EQ(tileName(123456789), "123456789");
+  EXPECT_EQ(tileName(4294967295u), "4294967295");
 }
 
 TEST(TdbTiles, DescriptionStartsAtByte24AndEndsAtZeroOrBlockEnd) {

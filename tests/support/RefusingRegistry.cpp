@@ -6,6 +6,10 @@ bool RefusingRegistry::canOpen(Root root, const std::string& path) {
   return inner_.canOpen(root, path);
 }
 
+bool RefusingRegistry::keyExists(Root root, const std::string& path) {
+  return inner_.keyExists(root, path);
+}
+
 std::optional<RegValue> RefusingRegistry::queryValue(Root root, const std::string& path,
                                                      const std::string& name) {
   return inner_.queryValue(root, path, name);

@@ -11,6 +11,7 @@ class RefusingRegistry : public Registry {
   void refuseWrites(bool refuse = true) { refusing_ = refuse; }
 
   bool canOpen(Root root, const std::string& path) override;
+  bool keyExists(Root root, const std::string& path) override;
   std::optional<RegValue> queryValue(Root root, const std::string& path,
                                      const std::string& name) override;
   bool createKey(Root root, const std::string& path) override;

@@ -25,6 +25,9 @@ class SplitRegistry : public Registry {
   SplitRegistry(Registry& machine, Registry& user) : machine_(machine), user_(user) {}
 
   bool canOpen(Root root, const std::string& path) override { return of(root).canOpen(root, path); }
+  bool keyExists(Root root, const std::string& path) override {
+    return of(root).keyExists(root, path);
+  }
   std::optional<RegValue> queryValue(Root root, const std::string& path,
                                      const std::string& name) override {
     return of(root).queryValue(root, path, name);

@@ -221,6 +221,36 @@ TEST_F(CatalogueWindow, AFileThatIsHeldOpenIsLeftWithAMessage) {
   EXPECT_TRUE(windows.main.ListLoeschen.items().empty());
 }
 
+TEST_F(CatalogueWindow, AKeyThatCannotBeDeletedKeepsFilesAndTellsWhy) {
+  const MapsetFiles files = mapset("Fest", "Fest", 24);
+  registerFamily("Fest24", "1", files);
+  auto& main = start();
+  showAndRemove(main);
+  const auto removeRefused = [&] {
+    program.registry.refuseWrites();
+    program.dialogs.answer(Answer::Ok);
+    ASSERT_TRUE(dblClick(main.ListLoeschen, 0));
+    program.registry.refuseWrites(false);
+  };
+  removeRefused();
+  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::OkCancel);
+  expectMessage(
+      "Der Kartensatz konnte nicht aus der Registry entfernt werden, seine Dateien wurden nicht "
+      "gelöscht. Schließen Sie MapSource und starten Sie das Programm als Administrator.");
+  EXPECT_TRUE(keyExists("SOFTWARE\\Garmin\\MapSource\\Families\\Fest24\\1"));
+  EXPECT_TRUE(fs::exists(filePath(files.tdb)));
+  EXPECT_TRUE(fs::exists(filePath(files.overview)));
+  EXPECT_EQ(main.ListLoeschen.items(), std::vector<std::string>{"Fest"});
+
+  ASSERT_TRUE(click(main.Sprachwahl));
+  removeRefused();
+  expectMessage("Are you sure to remove mapset ?", Buttons::OkCancel);
+  expectMessage(
+      "The mapset could not be removed from the registry, its files were not deleted. Close "
+      "MapSource and start the program as administrator.");
+  EXPECT_TRUE(fs::exists(filePath(files.tdb)));
+}
+
 TEST_F(CatalogueWindow, AFileAnotherMapsetUsesStaysAndTheUserIsTold) {
   program.storeSetting("Language", "Eng");
   const MapsetFiles files = mapset("Geteilt", "Geteilt", 23);
@@ -264,15 +294,13 @@ TEST_F(CatalogueWindow, APackageIsRemovedAfterYes) {
 TEST_F(CatalogueWindow, TheNoPackagesRowIsNeverTakenForAPackage) {
   auto& main = start();
   showAndRemove(main);
-  program.dialogs.answer(Answer::Yes);
+  ASSERT_EQ(main.ListMapsetGMP.items(),
+            std::vector<std::string>{"keine Karten im 'gmp'-Format vorhanden."});
   ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
-  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::YesNo);
-  const Message shown = program.dialogs.take();
-  EXPECT_EQ(shown.text,
-            "Der Ordner \"\" ist kein Ordner eines gmap-Kartensatzes in einem der Kartenordner. "
-            "Es wurde nichts gelöscht.");
-  EXPECT_EQ(shown.icon, Icon::Exclamation);
+  EXPECT_TRUE(program.dialogs.messages().empty());
   EXPECT_TRUE(fs::exists(program.folder / "program"));
+  EXPECT_EQ(main.ListMapsetGMP.items(),
+            std::vector<std::string>{"keine Karten im 'gmp'-Format vorhanden."});
 }
 
 TEST_F(CatalogueWindow, InOtherModesADoubleClickOnAPackageRemovesNothing) {
@@ -310,10 +338,18 @@ TEST_F(CatalogueWindow, FreeFidReadsTheCatalogueWhenItIsEmpty) {
   writeFile(allUsersMaps() / "Elf.gmap" / "Info.xml",
             infoXmlForNewMapset({"Elf", "11", "Elfooooo", false}));
   auto& main = start();
-  EXPECT_EQ(main.FreieIdNr(), 11);
-  EXPECT_EQ(main.ListID.items(), std::vector<std::string>{"10"});
-  main.GMPFileslisten();
   EXPECT_EQ(main.FreieIdNr(), 12);
+  EXPECT_EQ(main.ListID.items(), std::vector<std::string>{"10"});
+  EXPECT_EQ(main.ListgmpFid.items(), std::vector<std::string>{"11"});
+  EXPECT_FALSE(main.ListMapsetGMP.visible);
+}
+
+TEST_F(CatalogueWindow, FreeFidCountsPackagesWithoutAnyRegistration) {
+  writeFile(allUsersMaps() / "Zehn.gmap" / "Info.xml",
+            infoXmlForNewMapset({"Zehn", "10", "Zehnoooo", false}));
+  auto& main = start();
+  EXPECT_EQ(main.FreieIdNr(), 11);
+  EXPECT_EQ(main.ListgmpFid.items(), std::vector<std::string>{"10"});
 }
 
 }  // namespace

@@ -145,6 +145,37 @@ TEST_F(LatitudeWindow, AutomaticRemovesTheSettingAndShowFindsNothing) {
   EXPECT_EQ(window.TextLatitude.text(), kNothingStored);
 }
 
+TEST_F(LatitudeWindow, TheNothingStoredTextAsksForAutomatic) {
+  fDwordSpeichern(program.memory, Root::CurrentUser, kKey1001, "ProjectionAngle", 40);
+  auto& window = open();
+  enter(window, "1001", "1", "");
+  window.TextLatitude.setText(kNothingStored);
+  program.dialogs.answer(Answer::Yes);
+  ASSERT_TRUE(click(window.CmdSet));
+  const Message question = program.dialogs.take();
+  EXPECT_EQ(question.text,
+            "Sie haben keinen Breitengrad eingegeben, soll die Karte auf 'automatisch' gesetzt "
+            "werden ?");
+  EXPECT_EQ(question.title, "ZORVAN");
+  EXPECT_EQ(question.buttons, Buttons::YesNo);
+  EXPECT_FALSE(stored());
+}
+
+// Set guards the field as well, for a text that never went through the
+// field's own check on leaving.
+TEST_F(LatitudeWindow, OtherTextAtSetIsRefusedNotTakenForEmpty) {
+  fDwordSpeichern(program.memory, Root::CurrentUser, kKey1001, "ProjectionAngle", 40);
+  auto& window = open();
+  enter(window, "1001", "1", "");
+  for (const char* refused : {"abc", "4 7", "°"}) {
+    window.TextLatitude.setText(refused);
+    ASSERT_TRUE(click(window.CmdSet));
+    expectSaid(kOutOfRange);
+    EXPECT_EQ(window.TextLatitude.text(), "") << refused;
+    EXPECT_EQ(stored()->data, std::string("\x28\0\0\0", 4)) << refused;
+  }
+}
+
 TEST_F(LatitudeWindow, AnsweringNoKeepsTheSetting) {
   auto& window = open();
   enter(window, "1001", "1", "50");

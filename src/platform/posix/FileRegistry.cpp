@@ -130,6 +130,11 @@ bool FileRegistry::canOpen(Root root, const std::string& path) {
   return fullAccess(root) && tree && tree->find(path);
 }
 
+bool FileRegistry::keyExists(Root root, const std::string& path) {
+  const RegistryTree* tree = readable(root);
+  return tree && tree->find(path);
+}
+
 std::optional<RegValue> FileRegistry::queryValue(Root root, const std::string& path,
                                                  const std::string& name) {
   const RegistryTree* tree = readable(root);

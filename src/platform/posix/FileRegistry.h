@@ -29,6 +29,7 @@ class FileRegistry final : public Registry {
   ~FileRegistry() override;
 
   bool canOpen(Root root, const std::string& path) override;
+  bool keyExists(Root root, const std::string& path) override;
   std::optional<RegValue> queryValue(Root root, const std::string& path,
                                      const std::string& name) override;
   bool createKey(Root root, const std::string& path) override;

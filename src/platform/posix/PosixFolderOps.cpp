@@ -36,6 +36,13 @@ std::optional<std::string> shellCopyFolder(const std::string& source,
   return std::nullopt;
 }
 
+// remove_all deletes a symbolic link itself and never descends through it.
+std::error_code removeFolderTree(const std::string& path) {
+  std::error_code error;
+  fs::remove_all(filePath(path), error);
+  return error;
+}
+
 bool isAccessDenied(const std::error_code& error) {
   return error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
          error == std::errc::device_or_resource_busy;

@@ -46,6 +46,14 @@ bool WinRegistry::canOpen(Root root, const std::string& path) {
   return key.open(root, path, KEY_ALL_ACCESS);
 }
 
+// A key the user may not even read is still there; only a missing one is not.
+bool WinRegistry::keyExists(Root root, const std::string& path) {
+  HKEY handle = nullptr;
+  const LONG status = RegOpenKeyExA(rootKey(root), path.c_str(), 0, KEY_READ, &handle);
+  if (status == ERROR_SUCCESS) RegCloseKey(handle);
+  return status != ERROR_FILE_NOT_FOUND;
+}
+
 std::optional<RegValue> WinRegistry::queryValue(Root root, const std::string& path,
                                                 const std::string& name) {
   Key key;

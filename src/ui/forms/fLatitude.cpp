@@ -119,13 +119,20 @@ void fLatitude::setLatitude() {
     case LatitudeEntryKind::Degrees:
       if (!storeLatitude(services_.registry, key, entry.degrees)) say(texts_.notStored);
       return;
+    case LatitudeEntryKind::Empty:
+      askForAutomatic(key);
+      return;
+    case LatitudeEntryKind::NotANumber:
+      // Only the text Show puts there stands for "no latitude"; any other
+      // text is a wrong entry, not a wish to remove the setting.
+      if (TextLatitude.text() == texts_.nothingStored) {
+        askForAutomatic(key);
+        return;
+      }
+      [[fallthrough]];
     case LatitudeEntryKind::OutOfRange:
       say(texts_.outOfRange);
       TextLatitude.setText({});
-      return;
-    case LatitudeEntryKind::Empty:
-    case LatitudeEntryKind::NotANumber:
-      askForAutomatic(key);
       return;
   }
 }

@@ -57,8 +57,15 @@ void fMain::GMPFileslisten() {
   showGmapCatalogue();
 }
 
+// The packages count as well, read quietly when nothing has listed them yet;
+// the gmap list gets its rows but stays hidden.
 std::optional<std::uint16_t> fMain::FreieIdNr() {
   if (catalogue_.rows.empty()) TDBlesen();
+  if (!packages_.listed) {
+    packages_ = mapsetdesk::GMPFileslisten(
+        gmapFolders(services_.registry, services_.facts, session_.vReg6432), services_.dialogs);
+    showGmapCatalogue();
+  }
   return mapsetdesk::FreieIdNr(catalogue_, packages_);
 }
 

@@ -24,6 +24,10 @@ void fMain::ListLoeschen_DblClick() {
   TDBlesen();
   CommandFilename.enabled = true;
   ListLoeschen.enabled = true;
+  if (removal.keyKept) {
+    dialogs.message(
+        {registrationKeptText(germanTexts()), kCatalogueTitle, Buttons::Ok, Icon::Exclamation});
+  }
   if (removal.denied) dialogs.message({kRemovalDenied, kCatalogueTitle, Buttons::Ok, Icon::None});
   for (const KeptFile& kept : removal.kept) {
     dialogs.message({fileKeptText(germanTexts(), kept.file, kept.user), kCatalogueTitle,
@@ -31,16 +35,17 @@ void fMain::ListLoeschen_DblClick() {
   }
 }
 
+// The row that tells of missing map folders names no package: nothing to ask.
 void fMain::removeGmapPackage() {
+  const int row = ListMapsetGMP.listIndex();
+  if (row < 0 || row >= static_cast<int>(packages_.rows.size())) return;
   Dialogs& dialogs = services_.dialogs;
   if (dialogs.message({session_.texts.text(key::Satz21), kCatalogueTitle, Buttons::YesNo,
                        Icon::None}) != Answer::Yes)
     return;
-  const int row = ListMapsetGMP.listIndex();
-  const bool packageRow = row >= 0 && row < static_cast<int>(packages_.rows.size());
   const PackageRemoval removal = removePackage(
       services_.folders, gmapFolders(services_.registry, services_.facts, session_.vReg6432),
-      packageRow ? packages_.rows[row].infoXml : std::string());
+      packages_.rows[static_cast<std::size_t>(row)].infoXml);
   GMPFileslisten();
   if (removal.status == PackageRemovalStatus::Refused) {
     dialogs.message({packageRefusedText(germanTexts(), removal.folder), kCatalogueTitle,

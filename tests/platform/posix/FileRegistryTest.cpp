@@ -13,6 +13,7 @@
 
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
+#include "platform/RegistryTransfer.h"
 #include "platform/posix/FileRegistry.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -300,6 +301,26 @@ TEST_F(FileRegistryTest, ReadOnlyMachineHiveActsAsForAUserWithoutWriteRights) {
   HKCUStringSpeichern(*reg, dialogs, fehler29, check, kUser, "Software\\ZORVAN", "Dir", "C:\\");
   EXPECT_TRUE(check.vRegkey);
   EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(FileRegistryTest, ImportedDeletionOfAKeyThatCannotBeOpenedFailsUnlessItIsMissing) {
+  const std::string family = "SOFTWARE\\Garmin\\MapSource\\Families\\Topo1234";
+  {
+    FileRegistry admin = open();
+    fStringSpeichern(admin, kMachine, family + "\\1", "TDB", "C:\\Maps\\a.tdb");
+  }
+  FileRegistry user = open(true);
+  const auto deletion = [](const std::string& path) {
+    return std::vector<RegOperation>{{RegOperation::Kind::DeleteKey, kMachine, path, {}}};
+  };
+
+  EXPECT_EQ(importRegOperations(user, deletion(family)), "HKEY_LOCAL_MACHINE\\" + family);
+  EXPECT_TRUE(user.keyExists(kMachine, family + "\\1"));
+  EXPECT_EQ(importRegOperations(user, deletion(family + "\\Missing")), std::nullopt);
+
+  FileRegistry admin = open();
+  EXPECT_EQ(importRegOperations(admin, deletion(family)), std::nullopt);
+  EXPECT_FALSE(admin.keyExists(kMachine, family));
 }
 
 TEST_F(FileRegistryTest, SystemRegistryReportsADamagedFileOnStandardError) {

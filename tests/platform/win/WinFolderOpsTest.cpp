@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "platform/FolderOps.h"
 #include "support/ScriptedDialogs.h"
@@ -61,6 +62,41 @@ TEST_F(WinFolderOps, AReadOnlyFileIsNotForced) {
   EXPECT_EQ(ops->removeFolder((folder / "Paket.gmap").string()).status, RemoveStatus::Denied);
   EXPECT_TRUE(fs::exists(folder / "Paket.gmap" / "Info.xml"));
   SetFileAttributesW((folder / "Paket.gmap" / "Info.xml").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(WinFolderOps, RemoveFolderDeletesALinkButNotWhatItPointsTo) {
+  writeFile(folder / "Paket.gmap" / "Info.xml", "xml");
+  writeFile(folder / "Fremd" / "Karte.img", "img");
+  const fs::path link = folder / "Paket.gmap" / "Verweis";
+  if (!CreateSymbolicLinkW(link.c_str(), (folder / "Fremd").c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY))
+    GTEST_SKIP() << "no directory symbolic link could be made here, error " << GetLastError();
+  if (!fs::exists(link / "Karte.img"))
+    GTEST_SKIP() << "the directory symbolic link made here does not lead to its target (Wine "
+                    "makes such links dangling), so following it could not be seen";
+
+  EXPECT_EQ(ops->removeFolder((folder / "Paket.gmap").string()).status, RemoveStatus::Removed);
+  EXPECT_FALSE(fs::exists(folder / "Paket.gmap"));
+  EXPECT_EQ(readFile(folder / "Fremd" / "Karte.img"), "img");
+}
+
+TEST_F(WinFolderOps, CopyTakesRelativePathsAndTellsAFailureByTheShellsCode) {
+  writeFile(folder / "Quelle" / "Info.xml", "xml");
+  const fs::path before = fs::current_path();
+  fs::current_path(folder.path());
+  const bool copied = ops->copyFolder("Quelle", "Ziel");
+  const bool missingCopied = ops->copyFolder("Fehlt", "Ziel");
+  fs::current_path(before);
+
+  EXPECT_TRUE(copied);
+  EXPECT_EQ(readFile(folder / "Ziel" / "Info.xml"), "xml");
+  EXPECT_FALSE(missingCopied);
+  const Message shown = dialogs.take();
+  EXPECT_TRUE(std::regex_match(shown.text, std::regex("Following error occurd while copying folder "
+                                                      "Fehlt\nThe shell reported error code "
+                                                      "[0-9]+\\.")))
+      << shown.text;
+  EXPECT_EQ(shown.title, "Error message");
+  EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST(WinAccessDenied, SharingAndAccessErrorsCount) {
