@@ -22,7 +22,7 @@ std::unique_ptr<SystemFacts> openSystemFacts(const PlatformOptions& options) {
 
 std::string defaultDataRoot() {
   if (const std::string home = environment("MAPSETDESK_HOME"); !home.empty()) return home;
-  // The base directory specification ignores relative values.
+  // XDG base directories count only when absolute.
   if (const std::string xdg = environment("XDG_DATA_HOME"); !xdg.empty() && xdg.front() == '/')
     return joinPath(xdg, "mapsetdesk");
   std::string home = environment("HOME");

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "support/RunProgram.h"
 #include "support/TempDir.h"
 
 namespace mapsetdesk {
@@ -17,28 +15,12 @@ using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string quoted(const std::string& text) { return "'" + text + "'"; }
+using CliRun = testing::ProgramRun;
 
 CliRun runInfo(const TempDir& scratch, const std::vector<std::string>& files) {
-  const fs::path errFile = scratch / "stderr.txt";
-  std::string command = quoted(MAPSETDESK_CLI) + " info";
-  for (const std::string& file : files) command += " " + quoted(file);
-  command += " 2>" + quoted(errFile.string());
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = readFile(errFile);
-  return run;
+  std::vector<std::string> arguments{"info"};
+  arguments.insert(arguments.end(), files.begin(), files.end());
+  return testing::runProgram(MAPSETDESK_CLI, arguments, scratch);
 }
 
 class InfoCommand : public ::testing::Test {
