@@ -18,11 +18,6 @@ namespace {
 constexpr std::array<std::string_view, 4> kVersionsAskingForAdmin{
     "Windows NT 4.0", "Windows XP", "Windows Vista", "Windows 7"};
 
-bool folderExists(const std::string& folder) {
-  std::error_code error;
-  return !folder.empty() && std::filesystem::is_directory(filePath(folder), error);
-}
-
 bool endInsteadOfMissingAdminRights(Services& services, Session& session) {
   if (!asksForAdminRights(services.facts.versionName()) || services.facts.IsAdmin()) return false;
   const Message question{session.texts.text(key::Satz28), std::string(kMessageTitle),
@@ -50,7 +45,7 @@ StartupOutcome startUp(Services& services, Session& session, StartupWindow& wind
   window.hideNewMapsetLabels();
   window.showTitle(std::string(kTitleWithBuild));
   Settings settings(services.registry);
-  if (const std::string dir = settings.dir(); folderExists(dir)) window.openTileFolder(dir);
+  if (const std::string dir = settings.dir(); isFolder(dir)) window.openTileFolder(dir);
   session.cgps = settings.cgps();
   services.sound.playAsync(joinPath(services.programFolder, "Intro.wav"));
   settleRegistryBase(services, session);

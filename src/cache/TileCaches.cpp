@@ -46,11 +46,6 @@ constexpr TileCacheFacts kProductData{
     "",
 };
 
-bool isFolder(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::is_directory(filePath(path), error);
-}
-
 }  // namespace
 
 const TileCacheFacts& tileCacheFacts(TileCache cache) {

@@ -16,11 +16,6 @@
 namespace mapsetdesk {
 namespace {
 
-bool isFile(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(filePath(path), error);
-}
-
 // Registry names ignore case; enough for telling two spellings of a key apart.
 std::string foldedName(std::string name) {
   for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

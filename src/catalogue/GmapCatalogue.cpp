@@ -17,11 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool isFolder(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && fs::is_directory(filePath(path), error);
-}
-
 std::string garminMapsBelow(const std::string& specialFolder) {
   if (specialFolder.empty()) return {};
   return joinPath(joinPath(specialFolder, "GARMIN"), "Maps");

@@ -17,11 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool isFile(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && fs::is_regular_file(filePath(path), error);
-}
-
 bool sameFile(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   std::error_code error;

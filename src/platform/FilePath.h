@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace mapsetdesk {
 
@@ -16,6 +17,17 @@ inline std::filesystem::path filePath(std::string_view utf8) {
 inline std::string pathText(const std::filesystem::path& path) {
   const std::u8string text = path.u8string();
   return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+// Whether a path names an existing folder or file; an empty path names neither.
+inline bool isFolder(std::string_view utf8) {
+  std::error_code error;
+  return !utf8.empty() && std::filesystem::is_directory(filePath(utf8), error);
+}
+
+inline bool isFile(std::string_view utf8) {
+  std::error_code error;
+  return !utf8.empty() && std::filesystem::is_regular_file(filePath(utf8), error);
 }
 
 }  // namespace mapsetdesk
