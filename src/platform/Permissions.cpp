@@ -1,9 +1,5 @@
 #include "platform/Permissions.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "platform/FilePath.h"
 #include "platform/Platform.h"
 
 namespace mapsetdesk {
@@ -22,8 +18,7 @@ SetAclCommands setAclCommandLines(const std::string& setAcl, const std::string& 
 void runSetAcl(ToolRunner& runner, Dialogs& dialogs, const std::string& programFolder,
                const std::string& registryPath, const std::string& user) {
   const std::string setAcl = setAclPath(programFolder);
-  std::error_code error;
-  if (!std::filesystem::exists(filePath(setAcl), error)) {
+  if (!runner.hasProgram(setAcl)) {
     dialogs.message({kSetAclMissing, kPermissionsTitle, Buttons::Ok, Icon::None});
     return;
   }

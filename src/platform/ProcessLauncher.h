@@ -63,6 +63,9 @@ class ProcessLauncher {
   // The bytes a program printed as text: the ANSI code page on Windows, the
   // system's UTF-8 (else Windows-1252) elsewhere.
   virtual std::string outputText(std::string_view bytes) = 0;
+  // Whether the outside program (or its companion file) at path can do its
+  // work: the file is there, or something else does that program's work.
+  virtual bool hasProgram(const std::string& path);
 };
 
 std::unique_ptr<ProcessLauncher> openSystemProcessLauncher();

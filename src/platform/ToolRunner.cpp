@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/FilePath.h"
+
 namespace mapsetdesk {
 namespace {
 
@@ -96,5 +98,11 @@ CapturedRun ToolRunner::capture(const std::string& commandLine, CaptureWatcher& 
   start.child.reset();
   return {CaptureFailure::None, launcher_.outputText(bytes)};
 }
+
+}  // namespace mapsetdesk
+
+namespace mapsetdesk {
+
+bool ProcessLauncher::hasProgram(const std::string& path) { return isFile(path); }
 
 }  // namespace mapsetdesk

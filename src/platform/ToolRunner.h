@@ -52,6 +52,10 @@ class ToolRunner {
     return launcher_.runAndWait(commandLine, style);
   }
 
+  // Whether the outside program at path (or the companion file a program
+  // needs beside it) is there to run, in place of a check for the file.
+  bool hasProgram(const std::string& path) { return launcher_.hasProgram(path); }
+
   // Starts the command line and returns at once.
   bool startDetached(const std::string& commandLine, WindowStyle style) {
     return launcher_.startDetached(commandLine, style);
