@@ -33,6 +33,9 @@ ImgFile ImgFile::open(const std::string& path) {
   std::error_code error;
   const std::filesystem::path where = filePath(path);
   file.size_ = std::filesystem::file_size(where, error);
+  // Unbuffered: the reads are large already, and a header read takes no
+  // more from the disk than it asks for.
+  file.in_.rdbuf()->pubsetbuf(nullptr, 0);
   if (!error) file.in_.open(where, std::ios::binary);
   if (error || !file.in_) {
     file.problem_ = ImgFileProblem::CannotOpen;
