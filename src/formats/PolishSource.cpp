@@ -73,6 +73,7 @@ class SourceParser {
   void shapeKey(std::string_view key, std::string_view value);
   void dataLine(int level, std::string_view key, std::string_view value);
   void checkHeader();
+  void checkHeaderKeys();
   void finishShape();
   std::optional<std::uint8_t> shapeType(std::string_view value);
   void refuse(const std::string& text) { result_.notes.push_back({line_, text, true}); }
@@ -186,7 +187,15 @@ void SourceParser::headerKey(std::string_view key, std::string_view value) {
   }
 }
 
+// Keys missing from the header are reported on its [IMG ID] line.
 void SourceParser::checkHeader() {
+  const int current = line_;
+  line_ = headerLine_;
+  checkHeaderKeys();
+  line_ = current;
+}
+
+void SourceParser::checkHeaderKeys() {
   OverviewMap& map = result_.map;
   if (!id_) refuse("[IMG ID] has no ID");
   map.mapNumber = id_.value_or(0);
@@ -270,11 +279,15 @@ void SourceParser::dataLine(int level, std::string_view key, std::string_view va
 }
 
 void SourceParser::finishShape() {
-  if (!shape_.type) {
+  if (!shape_.type || shape_.parts.empty()) {
+    // A missing key is reported on the section's first line.
+    const int current = line_;
+    line_ = shape_.line;
     if (!shape_.typeGiven) refuse(shape_.title + " has no Type");
+    if (shape_.parts.empty()) refuse(shape_.title + " has no Data line");
+    line_ = current;
     return;
   }
-  if (shape_.parts.empty()) return refuse(shape_.title + " has no Data line");
   std::vector<int> levels;
   for (const auto& part : shape_.parts) levels.push_back(part.first);
   std::sort(levels.begin(), levels.end());
