@@ -72,6 +72,7 @@ class Decoder {
   bool readTre(std::string_view tre);
   bool readLevels(std::string_view tre, std::uint32_t offset, std::uint32_t size);
   bool readSubdivisions(std::string_view tre, std::uint32_t offset);
+  bool readTypeLists(std::string_view tre);
   bool readShapes(const SubdivisionEntry& entry, std::uint32_t end);
   bool readSection(std::size_t level, ShapeKind kind, std::size_t start, std::size_t end, MapPoint centre);
 
@@ -116,6 +117,24 @@ bool Decoder::readSubdivisions(std::string_view tre, std::uint32_t offset) {
   return reader.ok();
 }
 
+// Records of (type, highest level), at 0x4A for polylines and 0x58 for polygons.
+bool Decoder::readTypeLists(std::string_view tre) {
+  for (const auto& [at, list] : {std::pair{0x4A, &map_.polylineTypes}, std::pair{0x58, &map_.polygonTypes}}) {
+    ByteReader header(tre, at);
+    const std::uint32_t offset = header.u32(), size = header.u32();
+    const std::uint16_t recordSize = header.u16();
+    if (!header.ok() || (size > 0 && recordSize < 2)) return false;
+    ByteReader records(tre, std::min<std::size_t>(offset, tre.size() + 1));
+    for (std::uint32_t done = 0; size > 0 && done + recordSize <= size && records.ok(); done += recordSize) {
+      const std::uint8_t type = records.u8();
+      list->emplace_back(type, records.u8());
+      records.skip(recordSize - 2u);
+    }
+    if (!records.ok()) return false;
+  }
+  return true;
+}
+
 bool Decoder::readTre(std::string_view tre) {
   if (!hasSignature(tre, "TRE")) return false;
   ByteReader reader(tre);
@@ -131,7 +150,8 @@ bool Decoder::readTre(std::string_view tre) {
     reader.seek(0x74);
     map_.mapNumber = reader.u32();
   }
-  return reader.ok() && readLevels(tre, levelsOffset, levelsSize) && readSubdivisions(tre, subdivisionsOffset);
+  return reader.ok() && readLevels(tre, levelsOffset, levelsSize) &&
+         readSubdivisions(tre, subdivisionsOffset) && readTypeLists(tre);
 }
 
 bool Decoder::readSection(std::size_t level, ShapeKind kind, std::size_t start, std::size_t end, MapPoint centre) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "formats/OverviewMap.h"
@@ -33,6 +34,8 @@ struct DecodedMap {
   std::uint32_t mapNumber = 0;
   std::uint16_t codePage = 0;
   std::vector<DecodedLevel> levels;  // level 0 (most detailed) first
+  // The overview sections: each type used and the highest level showing it.
+  std::vector<std::pair<std::uint8_t, std::uint8_t>> polylineTypes, polygonTypes;
 };
 
 // Labels must be 8-bit text (formats 9 and 10).
