@@ -14,8 +14,8 @@
 
 #include "common/Bytes.h"
 #include "common/Faults.h"
-#include "common/ImgContainer.h"
 #include "common/Tiles.h"
+#include "formats/ImgContainer.h"
 #include "formats/TdbTiles.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"

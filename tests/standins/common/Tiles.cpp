@@ -36,12 +36,12 @@ std::int32_t mapUnits(double value) {
 }
 
 std::size_t Tile::sizeOf(const std::string& type) const {
-  for (const Subfile& subfile : subfiles)
+  for (const ImgSubfile& subfile : subfiles)
     if (subfile.type == type) return subfile.bytes.size();
   return 0;
 }
 
-std::optional<Tile> treFacts(const Subfile& tre) {
+std::optional<Tile> treFacts(const ImgSubfile& tre) {
   const std::string_view bytes = tre.bytes;
   if (bytes.compare(kTreSignature, kTreMark.size(), kTreMark) != 0) return std::nullopt;
   const std::uint32_t headerLength = readU16(bytes, 0);
@@ -59,12 +59,12 @@ std::optional<Tile> treFacts(const Subfile& tre) {
 
 std::vector<Tile> tilesOf(const ImgContainer& container) {
   std::vector<Tile> tiles;
-  for (const Subfile& subfile : container.subfiles) {
+  for (const ImgSubfile& subfile : container.subfiles) {
     if (subfile.type != "TRE") continue;
     auto tile = treFacts(subfile);
     if (!tile) continue;
     tile->description = container.description;
-    for (const Subfile& part : container.subfiles)
+    for (const ImgSubfile& part : container.subfiles)
       if (part.name == subfile.name) tile->subfiles.push_back(part);
     tiles.push_back(std::move(*tile));
   }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ImgContainer.h"
+#include "formats/ImgContainer.h"
 
 namespace mapsetdesk::standin {
 
@@ -27,7 +27,7 @@ struct Tile {
   std::uint32_t mapNumber = 0;
   Bounds bounds;
   std::string description;
-  std::vector<Subfile> subfiles;  // in container order
+  std::vector<ImgSubfile> subfiles;  // in container order
 
   std::size_t sizeOf(const std::string& type) const;
 };
@@ -39,7 +39,7 @@ std::vector<Tile> tilesOf(const ImgContainer& container);
 // The TRE header's facts; nullopt when the bytes hold no TRE header. The
 // number comes from the header's map ID when the header has one, else from
 // the subfile's name.
-std::optional<Tile> treFacts(const Subfile& tre);
+std::optional<Tile> treFacts(const ImgSubfile& tre);
 
 // A TRE header of the given bounds and map number: what an overview needs.
 std::string treHeader(std::uint32_t mapNumber, const Bounds& bounds);
