@@ -78,7 +78,9 @@ class SourceParser {
   std::optional<std::uint8_t> shapeType(std::string_view value);
   void refuse(const std::string& text) { result_.notes.push_back({line_, text, true}); }
   void ignore(const std::string& text) { result_.notes.push_back({line_, text, false}); }
-  int topLevel() const { return std::max(0, static_cast<int>(result_.map.levelBits.size()) - 1); }
+  int levelCount() const { return static_cast<int>(result_.map.levelBits.size()); }
+  // Garmin maps leave the top level of several empty: it only leads to the ones below.
+  int highestFilledLevel() const { return std::max(0, levelCount() - 2); }
 
   PolishParse result_;
   Section section_ = Section::None;
@@ -263,8 +265,10 @@ void SourceParser::dataLine(int level, std::string_view key, std::string_view va
   const std::size_t least = shape_.kind == ShapeKind::Polygon ? 3 : 2;
   if (numbers.size() / 2 < least)
     return refuse(std::string(key) + " holds fewer than " + std::to_string(least) + " points");
-  if (level > topLevel())
+  if (level >= std::max(levelCount(), 1))
     return refuse(std::string(key) + " names a level the map does not have");
+  if (level > highestFilledLevel())
+    return refuse(std::string(key) + " names the top level, which stays empty");
   MapShape shape;
   shape.kind = shape_.kind;
   shape.line = line_;
@@ -298,7 +302,7 @@ void SourceParser::finishShape() {
     shape.type = *shape_.type;
     shape.label = shape_.label;
     shape.firstLevel = level;
-    shape.lastLevel = std::min(last, topLevel());
+    shape.lastLevel = std::min(last, highestFilledLevel());
     result_.map.shapes.push_back(std::move(shape));
   }
 }

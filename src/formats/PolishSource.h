@@ -4,6 +4,8 @@
 // and levels, then [POLYGON] and [POLYLINE] sections with Type, Label,
 // EndLevel and Data0..n. Every other section or line is refused with a note
 // naming its line; header keys the map does not need are ignored with a note.
+// The top level of a map of several levels stays empty, as in every Garmin
+// map: EndLevel reaches the level below it at most.
 #include <string_view>
 #include <vector>
 

@@ -80,14 +80,16 @@ TEST(OverviewMap, FiveThousandTilesSpreadOverSubdivisionsOnEveryLevel) {
   const DecodedMap map = roundTrip(polishSource(spec));
   ASSERT_EQ(map.levels.size(), 3u);
   EXPECT_EQ(map.levels[0].shapes.size(), 5000u);
-  EXPECT_EQ(map.levels[2].shapes.size(), 1667u);
+  EXPECT_EQ(map.levels[1].shapes.size(), 1667u);
+  EXPECT_TRUE(map.levels[2].shapes.empty()) << "EndLevel 2 reaches level 1: the top stays empty";
+  EXPECT_EQ(map.levels[2].subdivisions, 1u);
   EXPECT_GT(map.levels[0].subdivisions, 10u) << "250 shapes at most per subdivision";
   EXPECT_GE(map.levels[0].subdivisions, map.levels[1].subdivisions);
 }
 
 TEST(OverviewMap, AreasAcrossTheAntimeridianAndTheEquatorKeepTheirCorners) {
   SourceSpec spec;
-  spec.levelBits = {20, 18};
+  spec.levelBits = {20, 18, 16};
   spec.areas = {{1.0, -179.5, -1.0, 179.5, "Date line", 1}, {0.5, 10.5, -0.5, 9.5, "Equator", 1}};
   const DecodedMap map = roundTrip(polishSource(spec));
   EXPECT_EQ(map.levels[1].shapes.size(), 2u);
@@ -98,7 +100,7 @@ TEST(OverviewMap, AreasAcrossTheAntimeridianAndTheEquatorKeepTheirCorners) {
 
 TEST(OverviewMap, AnAreaAcrossTheAntimeridianAtFullResolutionStaysSmall) {
   SourceSpec spec;
-  spec.levelBits = {24, 22};
+  spec.levelBits = {24, 22, 20};
   spec.areas = {{0.1, -179.95, -0.1, 179.95, "narrow", 1}};
   roundTrip(polishSource(spec));
 }
@@ -115,7 +117,7 @@ TEST(OverviewMap, LabelsKeepTheirWindows1252Bytes) {
 
 TEST(OverviewMap, AnAreaSmallerThanOneUnitOfTheCoarsestLevelIsKept) {
   SourceSpec spec;
-  spec.levelBits = {24, 12};
+  spec.levelBits = {24, 12, 10};
   spec.areas = {{50.00001, 8.00001, 50.0, 8.0, "tiny", 1}};
   const DecodedMap map = roundTrip(polishSource(spec));
   ASSERT_EQ(map.levels[1].shapes.size(), 1u);
@@ -125,7 +127,7 @@ TEST(OverviewMap, AnAreaSmallerThanOneUnitOfTheCoarsestLevelIsKept) {
 }
 
 TEST(OverviewMap, PolylinesAndPolygonsShareASubdivision) {
-  const std::string source = polishSource(SourceSpec{}) +
+  const std::string source = polishSource(SourceSpec{0, "Mixed", {16, 15, 14}, {}}) +
                              "[POLYLINE]\r\nType=0x1\r\nLabel=B4\r\nEndLevel=1\r\n"
                              "Data0=(51.1,10.1),(51.2,10.3),(51.0,10.2),(51.3,10.0)\r\n[END]\r\n"
                              "[POLYGON]\r\nType=0x4a\r\nLabel=T\r\nData0=(51,10),(51,10.5),(50.5,10.5)\r\n[END]\r\n";

@@ -36,7 +36,7 @@ TEST(PolishSource, ReadsTheSourceTheBuiltInGmtWrites) {
   EXPECT_EQ(first.label, "63240001");
   EXPECT_EQ(first.firstLevel, 0);
   EXPECT_EQ(first.lastLevel, 0) << "without EndLevel a shape stays on the level of its Data line";
-  EXPECT_EQ(map.shapes[1].lastLevel, 1);
+  EXPECT_EQ(map.shapes[1].lastLevel, 0) << "the top level stays empty";
   ASSERT_EQ(first.points.size(), 4u);
   EXPECT_EQ(first.points[0], (MapPoint{unitsFromDegrees(51.9), unitsFromDegrees(10.4)}));
   EXPECT_EQ(first.points[2], (MapPoint{unitsFromDegrees(51.65), unitsFromDegrees(10.65)}));
@@ -59,7 +59,7 @@ TEST(PolishSource, TheStandInSourceAfterThePatchIgnoresOnlyPreprocess) {
 }
 
 TEST(PolishSource, DataLinesOfSeveralLevelsShareTheLevelsUpToEndLevel) {
-  const std::string text = header("Levels=3\r\nLevel0=18\r\nLevel1=16\r\nLevel2=14\r\n") +
+  const std::string text = header("Levels=4\r\nLevel0=18\r\nLevel1=16\r\nLevel2=14\r\nLevel3=12\r\n") +
                            "[POLYLINE]\r\nType=0x1\r\nLabel=A\r\nEndLevel=2\r\n"
                            "Data0=(1,1),(2,2),(3,1)\r\nData1=(1,1),(3,1)\r\n[END]\r\n";
   const PolishParse parse = parsePolishSource(text);
@@ -69,7 +69,7 @@ TEST(PolishSource, DataLinesOfSeveralLevelsShareTheLevelsUpToEndLevel) {
   EXPECT_EQ(std::make_pair(parse.map.shapes[0].firstLevel, parse.map.shapes[0].lastLevel), std::make_pair(0, 0));
   EXPECT_EQ(std::make_pair(parse.map.shapes[1].firstLevel, parse.map.shapes[1].lastLevel), std::make_pair(1, 2));
   EXPECT_EQ(parse.map.shapes[1].points.size(), 2u);
-  EXPECT_EQ(parse.map.shapes[1].line, 14);
+  EXPECT_EQ(parse.map.shapes[1].line, 15);
 }
 
 TEST(PolishSource, LongitudeOneEightyIsMinusOneEighty) {
@@ -101,6 +101,7 @@ TEST(PolishSource, ABrokenSourceIsRefusedWithTheLineNamed) {
       {header() + "[POLYLINE]\r\nType=0x40\r\nData0=(1,1),(1,2)\r\n[END]\r\n", 9, "no type a polyline can have"},
       {header() + "[POLYGON]\r\nData0=(1,1),(1,2),(2,2)\r\n[END]\r\n", 8, "[POLYGON] has no Type"},
       {header() + "[POLYGON]\r\nType=0x4a\r\nData2=(1,1),(1,2),(2,2)\r\n[END]\r\n", 10, "names a level the map does not have"},
+      {header() + "[POLYGON]\r\nType=0x4a\r\nData1=(1,1),(1,2),(2,2)\r\n[END]\r\n", 10, "names the top level, which stays empty"},
       {header() + "[POLYGON]\r\nType=0x4a\r\nthis line\r\n[END]\r\n", 10, "is not a key=value line"},
       {header("Levels=2\r\nLevel0=16\r\nLevel1=17\r\n") + polygon, 1, "Level1 has more bits than Level0"},
       {header("Levels=2\r\nLevel0=16\r\n") + polygon, 1, "[IMG ID] has no Level1"},
