@@ -1,8 +1,8 @@
 #include "platform/FileReplace.h"
 
-#include <fstream>
 #include <system_error>
 
+#include "platform/DurableWrite.h"
 #include "platform/FilePath.h"
 
 namespace mapsetdesk {
@@ -15,28 +15,18 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
   return temporary;
 }
 
-enum class Written { Ok, NotCreated, Failed };
-
-Written writeWhole(const std::filesystem::path& file, std::string_view content) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (!out) return Written::NotCreated;
-  out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  out.close();
-  return out.fail() ? Written::Failed : Written::Ok;
-}
-
 }  // namespace
 
 bool replaceFile(const std::string& path, std::string_view content) {
   const std::filesystem::path target = filePath(path);
   const std::filesystem::path temporary = temporaryBeside(target);
-  const Written written = writeWhole(temporary, content);
+  const Written written = writeDurably(temporary, content);
   if (written == Written::NotCreated) return false;
-  std::error_code error;
   if (written == Written::Ok) {
-    std::filesystem::rename(temporary, target, error);
-    if (!error) return true;
+    copyFileAttributes(target, temporary);
+    if (renameDurably(temporary, target)) return true;
   }
+  std::error_code error;
   std::filesystem::remove(temporary, error);
   return false;
 }
