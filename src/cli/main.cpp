@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "platform/ProgramArguments.h"
 
 namespace mapsetdesk::cli {
 namespace {
@@ -44,7 +45,7 @@ int usageError(Context& context, const std::string& usage) {
 
 int main(int argc, char** argv) {
   using namespace mapsetdesk::cli;
-  std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = mapsetdesk::programArguments(argc, argv);
   Context context{{}, {}, std::cout, std::cerr};
   std::size_t next = 0;
   if (next < args.size() && args[next] == "--home") {

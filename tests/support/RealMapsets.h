@@ -49,6 +49,10 @@ void registerFamilyProduct(Registry& registry, const std::string& base, Registra
 void registerProductsEntry(Registry& registry, const std::string& base, const std::string& subkey,
                            const MapsetFiles& files);
 
+// A folder name that no ANSI code page holds whole: "Łódź Карты".
+inline constexpr char kUnicodeFolderName[] =
+    "\xC5\x81\xC3\xB3" "d\xC5\xBA \xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD1\x8B";
+
 // The path as this system's file functions take it.
 std::string pathOf(const std::filesystem::path& path);
 
