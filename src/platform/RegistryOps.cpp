@@ -1,17 +1,11 @@
 #include "platform/RegistryOps.h"
 
+#include "platform/Blanks.h"
 #include "platform/Codec.h"
+#include "platform/RegistryTree.h"
 
 namespace mapsetdesk {
 namespace {
-
-// Trims blanks only, as the read's blank-filled buffer needs.
-std::string trimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 void writeText(Registry& reg, Root root, const std::string& path, const std::string& name,
                std::uint32_t type, const std::string& text) {
@@ -112,6 +106,10 @@ void fDwordSpeichern(Registry& reg, Root root, const std::string& path,
   std::string data(4, '\0');
   for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
   reg.setValue(root, toAnsi(path), RegValue{toAnsi(name), kRegDword, data});
+}
+
+bool sameKeyName(const std::string& a, const std::string& b) {
+  return sameRegName(toAnsi(a), toAnsi(b));
 }
 
 }  // namespace mapsetdesk

@@ -13,6 +13,11 @@
 
 namespace mapsetdesk::testing {
 
+// Why a test that needs the files cannot run: mkgmap is a declared
+// dependency, so their absence is a failure, never a skip.
+inline constexpr const char* kNoGarminFiles =
+    "no mkgmap files: run through ctest, whose fixture garmin_files makes them";
+
 struct MapsetFiles {
   std::string tdb;
   std::string overview;
@@ -22,7 +27,8 @@ struct MapsetFiles {
 class RealMapsets {
  public:
   RealMapsets();
-  // False when the test runs outside ctest, which makes the files.
+  // False when the test runs outside ctest, which makes the files (see
+  // kNoGarminFiles).
   bool available() const { return !root_.empty(); }
   const std::filesystem::path& root() const { return root_; }
 

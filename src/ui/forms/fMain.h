@@ -156,9 +156,9 @@ class fMain : public Form, private StartupWindow {
   const RegistryCatalogue& registryCatalogue() const { return catalogue_; }
   const GmapCatalogue& gmapCatalogue() const { return packages_; }
 
-  // The BaseCamp cache button's caption for what the cache holds now, in
-  // fMainCache.cpp; the session's vMB and vstringMB follow it.
-  void showBaseCampCacheCaption();
+  // The BaseCamp cache button's caption for the size the session keeps
+  // (vMB, vstringMB), in fMainCache.cpp; nothing is measured for it.
+  void showBaseCampCacheCaption() override;
 
  protected:
   void Form_Load() override;
@@ -190,9 +190,12 @@ class fMain : public Form, private StartupWindow {
   void Label9_Click();
 
   // Tile caches and the folders window, in fMainCache.cpp.
+  // The cache is measured once when the pointer comes over the button, when
+  // it gets the focus and after a click, never on every move of the pointer.
+  CacheReading refreshBaseCampCache();
   void CommandKompa_Click();
   void CommandKompa_GotFocus();
-  void CommandKompa_MouseMove();
+  void CommandKompa_MouseEnter();
   void LabelGMPFolder_Click();
 
   // The latitude window, in fMainLatitude.cpp.
