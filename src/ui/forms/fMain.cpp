@@ -28,6 +28,10 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   CommandKompa.onMouseMove = [this] { CommandKompa_MouseMove(); };
   LabelGMPFolder.onClick = [this] { LabelGMPFolder_Click(); };
   MnuLatitude.onClick = [this] { MnuLatitude_Click(); };
+  bindSelectionEvents();
+  bindNewMapsetEvents();
+  bindTypPickerEvents();
+  CommandButtonPV.onClick = [this] { CommandButtonPV_Click(); };
   applyTexts();
 }
 
