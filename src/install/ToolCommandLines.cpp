@@ -4,12 +4,22 @@
 #include "platform/ShortPath.h"
 
 namespace mapsetdesk {
+
+std::string quoted(const std::string& text) { return '"' + text + '"'; }
+
 namespace {
 
 std::string blanksAsUnderscores(std::string text) {
   for (char& c : text)
     if (c == ' ') c = '_';
   return text;
+}
+
+// The short path, quoted when even that holds a blank (a system that keeps
+// no short names).
+std::string pathArgument(const std::string& path) {
+  const std::string shortForm = shortPath(path);
+  return shortForm.find(' ') == std::string::npos ? shortForm : quoted(shortForm);
 }
 
 std::string cgpsmapperFolder(const std::string& programFolder) {
@@ -34,8 +44,6 @@ std::string mkgmapJarPath(const std::string& programFolder) {
   return joinPath(programFolder, "mkgmap.jar");
 }
 
-std::string quoted(const std::string& text) { return '"' + text + '"'; }
-
 std::string gmtTilesCommandLine(const std::string& programFolder, const std::string& fidText,
                                 const std::string& mapsetName, const std::string& mapname,
                                 const std::string& outputFolder, const std::string& listFile) {
@@ -56,8 +64,8 @@ std::string mkgmapCommandLine(const std::string& programFolder, const std::strin
 
 std::string gmtUnpackCommandLine(const std::string& programFolder, const std::string& folder,
                                  const std::string& image) {
-  return quoted(joinPath(programFolder, "gmt")) + " -g -o " + shortPath(folder) + " " +
-         shortPath(image);
+  return quoted(joinPath(programFolder, "gmt")) + " -g -o " + pathArgument(folder) + " " +
+         pathArgument(image);
 }
 
 }  // namespace mapsetdesk

@@ -30,7 +30,8 @@ std::string cgpsmapperCommandLine(const std::string& programFolder, const std::s
 std::string mkgmapCommandLine(const std::string& programFolder, const std::string& argsFile,
                               const std::string& listFile);
 
-// gmt.exe unpacks every subfile of image into folder.
+// gmt.exe unpacks every subfile of image into folder; a path that holds a
+// blank even in its short form is quoted.
 std::string gmtUnpackCommandLine(const std::string& programFolder, const std::string& folder,
                                  const std::string& image);
 

@@ -82,6 +82,9 @@ TEST(ToolCommandLines, ProgramPathsAreQuotedAndTheGmtLineIsAsTheToolExpects) {
                 "\" --read-config=\"a.args\" -c \"f.txt\"");
   EXPECT_EQ(gmtUnpackCommandLine(program, "t", "i.img"),
             "\"" + joinPath(program, "gmt") + "\" -g -o t i.img");
+  // A path that does not exist has no short form: its blank is quoted.
+  EXPECT_EQ(gmtUnpackCommandLine(program, "a b", "i.img"),
+            "\"" + joinPath(program, "gmt") + "\" -g -o \"a b\" i.img");
 }
 
 }  // namespace
