@@ -27,6 +27,12 @@ void Settings::storeDir(const std::string& folder) { write(kDirValue, folder); }
 
 void Settings::storeLastDir(const std::string& folder) { write(kLastDirValue, folder); }
 
+bool Settings::storeTools(ToolsChoice choice) {
+  const std::string name(toolsChoiceName(choice));
+  write(kToolsValue, name);
+  return read(kToolsValue) == name;
+}
+
 bool Settings::storeLanguage(std::string_view code, Dialogs& dialogs, const std::string& fehler29) {
   return writeChecked(kLanguageValue, std::string(code), dialogs, fehler29);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "builtin/ToolsChoice.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
 
@@ -17,6 +18,7 @@ inline constexpr std::string_view kWow64Value = "Wow64";
 inline constexpr std::string_view kDirValue = "Dir";
 inline constexpr std::string_view kLastDirValue = "LastDir";
 inline constexpr std::string_view kVersionValue = "Version";
+inline constexpr std::string_view kToolsValue = "Tools";
 
 inline constexpr std::string_view kLanguageGerman = "Deu";
 inline constexpr std::string_view kLanguageEnglish = "Eng";
@@ -40,12 +42,15 @@ class Settings {
   bool wwoww() const { return wow64() == kWow64Yes; }
   std::string dir() const { return read(kDirValue); }
   std::string lastDir() const { return read(kLastDirValue); }
+  ToolsChoice tools() const { return toolsChoiceFrom(read(kToolsValue)); }
   // `cgps`: the Version setting without surrounding blanks.
   std::string cgps() const;
 
   void storeWow64(bool is64);
   void storeDir(const std::string& folder);
   void storeLastDir(const std::string& folder);
+  // False when the value does not read back as written.
+  bool storeTools(ToolsChoice choice);
 
   // Checked writes: a value that does not read back as written shows fehler29
   // (the registry-write message of the current language). True when stored.

@@ -40,6 +40,9 @@ int freeFid(Context& context);
 int duplicates(Context& context);
 // set-wow64 yes|no: the Wow64 setting, which chooses the registry base.
 int setWow64(Context& context);
+// tools [auto|extern|intern]: who does the outside programs' work; without an
+// argument it prints the setting.
+int tools(Context& context);
 
 // cache: one row per cache, name<TAB>size<TAB>unit: basecamp, mapinstall and
 // mapsource in MB, basecamp-productdata in bytes; name<TAB>missing or

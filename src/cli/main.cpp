@@ -22,6 +22,7 @@ const std::map<std::string, Command>& commands() {
       {"paths", paths},
       {"reg", reg},
       {"set-wow64", setWow64},
+      {"tools", tools},
   };
   return table;
 }

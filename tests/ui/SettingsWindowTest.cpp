@@ -1,6 +1,7 @@
 // The settings window: its one row, the question on a click, the stored value.
 #include <gtest/gtest.h>
 
+#include "app/messages/EinstellungenTexts.h"
 #include "support/FormDriver.h"
 #include "support/ProgramHarness.h"
 
@@ -76,6 +77,29 @@ TEST_F(SettingsWindow, NoRowWithoutAValidSetting) {
   program.storeSetting("Wow64", "");
   ASSERT_TRUE(click(windows.main.Prop));
   EXPECT_EQ(windows.einstellungen.List1.count(), 0);
+}
+
+TEST_F(SettingsWindow, ToolsChoiceShowsTheStoredValueAndAMissingOneAsAutomatic) {
+  const EinstellungenTexts texts = einstellungenTexts(Sprache::Deutsch);
+  auto& window = open("wahr");
+  EXPECT_EQ(window.LabelTools.caption, texts.toolsLabel);
+  EXPECT_EQ(window.ListTools.items(),
+            (std::vector<std::string>{texts.toolsAuto, texts.toolsExtern, texts.toolsIntern}));
+  EXPECT_EQ(window.ListTools.listIndex(), 0);
+  EXPECT_EQ(program.setting("Tools"), "") << "showing the choice stores nothing";
+}
+
+TEST_F(SettingsWindow, ToolsChoiceClickedIsStoredInEitherLanguage) {
+  program.storeSetting("Language", "Eng");
+  program.storeSetting("Tools", "intern");
+  auto& window = open("falsch");
+  EXPECT_EQ(window.ListTools.listIndex(), 2);
+  EXPECT_EQ(window.ListTools.item(1), einstellungenTexts(Sprache::English).toolsExtern);
+  ASSERT_TRUE(click(window.ListTools, 1));
+  EXPECT_EQ(program.setting("Tools"), "extern");
+  ASSERT_TRUE(click(window.ListTools, 0));
+  EXPECT_EQ(program.setting("Tools"), "auto");
+  EXPECT_EQ(window.ListTools.listIndex(), 0);
 }
 
 }  // namespace

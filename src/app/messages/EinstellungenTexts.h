@@ -13,6 +13,12 @@ struct EinstellungenTexts {
   std::string row64;     // the list's row when Wow64 is "wahr"
   std::string row32;     // the list's row when Wow64 is "falsch"
   std::string question;  // asked when the row is clicked
+  // Who does the outside programs' work: the label and one row per choice,
+  // in the order auto, extern, intern.
+  std::string toolsLabel;
+  std::string toolsAuto;
+  std::string toolsExtern;
+  std::string toolsIntern;
 };
 
 EinstellungenTexts einstellungenTexts(Sprache sprache);

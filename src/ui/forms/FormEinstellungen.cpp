@@ -11,14 +11,18 @@ FormEinstellungen::FormEinstellungen(WindowSystem& windows, Services& services)
       services_(services),
       texts_(einstellungenTexts(Sprache::Deutsch)) {
   width = 360;
-  height = 90;
+  height = 190;
   List1.position = {12, 12, 336, 66};
   List1.onClick = [this] { List1_Click(); };
+  LabelTools.position = {12, 86, 336, 18};
+  ListTools.position = {12, 106, 336, 66};
+  ListTools.onClick = [this] { ListTools_Click(); };
 }
 
 void FormEinstellungen::open() {
   SpracheEinstellungen();
   fillList();
+  fillTools();
   show();
 }
 
@@ -26,6 +30,7 @@ void FormEinstellungen::SpracheEinstellungen() {
   mapsetdesk::SpracheEinstellungen(services_.registry, texts_);
   caption = texts_.caption;
   List1.toolTip = texts_.hint;
+  LabelTools.caption = texts_.toolsLabel;
 }
 
 void FormEinstellungen::fillList() {
@@ -43,6 +48,23 @@ void FormEinstellungen::List1_Click() {
   const Message question{texts_.question, std::string(kMessageTitle), Buttons::YesNo, Icon::None};
   Settings(services_.registry).storeWow64(services_.dialogs.message(question) == Answer::Yes);
   fillList();
+}
+
+}  // namespace mapsetdesk::ui
+
+namespace mapsetdesk::ui {
+
+void FormEinstellungen::fillTools() {
+  fillingTools_ = true;
+  ListTools.setItems({texts_.toolsAuto, texts_.toolsExtern, texts_.toolsIntern});
+  ListTools.setListIndex(static_cast<int>(Settings(services_.registry).tools()));
+  fillingTools_ = false;
+}
+
+void FormEinstellungen::ListTools_Click() {
+  if (fillingTools_ || ListTools.listIndex() < 0) return;
+  Settings(services_.registry).storeTools(static_cast<ToolsChoice>(ListTools.listIndex()));
+  fillTools();
 }
 
 }  // namespace mapsetdesk::ui

@@ -2,9 +2,12 @@
 // The settings window: one list row that tells whether the Wow64 setting says
 // 64-bit or 32-bit Windows; a click on the row asks and stores it anew. The
 // registry base of the running program stays as it was until the next start.
+// Below it, the choice of who does the outside programs' work ("Tools"),
+// which holds from the next run of a tool on.
 #include "app/Services.h"
 #include "app/messages/EinstellungenTexts.h"
 #include "ui/forms/controls/Form.h"
+#include "ui/forms/controls/Label.h"
 #include "ui/forms/controls/ListBox.h"
 
 namespace mapsetdesk::ui {
@@ -14,6 +17,8 @@ class FormEinstellungen : public Form {
   FormEinstellungen(WindowSystem& windows, Services& services);
 
   ListBox List1{*this, "List1"};
+  Label LabelTools{*this, "LabelTools"};
+  ListBox ListTools{*this, "ListTools"};
 
   // Sets the texts for the language setting, fills the list and shows the window.
   void open();
@@ -23,9 +28,12 @@ class FormEinstellungen : public Form {
  private:
   void fillList();
   void List1_Click();
+  void fillTools();
+  void ListTools_Click();
 
   Services& services_;
   EinstellungenTexts texts_;
+  bool fillingTools_ = false;
 };
 
 }  // namespace mapsetdesk::ui

@@ -14,8 +14,8 @@
 
 #include "common/Bytes.h"
 #include "common/Faults.h"
-#include "common/ImgContainer.h"
 #include "common/Tiles.h"
+#include "formats/ImgContainer.h"
 #include "formats/TdbTiles.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
@@ -27,11 +27,11 @@ namespace {
 struct OverviewSource {
   std::uint32_t id = 0;
   std::string name;
-  std::optional<Bounds> bounds;
+  std::optional<MapBounds> bounds;
 };
 
 void widen(OverviewSource& source, double latitude, double longitude) {
-  const Bounds point{mapUnits(latitude), mapUnits(longitude), mapUnits(latitude),
+  const MapBounds point{mapUnits(latitude), mapUnits(longitude), mapUnits(latitude),
                      mapUnits(longitude)};
   source.bounds = source.bounds ? around(*source.bounds, point) : point;
 }

@@ -5,8 +5,9 @@
 #include <sstream>
 
 #include "common/Bytes.h"
-#include "common/ImgContainer.h"
-#include "common/Products.h"
+#include "common/Tiles.h"
+#include "formats/ImgContainer.h"
+#include "formats/ProductList.h"
 #include "formats/TdbTiles.h"
 #include "formats/TypHeader.h"
 #include "gmt/MapsetFiles.h"
@@ -49,14 +50,14 @@ std::string paddedFid(std::uint16_t fid) {
   return text;
 }
 
-const Subfile* findType(const ImgContainer& container, const std::string& type) {
-  for (const Subfile& subfile : container.subfiles)
+const ImgSubfile* findType(const ImgContainer& container, const std::string& type) {
+  for (const ImgSubfile& subfile : container.subfiles)
     if (subfile.type == type) return &subfile;
   return nullptr;
 }
 
 ProductList productsOf(const ImgContainer& container) {
-  const Subfile* mps = findType(container, "MPS");
+  const ImgSubfile* mps = findType(container, "MPS");
   return mps ? readProductList(mps->bytes) : ProductList{};
 }
 
@@ -74,14 +75,14 @@ Mapset familyMapset(const ProductList& products, std::uint16_t fid, std::vector<
   for (Tile& tile : tiles)
     if (const MapRecord* map = family.mapOf(tile.mapNumber)) {
       tile.description = map->description;
-      mapset.tiles.push_back(std::move(tile));
+      mapset.tiles.push_back(tile.indexEntry());
     }
   return mapset;
 }
 
 // Whether a subfile that is no tile goes with the family: its TYP files and
 // the search index named after it.
-bool belongsToFamily(const Subfile& subfile, std::uint16_t fid) {
+bool belongsToFamily(const ImgSubfile& subfile, std::uint16_t fid) {
   if (subfile.type == "TYP") return readTypFid(subfile.bytes) == fid;
   return subfile.name == tileName(fid);
 }
@@ -103,7 +104,7 @@ int joinTiles(const GmtOptions& options, const Faults& faults) {
   for (const std::string& file : listedFiles(*list)) {
     say("reading " + file);
     if (const auto container = readImage(file))
-      for (Tile& tile : tilesOf(*container)) mapset.tiles.push_back(std::move(tile));
+      for (const Tile& tile : tilesOf(*container)) mapset.tiles.push_back(tile.indexEntry());
   }
   if (mapset.tiles.empty() || faults.has("nothing")) {
     say("no mapset written");
@@ -123,7 +124,7 @@ int splitImage(const GmtOptions& options, const Faults& faults) {
   for (const Tile& tile : tiles)
     writeOut(options.folder, tileName(tile.mapNumber) + ".img",
              writeImgContainer({tile.description, tile.subfiles}));
-  for (const Subfile& subfile : image->subfiles)
+  for (const ImgSubfile& subfile : image->subfiles)
     if (subfile.type == "TYP") writeOut(options.folder, subfile.name + ".typ", subfile.bytes);
   const ProductList products = productsOf(*image);
   if (products.families().size() != 1) return 0;
@@ -154,7 +155,7 @@ int splitFamilies(const GmtOptions& options, const Faults& faults) {
     for (const Tile& tile : tiles)
       if (family.mapOf(tile.mapNumber))
         part.subfiles.insert(part.subfiles.end(), tile.subfiles.begin(), tile.subfiles.end());
-    for (const Subfile& subfile : image->subfiles)
+    for (const ImgSubfile& subfile : image->subfiles)
       if (belongsToFamily(subfile, fid)) part.subfiles.push_back(subfile);
     part.subfiles.push_back({"MAKEGMAP", "MPS", writeProductList(family)});
     say("family " + std::to_string(fid));
@@ -168,7 +169,7 @@ int unpackImage(const GmtOptions& options, const Faults& faults) {
   if (!image) return 1;
   if (faults.has("nothing")) return 1;
   ensureFolder(options.folder);
-  for (const Subfile& subfile : image->subfiles)
+  for (const ImgSubfile& subfile : image->subfiles)
     writeOut(options.folder, subfile.fileName(), subfile.bytes);
   return 0;
 }

@@ -1,0 +1,60 @@
+#include "builtin/ToolSelection.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/FilePath.h"
+
+namespace mapsetdesk::builtin {
+namespace {
+
+std::string lastComponentLowered(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return name;
+}
+
+std::string besideIt(const std::string& path, const std::string& name) {
+  const auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? name : path.substr(0, slash + 1) + name;
+}
+
+bool present(const std::string& path, OutsideTool tool) {
+  return isFile(path) || (tool == OutsideTool::Gmt && isFile(path + ".exe"));
+}
+
+}  // namespace
+
+OutsideTool outsideToolNamed(const std::string& path) {
+  const std::string name = lastComponentLowered(path);
+  if (name == "gmt" || name == "gmt.exe") return OutsideTool::Gmt;
+  if (name == "cgpsmapper.exe") return OutsideTool::Cgpsmapper;
+  if (name == "sendg.dll") return OutsideTool::Sendg;
+  if (name == "setacl.exe") return OutsideTool::SetAcl;
+  return OutsideTool::None;
+}
+
+bool ToolSelection::builtinRuns(const std::string& path) const {
+  const OutsideTool tool = outsideToolNamed(path);
+  if (tool == OutsideTool::None) return false;
+  switch (choice_()) {
+    case ToolsChoice::Extern:
+      return false;
+    case ToolsChoice::Intern:
+      return true;
+    case ToolsChoice::Auto:
+      break;
+  }
+  // sendg.dll only serves the outside compiler: it is needed exactly when
+  // that compiler is there to run.
+  if (tool == OutsideTool::Sendg) return !isFile(besideIt(path, "cgpsmapper.exe"));
+  return !present(path, tool);
+}
+
+bool ToolSelection::canWork(const std::string& path) const {
+  return builtinRuns(path) || present(path, outsideToolNamed(path));
+}
+
+}  // namespace mapsetdesk::builtin

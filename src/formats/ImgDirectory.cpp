@@ -1,0 +1,132 @@
+#include "formats/ImgDirectory.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "formats/ByteReader.h"
+#include "formats/ImgLayout.h"
+
+namespace mapsetdesk {
+namespace {
+
+std::string trimmed(std::string_view text) {
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.remove_suffix(1);
+  return std::string(text);
+}
+
+struct HeaderFacts {
+  std::size_t directoryStart = 0;
+  std::size_t blockSize = 0;
+};
+
+std::optional<HeaderFacts> headerFacts(std::string_view plain) {
+  ByteReader reader(plain, img::kSignature);
+  if (reader.bytes(img::kDskimg.size()) != img::kDskimg) return std::nullopt;
+  reader.seek(img::kDirectoryStart);
+  const std::size_t directoryStart = reader.u8() * kImgSectorSize;
+  reader.seek(img::kBlockExponent1);
+  const unsigned exponent = reader.u8() + reader.u8();
+  if (!reader.ok() || exponent < 9 || exponent > 24 || directoryStart < kImgSectorSize)
+    return std::nullopt;
+  return HeaderFacts{directoryStart, std::size_t{1} << exponent};
+}
+
+// The XOR byte is the file's first byte, so a slice from further on is
+// unscrambled with the key of the whole file.
+std::string plainCopy(std::string_view stored, std::size_t count, std::uint8_t key) {
+  std::string plain(stored.substr(0, count));
+  unscramble(plain, key);
+  return plain;
+}
+
+std::uint8_t keyOf(std::string_view head) {
+  return head.empty() ? 0 : static_cast<std::uint8_t>(head[0]);
+}
+
+struct Parts {
+  std::uint32_t size = 0;
+  std::map<std::uint32_t, std::vector<std::uint32_t>> blocksByPart;
+};
+
+// Every block the entry's bytes occupy lies inside the file, and there are
+// enough of them for its size.
+bool fitsFile(const ImgEntry& entry, std::size_t blockSize, std::uint64_t fileSize) {
+  if (std::uint64_t{entry.blocks.size()} * blockSize < entry.size) return false;
+  std::uint64_t left = entry.size;
+  for (const std::uint32_t block : entry.blocks) {
+    if (left == 0) break;
+    const std::uint64_t used = std::min<std::uint64_t>(left, blockSize);
+    if (std::uint64_t{block} * blockSize + used > fileSize) return false;
+    left -= used;
+  }
+  return true;
+}
+
+std::string description(std::string_view plain) {
+  ByteReader reader(plain, img::kDescription);
+  std::string text = trimmed(reader.bytes(img::kDescriptionLength));
+  reader.seek(img::kDescriptionMore);
+  return text + trimmed(reader.bytes(img::kDescriptionMoreLength));
+}
+
+}  // namespace
+
+void unscramble(std::string& bytes, std::uint8_t xorByte) {
+  if (xorByte == 0) return;
+  for (char& byte : bytes) byte = static_cast<char>(static_cast<std::uint8_t>(byte) ^ xorByte);
+}
+
+std::optional<std::size_t> imgDirectoryEnd(std::string_view head) {
+  const std::string plain = plainCopy(head, kImgSectorSize, keyOf(head));
+  const auto facts = headerFacts(plain);
+  if (!facts) return std::nullopt;
+  const std::size_t firstEntryEnd = facts->directoryStart + img::kEntrySize;
+  if (head.size() < firstEntryEnd) return firstEntryEnd;
+  const std::string entry = plainCopy(head.substr(facts->directoryStart), img::kEntrySize, keyOf(head));
+  return std::max<std::size_t>(ByteReader(entry, img::kEntrySize32).u32(), firstEntryEnd);
+}
+
+std::optional<ImgDirectory> readImgDirectory(std::string_view head, std::uint64_t fileSize) {
+  const auto end = imgDirectoryEnd(head);
+  if (!end || *end > head.size() || *end > fileSize) return std::nullopt;
+  const std::string plain = plainCopy(head, *end, keyOf(head));
+  const auto facts = headerFacts(plain);
+  if (!facts) return std::nullopt;
+
+  ImgDirectory directory;
+  directory.xorByte = keyOf(head);
+  directory.blockSize = facts->blockSize;
+  directory.description = description(plain);
+  std::vector<std::pair<std::string, std::string>> order;
+  std::map<std::pair<std::string, std::string>, Parts> parts;
+  for (std::size_t at = facts->directoryStart; at + img::kEntrySize <= *end;
+       at += img::kEntrySize) {
+    ByteReader entry(plain, at);
+    const std::uint8_t used = entry.u8();
+    std::string name = trimmed(entry.bytes(8));
+    auto id = std::make_pair(std::move(name), trimmed(entry.bytes(3)));
+    const std::uint32_t size = entry.u32();
+    const std::uint8_t flag = entry.u8();
+    const std::uint32_t part = entry.u16();
+    if (used != 1 || flag == img::kHeaderEntryFlag) continue;
+    if (!parts.count(id)) order.push_back(id);
+    Parts& found = parts[id];
+    if (part == 0) found.size = size;
+    entry.seek(at + img::kEntryBlocks);
+    for (std::size_t i = 0; i < img::kBlocksPerEntry; ++i) {
+      const std::uint32_t block = entry.u16();
+      if (block != img::kUnusedBlock) found.blocksByPart[part].push_back(block);
+    }
+  }
+  for (auto& id : order) {
+    ImgEntry entry{id.first, id.second, parts[id].size, {}};
+    for (const auto& [part, blocks] : parts[id].blocksByPart)
+      entry.blocks.insert(entry.blocks.end(), blocks.begin(), blocks.end());
+    if (!fitsFile(entry, directory.blockSize, fileSize)) return std::nullopt;
+    directory.entries.push_back(std::move(entry));
+  }
+  return directory;
+}
+
+}  // namespace mapsetdesk
