@@ -9,6 +9,7 @@
 #include "formats/TdbHeader.h"
 #include "platform/Codec.h"
 #include "platform/FilePath.h"
+#include "platform/FoundPath.h"
 #include "platform/RegistryOps.h"
 
 namespace mapsetdesk {
@@ -122,9 +123,9 @@ class CatalogueWalk {
 
 CatalogueRow catalogueRow(CatalogueEntry entry) {
   CatalogueRow row;
-  row.state = judgeEntry(entry, isFile);
+  row.state = judgeEntry(entry, isFileAnyCase);
   if (row.state != EntryState::TdbMissing) {
-    const TdbHeaderRead read = readTdbHeader(entry.tdb);
+    const TdbHeaderRead read = readTdbHeader(foundPath(entry.tdb));
     if (read.status != FileStatus::Ok || read.damage != TdbDamage::None) {
       row.state = EntryState::TdbUnreadable;
     } else {

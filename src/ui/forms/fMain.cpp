@@ -28,6 +28,10 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   CommandKompa.onMouseEnter = [this] { CommandKompa_MouseEnter(); };
   LabelGMPFolder.onClick = [this] { LabelGMPFolder_Click(); };
   MnuLatitude.onClick = [this] { MnuLatitude_Click(); };
+  bindSelectionEvents();
+  bindNewMapsetEvents();
+  bindTypPickerEvents();
+  CommandButtonPV.onClick = [this] { CommandButtonPV_Click(); };
   applyTexts();
 }
 
