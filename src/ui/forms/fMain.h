@@ -5,7 +5,8 @@
 // subsystem they serve: fMainStartup.cpp (start-up and shutdown),
 // fMainMenu.cpp (menu and language), fMainCatalogue.cpp (catalogue lists),
 // fMainRemoval.cpp (removal of a mapset), fMainCache.cpp (tile caches and
-// the folders window), fMainLatitude.cpp (the latitude window).
+// the folders window), fMainLatitude.cpp (the latitude window),
+// fMainTdbVorhanden.cpp (the window for an existing TDB and overview).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -159,6 +160,11 @@ class fMain : public Form, private StartupWindow {
   // The BaseCamp cache button's caption for what the cache holds now, in
   // fMainCache.cpp; the session's vMB and vstringMB follow it.
   void showBaseCampCacheCaption();
+
+  // The window for an existing TDB and overview, in fMainTdbVorhanden.cpp:
+  // opening it, and the running report of the package it builds.
+  void openTdbVorhanden();
+  void showPackageReport();
 
  protected:
   void Form_Load() override;
