@@ -259,6 +259,7 @@ bool FormTDBvorhanden::patchFiles(const ExistingMapset& mapset, std::string& typ
 }
 
 void FormTDBvorhanden::Commandregistriere_Click() {
+  completed_ = false;
   if (!isNumericId(TextID.text())) {
     say(kWrongId);
     return;
@@ -273,6 +274,7 @@ void FormTDBvorhanden::Commandregistriere_Click() {
     main_.TDBlesen();
     TextPfadLoc.setText({});
     TextID.setText({});
+    completed_ = true;
   } else {
     enableActions(true);
   }
@@ -280,6 +282,7 @@ void FormTDBvorhanden::Commandregistriere_Click() {
 }
 
 void FormTDBvorhanden::Commandgmapsatz_Click() {
+  completed_ = false;
   if (!isFile(TextPfadPreview.text())) {
     say(texts_.fileMissing);
     return;
@@ -311,6 +314,7 @@ void FormTDBvorhanden::Commandgmapsatz_Click() {
     for (const std::string& name : built.missingTiles) names += "\r\n" + name;
     say(kTilesMissing + names);
   }
+  completed_ = built.missingTiles.empty() && built.infoXmlWritten;
   setMousePointer(MousePointer::Default);
   main_.setMousePointer(MousePointer::Default);
   clearPathFields();

@@ -69,6 +69,11 @@ class FormTDBvorhanden : public Form {
   // them as a click would.
   void Commandregistriere_Click();
   void Commandgmapsatz_Click();
+  // Whether the last action went through to its end (a package with missing
+  // tiles, a refused TYP copy or a wrong ID did not).
+  bool lastActionCompleted() const { return completed_; }
+  // The mapset as the fields describe it now.
+  ExistingMapset mapsetOfFields() const;
 
  protected:
   void Form_Load() override;
@@ -96,7 +101,6 @@ class FormTDBvorhanden : public Form {
   void CommandPfadLoc_Click();
   void readTdb();
   void enableWhenComplete();
-  ExistingMapset mapsetOfFields() const;
   // The TDB, TYP and index patches; false after telling why nothing more may happen.
   bool patchFiles(const ExistingMapset& mapset, std::string& typCopy);
   void clearPathFields();
@@ -107,6 +111,7 @@ class FormTDBvorhanden : public Form {
   TdbVorhandenTexts texts_;
   std::string nameArea_;
   std::string keyBasis_;
+  bool completed_ = false;
 };
 
 }  // namespace mapsetdesk::ui
