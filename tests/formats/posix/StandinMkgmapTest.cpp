@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "formats/GarminFiles.h"
+#include "support/GarminFiles.h"
 #include "formats/TreDrawPriority.h"
 #include "platform/FilePath.h"
 #include "platform/ToolRunner.h"

@@ -1,4 +1,4 @@
-#include "formats/GarminFiles.h"
+#include "support/GarminFiles.h"
 
 #include <cstdlib>
 
