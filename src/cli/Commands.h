@@ -57,6 +57,12 @@ int cacheClear(Context& context);
 // default) or a registration, with the free FID unless --fid gives one.
 // Prints the list rows of the new mapset.
 int install(Context& context);
+// register [--gmap] --tiles DIR --tdb FILE --overview FILE [--typ FILE]
+// [--mdx FILE] [--mdr FILE] [--trf FILE] [--name NAME] [--fid N] [--pid N]:
+// the window for an existing TDB filled as a person fills it (name, FID and
+// PID as read from the TDB unless given), then registered, or with --gmap
+// packaged. Prints the list rows that are new.
+int registerExisting(Context& context);
 // latitude FID PID [DEGREES|auto]: the map's latitude of least distortion,
 // set to DEGREES (5 to 85) or removed; prints the stored degrees or the
 // nothing-stored text.

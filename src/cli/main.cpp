@@ -22,6 +22,7 @@ const std::map<std::string, Command>& commands() {
       {"list", list},
       {"paths", paths},
       {"reg", reg},
+      {"register", registerExisting},
       {"set-wow64", setWow64},
       {"tools", tools},
   };

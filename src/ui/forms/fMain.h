@@ -8,7 +8,8 @@
 // the folders window), fMainLatitude.cpp (the latitude window),
 // fMainSelection.cpp (the tile selection), fMainNewMapset.cpp (the new
 // mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
-// fMainInstall.cpp (the installation run).
+// fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
+// for an existing TDB and overview).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -174,6 +175,11 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   // The installation run, as "next step-add to Mapsource" starts it; in
   // fMainInstall.cpp.
   void CommandButtonPV_Click();
+
+  // The window for an existing TDB and overview, in fMainTdbVorhanden.cpp:
+  // opening it, and the running report of the package it builds.
+  void openTdbVorhanden();
+  void showPackageReport();
 
  protected:
   void Form_Load() override;
