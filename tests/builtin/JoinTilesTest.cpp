@@ -14,6 +14,7 @@
 #include "formats/TdbHeader.h"
 #include "formats/TdbTiles.h"
 #include "formats/TreHeader.h"
+#include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "support/GarminFiles.h"
 
@@ -100,6 +101,20 @@ TEST_F(JoinTiles, ReportsEveryFileReadAndWrittenAndLetsTheWindowsPaint) {
   EXPECT_TRUE(report.has(builtin::writtenLine(pathText(out / "Harz_Sud.mp"))));
   EXPECT_GE(report.eventRuns, 3);
   EXPECT_EQ(fileNames(out), (std::vector<std::string>{"Harz_Sud.mp", "Harz_Sud.tdb"}));
+}
+
+TEST_F(JoinTiles, TheListMayNameTilesInTheAnsiCodePage) {
+  const fs::path south = scratch_ / "Karten S\xC3\xBC" "d";
+  fs::create_directories(south);
+  fs::copy_file(garmin("mapset/63240001.img"), south / "63240001.img");
+  const std::string listed = pathText(south / "63240001.img");
+  writeFile(scratch_ / "list.txt", toAnsi(listed) + "\r\n");
+
+  EXPECT_TRUE(builtin::runGmt({"-S", "-f", "4321,1", "-m", "Harz", "-n", "Harzoooo", "-o",
+                               pathText(out), "-c", "1252", "-@", pathText(scratch_ / "list.txt")},
+                              report));
+  EXPECT_TRUE(report.has(builtin::readLine(listed)));
+  EXPECT_EQ(tdbTileFacts(readFile(out / "Harzoooo.tdb")).size(), 1u);
 }
 
 TEST_F(JoinTiles, ReadsOnlyTheDirectoryAndTheTreHeaderOfATile) {
