@@ -127,11 +127,11 @@ int tiles(const fs::path& realTile, const fs::path& work) {
   const std::uint64_t read = bytesReadSoFar() - before;
   std::printf("tiles: %d of %.1f MB, %.0f MB in all\n", kTiles, tileBytes / 1048576.0 / kTiles,
               tileBytes / 1048576.0);
-  std::printf("unpack all: %.2f s; plain copy: %.2f s; ratio %.2f (target <= 1.5)\n", unpack,
-              copy, unpack / copy);
+  std::printf("unpack all: %.2f s; plain copy: %.2f s; ratio %.2f (target <= 1.5)\n", unpack, copy,
+              unpack / copy);
   std::printf("TDB of all: %.3f s, %llu bytes read = %.3f%% of the tiles (target < 1%%)\n", tdb,
-              static_cast<unsigned long long>(read), 100.0 * static_cast<double>(read) /
-                                                         static_cast<double>(tileBytes));
+              static_cast<unsigned long long>(read),
+              100.0 * static_cast<double>(read) / static_cast<double>(tileBytes));
   for (const fs::path& folder : {source, unpacked, copied}) fs::remove_all(folder);
   return 0;
 }
@@ -161,14 +161,16 @@ int image(const fs::path& realTile, const fs::path& work) {
   fs::create_directories(work);
   std::vector<std::uint32_t> numbers;
   std::vector<ImgPiece> pieces;
-  for (int i = 0; i < kImageTiles; ++i) numbers.push_back(kFirstNumber + static_cast<std::uint32_t>(i));
+  for (int i = 0; i < kImageTiles; ++i)
+    numbers.push_back(kFirstNumber + static_cast<std::uint32_t>(i));
   const std::string mps = productList(numbers);
   pieces.push_back({"MAKEGMAP", "MPS", static_cast<std::uint32_t>(mps.size()),
                     [&mps](std::ostream& out) { return static_cast<bool>(out << mps); }});
   for (const std::uint32_t number : numbers) {
     const ImgContainer tile = tileCopy(*real, number);
     for (const ImgSubfile& subfile : tile.subfiles)
-      pieces.push_back({subfile.name, subfile.type, static_cast<std::uint32_t>(subfile.bytes.size()),
+      pieces.push_back({subfile.name, subfile.type,
+                        static_cast<std::uint32_t>(subfile.bytes.size()),
                         [real = &*real, number, type = subfile.type](std::ostream& out) {
                           for (const ImgSubfile& made : tileCopy(*real, number).subfiles)
                             if (made.type == type) out << made.bytes;

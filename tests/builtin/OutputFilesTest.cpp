@@ -33,9 +33,9 @@ TEST_F(Outputs, AWriteThatFailsHalfwayLeavesNoFileAndTheOldOneWhole) {
 
   EXPECT_EQ(fileNames(out), std::vector<std::string>{"kept.img"});
   EXPECT_EQ(readFile(out / "kept.img"), "old content");
-  EXPECT_EQ(report.lines, (std::vector<std::string>{
-                              builtin::cannotWriteLine(pathText(out / "kept.img")),
-                              builtin::cannotWriteLine(pathText(out / "new.img"))}));
+  EXPECT_EQ(report.lines,
+            (std::vector<std::string>{builtin::cannotWriteLine(pathText(out / "kept.img")),
+                                      builtin::cannotWriteLine(pathText(out / "new.img"))}));
   EXPECT_EQ(files.written(), 0);
 }
 
@@ -54,9 +54,9 @@ TEST_F(Outputs, AFolderThatCannotBeMadeIsReported) {
   KeptReport blocked;
   builtin::OutputFiles below(pathText(folder / "file" / "out"), blocked);
   EXPECT_FALSE(below.prepareFolder());
-  EXPECT_EQ(blocked.lines, std::vector<std::string>{
-                               builtin::cannotWriteLine(pathText(folder / "file" / "out")) +
-                               ": " + builtin::kNoFolder});
+  EXPECT_EQ(blocked.lines,
+            std::vector<std::string>{builtin::cannotWriteLine(pathText(folder / "file" / "out")) +
+                                     ": " + builtin::kNoFolder});
 }
 
 }  // namespace
