@@ -184,7 +184,9 @@ void SourceParser::headerKey(std::string_view key, std::string_view value) {
     if (!bits || *bits < 1 || *bits > kFullBits)
       return refuse(std::string(key) + "=" + std::string(value) + " is not a resolution from 1 to 24 bits");
     levels_[*level] = static_cast<int>(*bits);
-  } else if (!indexAfter(key, "Zoom")) {
+  } else if (indexAfter(key, "Zoom")) {
+    // Taken without a note: the levels are numbered 0, 1, ... in order anyway.
+  } else {
     ignore(std::string(key) + "=" + std::string(value) + " ignored");
   }
 }
