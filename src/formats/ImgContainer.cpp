@@ -1,9 +1,10 @@
 #include "formats/ImgContainer.h"
 
 #include <algorithm>
+#include <sstream>
 
 #include "formats/ImgDirectory.h"
-#include "formats/ImgLayout.h"
+#include "formats/ImgWriter.h"
 
 namespace mapsetdesk {
 namespace {
@@ -37,16 +38,17 @@ std::optional<ImgContainer> readImgContainer(std::string_view file) {
 }
 
 std::string writeImgContainer(const ImgContainer& container) {
-  std::vector<ImgEntry> entries;
+  std::vector<ImgPiece> pieces;
   for (const ImgSubfile& subfile : container.subfiles)
-    entries.push_back({subfile.name, subfile.type, static_cast<std::uint32_t>(subfile.bytes.size()), {}});
-  const ImgLayout layout = layOutImg(container.description, std::move(entries));
-  std::string file = layout.head;
-  for (const ImgSubfile& subfile : container.subfiles) {
-    file += subfile.bytes;
-    file.append(imgPadding(subfile.bytes.size(), layout.blockSize), '\0');
-  }
-  return file;
+    pieces.push_back({subfile.name, subfile.type, static_cast<std::uint32_t>(subfile.bytes.size()),
+                      [&subfile](std::ostream& out) {
+                        out.write(subfile.bytes.data(),
+                                  static_cast<std::streamsize>(subfile.bytes.size()));
+                        return static_cast<bool>(out);
+                      }});
+  std::ostringstream file;
+  writeImg(file, container.description, pieces);
+  return std::move(file).str();
 }
 
 }  // namespace mapsetdesk

@@ -1,7 +1,11 @@
 #pragma once
 // Rewrites a file whose content changes length without a moment in which it
 // is missing: the new content goes to a temporary file beside it, which is
-// then renamed over the old one. A failure leaves the old file whole.
+// then renamed over the old one. The data are on the disk before the rename,
+// and the new file keeps the old one's attributes. A failure leaves the old
+// file whole.
+#include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -10,5 +14,10 @@ namespace mapsetdesk {
 // False when the temporary file cannot be written or not renamed over path;
 // a temporary file this call made is removed again then.
 bool replaceFile(const std::string& path, std::string_view content);
+
+// The same for content written piece by piece: write puts it into the
+// stream of the temporary file and says whether it could; only a complete
+// file is renamed over path.
+bool replaceFileWith(const std::string& path, const std::function<bool(std::ostream&)>& write);
 
 }  // namespace mapsetdesk

@@ -9,13 +9,17 @@
 #                         overview osmmap.img, the index osmmap.mdx, a gmap
 #                         package "Harz Familie.gmap" and gmapsupp.img
 #   OUTPUT_FOLDER/typ     harz-typ.typ for family 4711
+#   OUTPUT_FOLDER/families  gmapsupp.img of two families: 4711 (product 3, the
+#                         two tiles of mapset/ and harz-typ.typ) and 4712
+#                         (product 5, series name "Harz Zweite", tile
+#                         63250001 made from harz-sued.osm into second/)
 # The folder is made anew each run.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 out=$1
 rm -rf "$out"
-mkdir -p "$out/mapset" "$out/typ"
+mkdir -p "$out/mapset" "$out/typ" "$out/families"
 
 mkgmap --output-dir="$out/mapset" --code-page=1252 \
   --family-id=4711 --product-id=3 \
@@ -28,10 +32,20 @@ mkgmap --output-dir="$out/mapset" --code-page=1252 \
 
 mkgmap --output-dir="$out/typ" --family-id=4711 "$here/harz-typ.txt" > "$out/typ.log" 2>&1
 
+mkgmap --output-dir="$out/families/second" --code-page=1252 \
+  --family-id=4712 --product-id=5 --family-name="Harz Zwei" --series-name="Harz Zweite" \
+  --mapname=63250001 --description="Zweite" "$here/harz-sued.osm" > "$out/second.log" 2>&1
+
+mkgmap --output-dir="$out/families" --code-page=1252 --gmapsupp \
+  --family-id=4711 --product-id=3 --family-name="Harz Familie" --series-name="Harzkarte Süd" \
+  "$out/mapset/63240001.img" "$out/mapset/63240002.img" "$out/typ/harz-typ.typ" \
+  --family-id=4712 --product-id=5 --family-name="Harz Zwei" --series-name="Harz Zweite" \
+  "$out/families/second/63250001.img" > "$out/families.log" 2>&1
+
 # mkgmap reports some failures only in its log; the files are the proof.
 for file in mapset/osmmap.tdb mapset/osmmap.img mapset/osmmap.mdx mapset/63240001.img \
     mapset/63240002.img mapset/gmapsupp.img "mapset/Harz Familie.gmap/Info.xml" \
-    typ/harz-typ.typ; do
+    typ/harz-typ.typ families/second/63250001.img families/gmapsupp.img; do
   if [ ! -s "$out/$file" ]; then
     echo "mkgmap did not make $file; see the logs in $out" >&2
     exit 1

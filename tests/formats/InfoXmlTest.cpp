@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "formats/GarminFiles.h"
+#include "support/GarminFiles.h"
 #include "formats/GmapPackage.h"
 #include "platform/Codec.h"
 #include "platform/FileReplace.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "app/messages/ToolRunnerTexts.h"
-#include "formats/GarminFiles.h"
+#include "support/GarminFiles.h"
 #include "formats/MdxIndex.h"
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "formats/GarminFiles.h"
+#include "support/GarminFiles.h"
 #include "formats/TdbBytes.h"
 
 namespace mapsetdesk::testing {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "formats/FileBytes.h"
-#include "formats/GarminFiles.h"
+#include "support/GarminFiles.h"
 
 namespace mapsetdesk::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include "formats/GarminFiles.h"
+#include "support/GarminFiles.h"
 #include "formats/TdbChecksum.h"
 
 namespace mapsetdesk::testing {

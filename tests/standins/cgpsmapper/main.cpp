@@ -27,11 +27,11 @@ namespace {
 struct OverviewSource {
   std::uint32_t id = 0;
   std::string name;
-  std::optional<Bounds> bounds;
+  std::optional<MapBounds> bounds;
 };
 
 void widen(OverviewSource& source, double latitude, double longitude) {
-  const Bounds point{mapUnits(latitude), mapUnits(longitude), mapUnits(latitude),
+  const MapBounds point{mapUnits(latitude), mapUnits(longitude), mapUnits(latitude),
                      mapUnits(longitude)};
   source.bounds = source.bounds ? around(*source.bounds, point) : point;
 }

@@ -1,35 +1,13 @@
 #pragma once
-// Building little-endian records by appending, and the small file helpers
-// the stand-ins share.
+// The small byte and file helpers the stand-ins share.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "formats/ByteSink.h"
+
 namespace mapsetdesk::standin {
-
-class ByteSink {
- public:
-  ByteSink& u8(std::uint32_t value) { return put(value, 1); }
-  ByteSink& u16(std::uint32_t value) { return put(value, 2); }
-  ByteSink& u24(std::uint32_t value) { return put(value, 3); }
-  ByteSink& u32(std::uint32_t value) { return put(value, 4); }
-  ByteSink& bytes(std::string_view data) {
-    bytes_ += data;
-    return *this;
-  }
-  // The text and its terminating zero.
-  ByteSink& text(std::string_view data) { return bytes(data).u8(0); }
-  // The text cut or padded with fill to exactly width bytes.
-  ByteSink& field(std::string_view data, std::size_t width, char fill);
-
-  const std::string& str() const { return bytes_; }
-  std::string take() { return std::move(bytes_); }
-
- private:
-  ByteSink& put(std::uint32_t value, int width);
-  std::string bytes_;
-};
 
 // A block of a TDB or MPS file: identifier, u16 payload length, payload.
 std::string block(std::uint8_t id, std::string_view payload);

@@ -5,8 +5,9 @@
 #include <sstream>
 
 #include "common/Bytes.h"
-#include "common/Products.h"
+#include "common/Tiles.h"
 #include "formats/ImgContainer.h"
+#include "formats/ProductList.h"
 #include "formats/TdbTiles.h"
 #include "formats/TypHeader.h"
 #include "gmt/MapsetFiles.h"
@@ -74,7 +75,7 @@ Mapset familyMapset(const ProductList& products, std::uint16_t fid, std::vector<
   for (Tile& tile : tiles)
     if (const MapRecord* map = family.mapOf(tile.mapNumber)) {
       tile.description = map->description;
-      mapset.tiles.push_back(std::move(tile));
+      mapset.tiles.push_back(tile.indexEntry());
     }
   return mapset;
 }
@@ -103,7 +104,7 @@ int joinTiles(const GmtOptions& options, const Faults& faults) {
   for (const std::string& file : listedFiles(*list)) {
     say("reading " + file);
     if (const auto container = readImage(file))
-      for (Tile& tile : tilesOf(*container)) mapset.tiles.push_back(std::move(tile));
+      for (const Tile& tile : tilesOf(*container)) mapset.tiles.push_back(tile.indexEntry());
   }
   if (mapset.tiles.empty() || faults.has("nothing")) {
     say("no mapset written");

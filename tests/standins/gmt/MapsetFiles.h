@@ -1,10 +1,12 @@
 #pragma once
 // Writing a mapset's files the way gmt.exe names them, honouring the faults
-// a test asked for.
+// a test asked for: the product's TDB, overview source and MDX writers, and
+// beside them what gmt.exe adds (the preview area the installation patches,
+// batch and registry files).
 #include <string>
 
 #include "common/Faults.h"
-#include "common/Mapset.h"
+#include "formats/Mapset.h"
 
 namespace mapsetdesk::standin {
 

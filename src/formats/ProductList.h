@@ -1,13 +1,16 @@
 #pragma once
 // The product list of a device image (its MPS subfile): one record per tile
-// naming its family and product, one per product naming it.
+// naming its family and product, one per product naming it. Blocks of other
+// kinds are kept as they are.
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace mapsetdesk::standin {
+namespace mapsetdesk {
+
+inline constexpr std::uint8_t kMpsMapBlock = 0x4C;
+inline constexpr std::uint8_t kMpsProductBlock = 0x46;
 
 struct MapRecord {
   std::uint16_t pid = 0;
@@ -29,7 +32,8 @@ struct ProductRecord {
 struct ProductList {
   std::vector<MapRecord> maps;
   std::vector<ProductRecord> products;
-  std::vector<std::string> otherBlocks;  // kept as they are
+  std::vector<std::string> otherBlocks;
+  bool damaged = false;  // a block ran past the end; the blocks before it are kept
 
   // The families in the order their first tile is listed.
   std::vector<std::uint16_t> families() const;
@@ -41,6 +45,7 @@ struct ProductList {
 };
 
 ProductList readProductList(std::string_view mps);
+// The raw blocks: maps, products, then the others.
 std::string writeProductList(const ProductList& list);
 
-}  // namespace mapsetdesk::standin
+}  // namespace mapsetdesk

@@ -1,35 +1,47 @@
-#include "common/Products.h"
+#include "formats/ProductList.h"
 
 #include <algorithm>
 
-#include "common/Bytes.h"
+#include "formats/ByteReader.h"
 
-namespace mapsetdesk::standin {
+namespace mapsetdesk {
 namespace {
 
-constexpr std::uint8_t kMapBlock = 0x4C;
-constexpr std::uint8_t kProductBlock = 0x46;
+constexpr std::size_t kBlockHead = 3;  // identifier, u16 payload length
+constexpr std::size_t kMapRecordFixed = 8;
+constexpr std::size_t kProductRecordFixed = 4;
+
+std::string text(ByteReader& reader) {
+  std::string found;
+  while (reader.remaining() > 0) {
+    const char byte = static_cast<char>(reader.u8());
+    if (byte == '\0') break;
+    found += byte;
+  }
+  return found;
+}
 
 MapRecord mapRecord(std::string_view raw) {
-  const std::string_view payload = raw.substr(3);
+  ByteReader reader(raw, kBlockHead);
   MapRecord record;
-  record.pid = static_cast<std::uint16_t>(readU16(payload, 0));
-  record.fid = static_cast<std::uint16_t>(readU16(payload, 2));
-  record.mapNumber = readU32(payload, 4);
-  std::size_t at = 8;
-  record.seriesName = readText(payload, at);
-  at += record.seriesName.size() + 1;
-  record.description = readText(payload, at);
-  at += record.description.size() + 1;
-  record.areaName = readText(payload, at);
+  record.pid = reader.u16();
+  record.fid = reader.u16();
+  record.mapNumber = reader.u32();
+  record.seriesName = text(reader);
+  record.description = text(reader);
+  record.areaName = text(reader);
   record.raw = std::string(raw);
   return record;
 }
 
 ProductRecord productRecord(std::string_view raw) {
-  const std::string_view payload = raw.substr(3);
-  return {static_cast<std::uint16_t>(readU16(payload, 0)),
-          static_cast<std::uint16_t>(readU16(payload, 2)), readText(payload, 4), std::string(raw)};
+  ByteReader reader(raw, kBlockHead);
+  ProductRecord record;
+  record.pid = reader.u16();
+  record.fid = reader.u16();
+  record.name = text(reader);
+  record.raw = std::string(raw);
+  return record;
 }
 
 }  // namespace
@@ -67,19 +79,24 @@ std::string ProductList::familyName(std::uint16_t fid) const {
 
 ProductList readProductList(std::string_view mps) {
   ProductList list;
-  for (std::size_t at = 0; at + 3 <= mps.size();) {
-    const std::size_t length = readU16(mps, at + 1);
-    if (at + 3 + length > mps.size()) break;
-    const std::string_view raw = mps.substr(at, 3 + length);
-    const auto id = static_cast<std::uint8_t>(raw[0]);
-    if (id == kMapBlock && length >= 8) {
+  ByteReader reader(mps);
+  while (reader.remaining() >= kBlockHead) {
+    const std::size_t start = reader.offset();
+    const std::uint8_t id = reader.u8();
+    const std::size_t length = reader.u16();
+    reader.skip(length);
+    if (!reader.ok()) {
+      list.damaged = true;
+      break;
+    }
+    const std::string_view raw = mps.substr(start, kBlockHead + length);
+    if (id == kMpsMapBlock && length >= kMapRecordFixed) {
       list.maps.push_back(mapRecord(raw));
-    } else if (id == kProductBlock && length >= 4) {
+    } else if (id == kMpsProductBlock && length >= kProductRecordFixed) {
       list.products.push_back(productRecord(raw));
     } else {
       list.otherBlocks.emplace_back(raw);
     }
-    at += 3 + length;
   }
   return list;
 }
@@ -92,4 +109,4 @@ std::string writeProductList(const ProductList& list) {
   return bytes;
 }
 
-}  // namespace mapsetdesk::standin
+}  // namespace mapsetdesk

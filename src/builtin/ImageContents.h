@@ -1,0 +1,30 @@
+#pragma once
+// What an IMG file holds, read from its directory and the few subfile bytes
+// that tell: its map tiles (a tile is the group of subfiles that share the
+// name of a TRE subfile), its product list and the family of a TYP file.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "formats/ImgFile.h"
+#include "formats/Mapset.h"
+#include "formats/ProductList.h"
+
+namespace mapsetdesk::builtin {
+
+struct ImageTile {
+  MapTile tile;                  // described by the image's header
+  std::vector<ImgEntry> entries;  // its subfiles, in directory order
+};
+
+// In the order of their TRE subfiles; a TRE subfile without a readable TRE
+// header makes no tile.
+std::vector<ImageTile> readImageTiles(ImgFile& image);
+
+// The list of the image's MPS subfile; empty when it has none.
+ProductList readImageProducts(ImgFile& image);
+
+// The FID in the header of a TYP subfile.
+std::optional<std::uint16_t> readImageTypFid(ImgFile& image, const ImgEntry& typ);
+
+}  // namespace mapsetdesk::builtin

@@ -1,0 +1,21 @@
+#pragma once
+// The lines the built-in tools report, one per file read or written and one
+// per problem, in the manner of an outside program's output.
+#include <string>
+
+namespace mapsetdesk::builtin {
+
+inline std::string readLine(const std::string& path) { return "read " + path; }
+inline std::string writtenLine(const std::string& path) { return "written " + path; }
+inline std::string cannotReadLine(const std::string& path, const std::string& reason) {
+  return "cannot read " + path + ": " + reason;
+}
+inline std::string cannotWriteLine(const std::string& path) { return "cannot write " + path; }
+
+// Reasons beside those of the IMG reader.
+inline constexpr const char* kNoTile = "it holds no map tile";
+inline constexpr const char* kNoFamily = "its product list names no family";
+inline constexpr const char* kNoFolder = "the output folder cannot be made";
+inline constexpr const char* kNothingWritten = "no file written";
+
+}  // namespace mapsetdesk::builtin

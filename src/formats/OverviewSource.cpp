@@ -1,0 +1,61 @@
+#include "formats/OverviewSource.h"
+
+#include <cstdlib>
+
+#include "formats/TdbTiles.h"
+
+namespace mapsetdesk {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr long long kMicrodegreesPerCircle = 360000000LL;
+constexpr long long kUnitsPerCircle = 1LL << 24;
+
+std::string point(std::int32_t latitude, std::int32_t longitude) {
+  return "(" + mapUnitsAsDegrees(latitude) + "," + mapUnitsAsDegrees(longitude) + ")";
+}
+
+std::string area(const MapBounds& bounds) {
+  return point(bounds.north, bounds.west) + "," + point(bounds.north, bounds.east) + "," +
+         point(bounds.south, bounds.east) + "," + point(bounds.south, bounds.west);
+}
+
+}  // namespace
+
+std::string mapUnitsAsDegrees(std::int32_t units) {
+  const long long scaled = static_cast<long long>(units) * kMicrodegreesPerCircle;
+  // Rounded half away from zero.
+  const long long micro = (std::llabs(scaled) + kUnitsPerCircle / 2) / kUnitsPerCircle;
+  std::string decimals = std::to_string(micro % 1000000);
+  decimals.insert(0, 6 - decimals.size(), '0');
+  return std::string(units < 0 && micro != 0 ? "-" : "") + std::to_string(micro / 1000000) + "." +
+         decimals;
+}
+
+std::string writeOverviewSource(const Mapset& mapset) {
+  std::string text;
+  auto line = [&text](const std::string& content) { text += content + kCrLf; };
+  line("[IMG ID]");
+  line("ID=" + std::to_string(mapset.overviewNumber()));
+  line("Name=" + mapset.name);
+  line("CodePage=" + std::to_string(mapset.codePage));
+  line("LblCoding=9");
+  line("Levels=2");
+  line("Level0=16");
+  line("Level1=15");
+  line("Zoom0=3");
+  line("Zoom1=4");
+  line("[END-IMG ID]");
+  for (const MapTile& tile : mapset.tiles) {
+    line("");
+    line("[POLYGON]");
+    line(std::string("Type=") + kOverviewAreaType);
+    line("Label=" + tileName(tile.mapNumber));
+    line("EndLevel=0");
+    line("Data0=" + area(tile.bounds));
+    line("[END]");
+  }
+  return text;
+}
+
+}  // namespace mapsetdesk
