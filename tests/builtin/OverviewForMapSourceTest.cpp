@@ -9,12 +9,12 @@
 
 #include "builtin/OverviewCompiler.h"
 #include "formats/ByteReader.h"
-#include "formats/GarminFiles.h"
 #include "formats/ImgContainer.h"
 #include "formats/MapDecoder.h"
 #include "formats/TdbLayout.h"
 #include "platform/FilePath.h"
 #include "platform/ToolRunner.h"
+#include "support/GarminFiles.h"
 #include "support/Standins.h"
 
 namespace mapsetdesk::testing {
