@@ -1,5 +1,6 @@
 // install: the installation run of the main window on tiles named on the
-// command line. The name and the FID get the window's checks; the question
+// command line, with the outside programs or the built-in tools as the
+// Tools setting and the program folder choose. The name and the FID get the window's checks; the question
 // between gmap package and registration is answered by --gmap (the
 // preferred answer, also without an option) or --registry.
 #include <ostream>
@@ -10,6 +11,9 @@
 #include "app/Session.h"
 #include "app/Settings.h"
 #include "app/messages/MessageKeys.h"
+#include "builtin/BuiltinGmt.h"
+#include "builtin/BuiltinLauncher.h"
+#include "builtin/OverviewCompiler.h"
 #include "catalogue/FidAllocation.h"
 #include "cli/CapturedToolWindow.h"
 #include "cli/CatalogueReading.h"
@@ -106,6 +110,12 @@ std::optional<TileSelection> selectTiles(Dialogs& dialogs, const MessageCatalogu
   return selection;
 }
 
+// gmt.exe's and cgpsmapper's work built in; SetACL's is not asked for here.
+builtin::BuiltinOperations builtinTools() {
+  return {builtin::runGmt, builtin::compileOverview,
+          [](const std::string&, const std::string&) { return false; }};
+}
+
 void printNewMapset(Context& context, const InstallResult& result, const std::string& fidText) {
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return;
@@ -149,7 +159,10 @@ int install(Context& context) {
   const auto sound = openSystemSound();
   const auto shell = openSystemShell();
   const auto processes = openSystemProcessLauncher();
-  ToolRunner runner(*processes);
+  builtin::BuiltinLauncher seam(
+      *processes, builtin::ToolSelection([&registry] { return Settings(*registry).tools(); }),
+      builtinTools());
+  ToolRunner runner(seam);
   const auto folders = openSystemFolderOps(dialogs);
   Services services{*registry, *facts, dialogs, *sound, *shell, runner, *folders,
                     context.programFolder};
