@@ -6,7 +6,8 @@
 // fMainMenu.cpp (menu and language), fMainCatalogue.cpp (catalogue lists),
 // fMainRemoval.cpp (removal of a mapset), fMainCache.cpp (tile caches and
 // the folders window), fMainLatitude.cpp (the latitude window),
-// fMainTdbVorhanden.cpp (the window for an existing TDB and overview).
+// fMainTdbVorhanden.cpp (the window for an existing TDB and overview, and
+// the device-image run that hands it each family).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "app/Startup.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
+#include "install/DeviceImage.h"
 #include "ui/forms/controls/Button.h"
 #include "ui/forms/controls/CheckBox.h"
 #include "ui/forms/controls/DirList.h"
@@ -165,6 +167,8 @@ class fMain : public Form, private StartupWindow {
   // opening it, and the running report of the package it builds.
   void openTdbVorhanden();
   void showPackageReport();
+  // `gmapsuppsplitten` on the device image at path.
+  DeviceImageRun gmapsuppsplitten(const std::string& image);
 
  protected:
   void Form_Load() override;

@@ -1,0 +1,47 @@
+#include "ui/forms/DeviceImageWindows.h"
+
+#include "ui/forms/ProgramWindows.h"
+
+namespace mapsetdesk::ui {
+
+void DeviceImageWindows::showReport(const std::string& text) {
+  program_.main.TextMeldung.setText(text);
+}
+
+ToolWindow& DeviceImageWindows::toolWindow() { return program_.pipe; }
+
+void DeviceImageWindows::showWorking(bool shown) {
+  if (!shown) {
+    program_.arbeite.hide();
+    program_.arbeite.setMousePointer(MousePointer::Default);
+    return;
+  }
+  program_.arbeite.show();
+  program_.arbeite.setMousePointer(MousePointer::Hourglass);
+}
+
+std::optional<std::uint16_t> DeviceImageWindows::freeFid() { return program_.main.FreieIdNr(); }
+
+void DeviceImageWindows::registerFamily(const FamilyFiles& family) {
+  FormTDBvorhanden& window = program_.tdbVorhanden;
+  window.fillFamily(family);
+  window.show(Modality::Modal);
+  window.familyDone();
+  program_.main.show();
+  program_.main.setMousePointer(MousePointer::Default);
+}
+
+void DeviceImageWindows::selectTiles(const std::string& folder,
+                                     const std::vector<std::string>& tiles) {
+  fMain& main = program_.main;
+  main.Dir1.setPath(folder);
+  main.List1.setItems(tiles);
+  main.Command1.enabled = true;
+  main.TextBoxMSName.enabled = true;
+  main.Frame2.visible = false;
+  main.Frame1.visible = false;
+  main.show();
+  main.setMousePointer(MousePointer::Default);
+}
+
+}  // namespace mapsetdesk::ui
