@@ -52,6 +52,11 @@ int cache(Context& context);
 // the cache folder and prints what is left as size<TAB>MB. Exit 1 with the
 // message when the folder is missing or a link, or when files had to stay.
 int cacheClear(Context& context);
+// install [--registry|--gmap] --name NAME [--fid N] TILE...: the tiles
+// (their folder is the output folder) installed as a gmap package (the
+// default) or a registration, with the free FID unless --fid gives one.
+// Prints the list rows of the new mapset.
+int install(Context& context);
 // register [--gmap] --tiles DIR --tdb FILE --overview FILE [--typ FILE]
 // [--mdx FILE] [--mdr FILE] [--trf FILE] [--name NAME] [--fid N] [--pid N]:
 // the window for an existing TDB filled as a person fills it (name, FID and

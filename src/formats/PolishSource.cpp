@@ -234,6 +234,8 @@ void SourceParser::shapeKey(std::string_view key, std::string_view value) {
     shape_.typeGiven = true;
     shape_.type = shapeType(value);
   } else if (name == "LABEL") {
+    // The map ends each label with a zero byte, so one inside would cut it.
+    if (value.find('\0') != std::string_view::npos) return refuse("Label holds a zero byte");
     shape_.label = std::string(value);
   } else if (name == "ENDLEVEL") {
     const auto level = parseNumber(value);

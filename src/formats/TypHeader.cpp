@@ -13,8 +13,7 @@ std::optional<std::uint16_t> readTypFid(std::string_view bytes) {
 }
 
 FileStatus patchTypFid(const std::string& path, std::uint16_t fid) {
-  const std::string bytes = {static_cast<char>(fid & 0xFF), static_cast<char>(fid >> 8)};
-  return patchFile(path, kTypFidOffset, bytes);
+  return patchFile(path, kTypFidOffset, u16Bytes(fid));
 }
 
 FileStatus copyTypWithFid(const std::string& source, const std::string& target,

@@ -33,15 +33,7 @@ void DeviceImageWindows::registerFamily(const FamilyFiles& family) {
 
 void DeviceImageWindows::selectTiles(const std::string& folder,
                                      const std::vector<std::string>& tiles) {
-  fMain& main = program_.main;
-  main.Dir1.setPath(folder);
-  main.List1.setItems(tiles);
-  main.Command1.enabled = true;
-  main.TextBoxMSName.enabled = true;
-  main.Frame2.visible = false;
-  main.Frame1.visible = false;
-  main.show();
-  main.setMousePointer(MousePointer::Default);
+  program_.main.selectSplitTiles(folder, tiles);
 }
 
 }  // namespace mapsetdesk::ui
