@@ -6,6 +6,7 @@
 #include "app/ProductTitle.h"
 #include "app/messages/DeviceImageTexts.h"
 #include "app/messages/MessageKeys.h"
+#include "install/ToolCommandLines.h"
 #include "platform/FilePath.h"
 #include "platform/FolderLink.h"
 #include "platform/FolderOps.h"
@@ -18,8 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kSplitFolder[] = "SplittMaps";
-
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -53,8 +52,8 @@ class Run {
   }
 
   DeviceImageRun split() {
-    const std::string gmt = joinPath(services_.programFolder, "gmt.exe");
-    if (!services_.runner.hasProgram(gmt)) say(text(key::Fehler42), kMessageTitle);
+    if (!services_.runner.hasProgram(gmtPath(services_.programFolder)))
+      say(text(key::Fehler42), kMessageTitle);
     if (!prepareSplitFolder()) return result_;
     view_.showWorking(true);
     runGmt("-G", joinPath(shortPath(folder_), kSplitFolder), image_);
@@ -80,7 +79,7 @@ class Run {
   }
 
   void runGmt(const std::string& option, const std::string& output, const std::string& input) {
-    session_.Command = quoted(joinPath(services_.programFolder, "gmt.exe")) + " " + option +
+    session_.Command = quoted(gmtPath(services_.programFolder)) + " " + option +
                        " -o " + quoted(output) + " " + quoted(shortPath(input));
     view_.toolWindow().WaitForApplication(session_.Command);
   }
@@ -113,7 +112,7 @@ class Run {
   DeviceImageRun fallBack() {
     say(text(key::Fehler36), kTitleWithVersion);
     view_.showReport(kRestartNotice);
-    session_.Command = quoted(joinPath(services_.programFolder, "gmt.exe")) + " -S -o " +
+    session_.Command = quoted(gmtPath(services_.programFolder)) + " -S -o " +
                        quoted(shortPath(split_)) + " " + quoted(shortPath(image_));
     view_.toolWindow().start(session_.Command);
     view_.selectTiles(split_, splitTiles(split_));
@@ -159,10 +158,9 @@ class Run {
   }
 
   void compileOverview(const std::string& work) {
-    const std::string compiler = joinPath(joinPath(services_.programFolder, "Version97c"),
-                                          "cgpsmapper.exe");
     services_.runner.RunAndWait(
-        quoted(compiler) + " " + quoted(joinPath(shortPath(work), "mapset.mp")),
+        quoted(cgpsmapperPath(services_.programFolder)) + " " +
+            quoted(joinPath(shortPath(work), "mapset.mp")),
         WindowStyle::NormalFocus);
     for (const char* name : {"install.bat", "uninstall.bat", "mapset.mp"}) {
       std::error_code ignored;
