@@ -60,6 +60,9 @@ int cacheClear(Context& context);
 // (their folder is the output folder) installed as a gmap package (the
 // default) or a registration, with the free FID unless --fid gives one.
 // Prints the list rows of the new mapset.
+// install [--registry|--gmap] [--keep-fid|--free-fid] [--yes] GMAPSUPP.img:
+// the device-image run, every family packaged (the default) or registered
+// in turn.
 int install(Context& context);
 // register [--gmap] --tiles DIR --tdb FILE --overview FILE [--typ FILE]
 // [--mdx FILE] [--mdr FILE] [--trf FILE] [--name NAME] [--fid N] [--pid N]:

@@ -5,22 +5,9 @@
 #include <optional>
 #include <ostream>
 
-#include "app/Language.h"
-#include "app/Services.h"
-#include "app/Session.h"
-#include "app/Settings.h"
-#include "catalogue/GmapCatalogue.h"
 #include "cli/CatalogueReading.h"
-#include "cli/NoScreen.h"
-#include "cli/StreamDialogs.h"
-#include "formats/GmapPackage.h"
-#include "install/ExistingTdbPackage.h"
-#include "install/ExistingTdbRegistration.h"
-#include "platform/FilePath.h"
-#include "platform/FolderOps.h"
-#include "platform/ShellOpen.h"
-#include "platform/Sound.h"
-#include "ui/forms/ProgramWindows.h"
+#include "cli/HeadlessProgram.h"
+#include "cli/MapsetRows.h"
 
 namespace mapsetdesk::cli {
 namespace {
@@ -65,28 +52,6 @@ std::optional<RegisterOptions> parseOptions(const std::vector<std::string>& args
   return options;
 }
 
-// Counts what the window says, so that a refused field stops the command.
-class CountingDialogs : public Dialogs {
- public:
-  explicit CountingDialogs(Dialogs& inner) : inner_(inner) {}
-  Answer message(const Message& message) override {
-    ++messages;
-    return inner_.message(message);
-  }
-  std::optional<std::string> chooseFolder(const std::string& title,
-                                          const std::string& startFolder) override {
-    return inner_.chooseFolder(title, startFolder);
-  }
-  std::optional<std::string> chooseFile(const std::string& title, const std::string& filter,
-                                        const std::string& startFolder) override {
-    return inner_.chooseFile(title, filter, startFolder);
-  }
-  int messages = 0;
-
- private:
-  Dialogs& inner_;
-};
-
 // Types the text and leaves the field, as a person does.
 void enter(ui::TextBox& field, const std::optional<std::string>& text) {
   if (!text) return;
@@ -108,44 +73,17 @@ void fillWindow(ui::FormTDBvorhanden& window, const RegisterOptions& options) {
   enter(window.TextPID, options.value("--pid"));
 }
 
-void printRows(Context& context, const ExistingMapset& mapset, const std::string& package) {
-  const auto catalogues = readCatalogues(context);
-  if (!catalogues) return;
-  const std::string subkey = existingFamilyKeyName(mapset) + "\\" + std::to_string(mapset.pid);
-  for (const CatalogueRow& row : catalogues->registry.rows)
-    if (row.entry.root == RegistrationRoot::Families && row.entry.subkeyPath == subkey)
-      printRegistryRow(context.out, row);
-  for (const GmapRow& row : catalogues->packages.rows)
-    if (!package.empty() && filePath(packageFolder(row)) == filePath(package))
-      printGmapRow(context.out, row);
-}
-
 }  // namespace
 
 int registerExisting(Context& context) {
   const auto options = parseOptions(context.args);
   if (!options) return usageError(context, kUsage);
   if (!readCatalogues(context)) return 1;
-  const auto registry = openSystemRegistry(context.platform);
-  const auto facts = openSystemFacts(context.platform);
-  Session session;
-  session.vReg6432 = *registryBaseFor(Settings(*registry).wow64());
-  language(*registry, session.texts);
-  StreamDialogs stream(context.out);
-  CountingDialogs dialogs(stream);
-  const auto sound = openSystemSound();
-  const auto shell = openSystemShell();
-  const auto processes = openSystemProcessLauncher();
-  ToolRunner runner(*processes);
-  const auto folders = openSystemFolderOps(dialogs);
-  Services services{*registry, *facts, dialogs, *sound, *shell, runner, *folders,
-                    context.programFolder};
-  NoScreen screen;
-  ui::ProgramWindows windows(screen, services, session);
-  ui::FormTDBvorhanden& window = windows.tdbVorhanden;
+  HeadlessProgram program(context);
+  ui::FormTDBvorhanden& window = program.windows->tdbVorhanden;
   window.show();
   fillWindow(window, *options);
-  if (dialogs.messages > 0) return 1;
+  if (program.dialogs.messages > 0) return 1;
   ui::Button& action = options->gmap ? window.Commandgmapsatz : window.Commandregistriere;
   if (!action.enabled) {
     context.err << "register: the window does not let the mapset be "
@@ -153,13 +91,10 @@ int registerExisting(Context& context) {
     return 1;
   }
   const ExistingMapset mapset = window.mapsetOfFields();
-  const std::string package =
-      options->gmap ? joinPath(gmapFolders(*registry, *facts, session.vReg6432).allUsers,
-                               existingPackageName(mapset.name) + std::string(kGmapSuffix))
-                    : std::string();
+  const std::string package = options->gmap ? existingPackageFolder(program, mapset.name) : "";
   ui::fire(action.onClick);
   if (!window.lastActionCompleted()) return 1;
-  printRows(context, mapset, package);
+  printExistingMapsetRows(context, mapset, package);
   return 0;
 }
 

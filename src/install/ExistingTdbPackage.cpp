@@ -102,10 +102,14 @@ std::string existingPackageName(const std::string& mapsetName) {
   return gmapPackageName(mapsetName);
 }
 
+std::string existingPackageFolder(const std::string& mapsFolder, const std::string& mapsetName) {
+  return joinPath(mapsFolder, existingPackageName(mapsetName) + std::string(kGmapSuffix));
+}
+
 PackageBuilt gmapTDBvorhandenErzeugen(const ExistingMapset& mapset, const PackageRun& run) {
   const std::string packageName = existingPackageName(mapset.name);
   PackageBuilt built;
-  built.folder = joinPath(run.mapsFolder, packageName + std::string(kGmapSuffix));
+  built.folder = existingPackageFolder(run.mapsFolder, mapset.name);
   const PackageBefore before(built.folder);
   std::error_code error;
   fs::create_directories(filePath(built.folder), error);

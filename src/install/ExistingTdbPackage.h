@@ -32,6 +32,8 @@ struct PackageBuilt {
 // The package's name: blank, "/" and "\" as "_", the accented forms of A, O
 // and U as the plain capital ("Karte Süd" gives "Karte_SUd").
 std::string existingPackageName(const std::string& mapsetName);
+// mapsFolder + the package name + ".gmap".
+std::string existingPackageFolder(const std::string& mapsFolder, const std::string& mapsetName);
 
 // Builds the package "<name>.gmap" in run.mapsFolder from the files of
 // mapset that exist. A package that was there before keeps its earlier

@@ -7,11 +7,6 @@
 
 namespace mapsetdesk {
 
-// The command line: gmt from the program folder, quoted, then " -g -o ", the
-// target folder's and the IMG file's short paths.
-std::string unpackCommandLine(const std::string& programFolder, const std::string& target,
-                              const std::string& img);
-
 // Creates the target folder when missing and runs the unpack hidden; the
 // result is judged by the caller from the files it finds.
 void unpackImg(ToolRunner& runner, const std::string& programFolder, const std::string& target,

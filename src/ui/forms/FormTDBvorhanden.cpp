@@ -328,3 +328,30 @@ void FormTDBvorhanden::clearPathFields() {
 }
 
 }  // namespace mapsetdesk::ui
+
+namespace mapsetdesk::ui {
+
+void FormTDBvorhanden::fillFamily(const FamilyFiles& family) {
+  load();
+  mapsFromGmapsupp = true;
+  TextPfadLoc.setText(family.folder);
+  TextPfadPreview.setText(family.overview);
+  TextPfadTDB.setText(family.tdb);
+  TextIndexFile.setText(family.index);
+  TextPfadTyp.setText(family.typ);
+  if (family.withTrf) TextPfadTrf.enabled = false;
+  if (family.freeFid) {
+    enableActions(false);
+    TextID.setText(std::to_string(*family.freeFid));
+  }
+  setMousePointer(MousePointer::Default);
+  Text1.enabled = false;
+}
+
+void FormTDBvorhanden::familyDone() {
+  mapsFromGmapsupp = false;
+  TextPfadTrf.enabled = true;
+  Text1.enabled = true;
+}
+
+}  // namespace mapsetdesk::ui

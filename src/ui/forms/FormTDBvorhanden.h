@@ -9,6 +9,7 @@
 #include "app/Services.h"
 #include "app/Session.h"
 #include "app/messages/TdbVorhandenTexts.h"
+#include "install/DeviceImage.h"
 #include "install/ExistingTdb.h"
 #include "ui/forms/controls/Button.h"
 #include "ui/forms/controls/Form.h"
@@ -74,6 +75,13 @@ class FormTDBvorhanden : public Form {
   bool lastActionCompleted() const { return completed_; }
   // The mapset as the fields describe it now.
   ExistingMapset mapsetOfFields() const;
+
+  // Loads the window and fills it with one family of a device image: its
+  // name field locked, the traffic field too when the family has a traffic
+  // file, and a free FID in place of the family's own when one is given.
+  void fillFamily(const FamilyFiles& family);
+  // After the family: the two locked fields open again.
+  void familyDone();
 
  protected:
   void Form_Load() override;

@@ -9,7 +9,8 @@
 // fMainSelection.cpp (the tile selection), fMainNewMapset.cpp (the new
 // mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
 // fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
-// for an existing TDB and overview).
+// for an existing TDB and overview, and the device-image run that hands it
+// each family).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@
 #include "app/Startup.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
+#include "install/DeviceImage.h"
 #include "install/InstallationRun.h"
 #include "install/InstallationView.h"
 #include "install/TileSelection.h"
@@ -180,6 +182,11 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   // opening it, and the running report of the package it builds.
   void openTdbVorhanden();
   void showPackageReport();
+  // `gmapsuppsplitten` on the device image at path.
+  DeviceImageRun gmapsuppsplitten(const std::string& image);
+  // The device image's fall-back: its tiles in the split folder become the
+  // selection, to be named and installed as any tiles.
+  void selectSplitTiles(const std::string& folder, const std::vector<std::string>& tiles);
 
  protected:
   void Form_Load() override;
