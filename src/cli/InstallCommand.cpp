@@ -10,10 +10,8 @@
 #include "app/Services.h"
 #include "app/Session.h"
 #include "app/Settings.h"
+#include "app/ToolLauncher.h"
 #include "app/messages/MessageKeys.h"
-#include "builtin/BuiltinGmt.h"
-#include "builtin/BuiltinLauncher.h"
-#include "builtin/OverviewCompiler.h"
 #include "catalogue/FidAllocation.h"
 #include "cli/CapturedToolWindow.h"
 #include "cli/CatalogueReading.h"
@@ -111,12 +109,6 @@ std::optional<TileSelection> selectTiles(Dialogs& dialogs, const MessageCatalogu
   return selection;
 }
 
-// gmt.exe's and cgpsmapper's work built in; SetACL's is not asked for here.
-builtin::BuiltinOperations builtinTools() {
-  return {builtin::runGmt, builtin::compileOverview,
-          [](const std::string&, const std::string&) { return false; }};
-}
-
 void printNewMapset(Context& context, const InstallResult& result, const std::string& fidText) {
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return;
@@ -160,11 +152,9 @@ int install(Context& context) {
 
   const auto sound = openSystemSound();
   const auto shell = openSystemShell();
-  const auto processes = openSystemProcessLauncher();
-  builtin::BuiltinLauncher seam(
-      *processes, builtin::ToolSelection([&registry] { return Settings(*registry).tools(); }),
-      builtinTools());
-  ToolRunner runner(seam);
+  const auto systemProcesses = openSystemProcessLauncher();
+  const auto processes = openToolLauncher(*systemProcesses, *registry, [] {});
+  ToolRunner runner(*processes);
   const auto folders = openSystemFolderOps(dialogs);
   Services services{*registry, *facts, dialogs, *sound, *shell, runner, *folders,
                     context.programFolder};
