@@ -86,12 +86,13 @@ TEST_F(JoinTiles, TheOverviewSourceHasOneAreaPerTileThatThePatchLeavesAlone) {
   const auto facts = readTreFacts(tre->bytes, tre->name);
   ASSERT_TRUE(facts);
   const MapBounds b = facts->bounds;
-  auto at = [](std::int32_t lat, std::int32_t lon) {
-    return "(" + mapUnitsAsDegrees(lat) + "," + mapUnitsAsDegrees(lon) + ")";
-  };
+  const std::string corners = "(" + mapUnitsAsDegrees(b.north) + "," + mapUnitsAsDegrees(b.west) +
+                              "),(" + mapUnitsAsDegrees(b.north) + "," + mapUnitsAsDegrees(b.east) +
+                              "),(" + mapUnitsAsDegrees(b.south) + "," + mapUnitsAsDegrees(b.east) +
+                              "),(" + mapUnitsAsDegrees(b.south) + "," + mapUnitsAsDegrees(b.west) +
+                              ")";
   EXPECT_NE(source.find("[POLYGON]\r\nType=0x4a\r\nLabel=63240001\r\nEndLevel=0\r\nData0=" +
-                        at(b.north, b.west) + "," + at(b.north, b.east) + "," +
-                        at(b.south, b.east) + "," + at(b.south, b.west) + "\r\n[END]\r\n"),
+                        corners + "\r\n[END]\r\n"),
             std::string::npos)
       << source;
   EXPECT_NE(source.find("Label=63240002\r\n"), std::string::npos);
