@@ -10,6 +10,7 @@
 #include "formats/GmapPackage.h"
 #include "platform/Codec.h"
 #include "platform/FilePath.h"
+#include "platform/FoundPath.h"
 #include "platform/RegistryOps.h"
 
 namespace mapsetdesk {
@@ -86,12 +87,12 @@ RegistrationRemoval removeRegistration(Registry& registry, FolderOps& folders,
     return removal;
   }
   for (const std::string* file : {&entry.tdb, &entry.overview}) {
-    if (!isFile(*file)) continue;
+    if (!isFileAnyCase(*file)) continue;
     if (const auto user = otherUser(catalogue, row, packages, *file)) {
       removal.kept.push_back({*file, *user});
       continue;
     }
-    const RemoveStatus status = folders.removeFile(*file).status;
+    const RemoveStatus status = folders.removeFile(foundPath(*file)).status;
     if (status == RemoveStatus::Denied || status == RemoveStatus::Failed) removal.denied = true;
   }
   return removal;

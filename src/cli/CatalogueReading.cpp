@@ -1,5 +1,6 @@
 #include "cli/CatalogueReading.h"
 
+#include <initializer_list>
 #include <ostream>
 
 #include "app/Language.h"
@@ -8,6 +9,28 @@
 #include "cli/StreamDialogs.h"
 
 namespace mapsetdesk::cli {
+namespace {
+
+void printRow(std::ostream& out, std::initializer_list<std::string> cells) {
+  const char* separator = "";
+  for (const std::string& cell : cells) {
+    out << separator << cell;
+    separator = "\t";
+  }
+  out << '\n';
+}
+
+}  // namespace
+
+void printRegistryRow(std::ostream& out, const CatalogueRow& row) {
+  const CatalogueEntry& entry = row.entry;
+  printRow(out, {row.cells.name, row.cells.fid, row.cells.pid, rootLabel(entry.root),
+                 entry.subkeyPath, entry.tdb, entry.overview, entry.tileFolder, entry.typ});
+}
+
+void printGmapRow(std::ostream& out, const GmapRow& row) {
+  printRow(out, {row.display, row.infoXml, row.fid, row.pid, row.tdb, row.index});
+}
 
 std::optional<Catalogues> readCatalogues(Context& context) {
   const auto registry = openSystemRegistry(context.platform);

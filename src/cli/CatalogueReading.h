@@ -3,6 +3,7 @@
 // setting chooses, and both catalogues read below it as the main window
 // reads them. Messages of the listing go to the error stream, so that the
 // standard output holds the command's own lines only.
+#include <iosfwd>
 #include <optional>
 
 #include "catalogue/CatalogueListing.h"
@@ -18,5 +19,9 @@ struct Catalogues {
 
 // nullopt, after saying so on the error stream, while Wow64 is not set.
 std::optional<Catalogues> readCatalogues(Context& context);
+
+// One tab-separated row of `list`: a registered mapset, or a gmap product.
+void printRegistryRow(std::ostream& out, const CatalogueRow& row);
+void printGmapRow(std::ostream& out, const GmapRow& row);
 
 }  // namespace mapsetdesk::cli

@@ -16,7 +16,7 @@ int paths(Context& context) {
   out << "appdata: " << facts->specialFolder(kFolderAppData) << '\n';
   out << "localappdata: " << facts->specialFolder(kFolderLocalAppData) << '\n';
   out << "windows: " << facts->WinDir() << '\n';
-  out << "program-folder: " << executableFolder() << '\n';
+  out << "program-folder: " << context.programFolder << '\n';
   return 0;
 }
 

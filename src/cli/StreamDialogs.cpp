@@ -3,6 +3,10 @@
 namespace mapsetdesk::cli {
 
 Answer StreamDialogs::message(const Message& message) {
+  if (message.buttons != Buttons::Ok) {
+    const auto given = answers_.find(message.text);
+    if (given != answers_.end()) return given->second;
+  }
   out_ << message.text << '\n';
   if (message.buttons == Buttons::Ok) return Answer::Ok;
   ++unanswered_;

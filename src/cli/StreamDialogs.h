@@ -1,8 +1,11 @@
 #pragma once
 // The dialogs of the command-line front end: a message is printed as one
-// line. It answers no question; a question is printed and counted, and reads
-// as Cancel or No, so a command never hangs waiting for a person.
+// line. A question is answered only when the command's options gave its
+// answer; any other question is printed and counted, and reads as Cancel or
+// No, so a command never hangs waiting for a person.
+#include <map>
 #include <ostream>
+#include <string>
 
 #include "platform/Dialogs.h"
 
@@ -19,10 +22,13 @@ class StreamDialogs : public Dialogs {
                                         const std::string& startFolder) override;
 
   int unansweredQuestions() const { return unanswered_; }
+  // The answer to the question with exactly this text.
+  void answer(const std::string& question, Answer answer) { answers_[question] = answer; }
 
  private:
   std::ostream& out_;
   int unanswered_ = 0;
+  std::map<std::string, Answer> answers_;
 };
 
 }  // namespace mapsetdesk::cli

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "platform/ProgramArguments.h"
 
 namespace mapsetdesk::cli {
 namespace {
@@ -16,18 +17,22 @@ const std::map<std::string, Command>& commands() {
       {"duplicates", duplicates},
       {"free-fid", freeFid},
       {"info", info},
+      {"install", install},
       {"latitude", latitude},
       {"list", list},
       {"paths", paths},
       {"reg", reg},
+      {"register", registerExisting},
       {"set-wow64", setWow64},
+      {"tool", tool},
       {"tools", tools},
   };
   return table;
 }
 
 int printUsage(std::ostream& err) {
-  err << "usage: mapsetdesk-cli [--home DIR] COMMAND [ARGS...]\ncommands:";
+  err << "usage: mapsetdesk-cli [--home DIR] [--program-folder DIR] COMMAND [ARGS...]\n"
+         "commands:";
   for (const auto& entry : commands()) err << ' ' << entry.first;
   err << '\n';
   return 2;
@@ -44,12 +49,14 @@ int usageError(Context& context, const std::string& usage) {
 
 int main(int argc, char** argv) {
   using namespace mapsetdesk::cli;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  Context context{{}, {}, std::cout, std::cerr};
+  std::vector<std::string> args = mapsetdesk::programArguments(argc, argv);
+  Context context{{}, mapsetdesk::executableFolder(), {}, std::cout, std::cerr};
   std::size_t next = 0;
-  if (next < args.size() && args[next] == "--home") {
+  while (next < args.size() && (args[next] == "--home" || args[next] == "--program-folder")) {
     if (next + 1 >= args.size()) return printUsage(std::cerr);
-    context.platform.dataRoot = args[next + 1];
+    std::string& setting =
+        args[next] == "--home" ? context.platform.dataRoot : context.programFolder;
+    setting = args[next + 1];
     next += 2;
   }
   if (next >= args.size()) return printUsage(std::cerr);

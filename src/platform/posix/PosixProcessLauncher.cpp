@@ -197,9 +197,13 @@ class PosixProcessLauncher final : public ProcessLauncher {
     return {CaptureFailure::None, std::make_unique<PosixCapturedChild>(child, ends[0])};
   }
 
-  // No windows here: the style does not matter.
-  bool runAndWait(const std::string& commandLine, WindowStyle) override {
-    const pid_t child = spawn(argumentVector(commandLine), {});
+  // No windows here: a hidden program's output goes nowhere, as it would
+  // into its hidden console; the others print where the caller prints.
+  bool runAndWait(const std::string& commandLine, WindowStyle style) override {
+    const bool hidden = style == WindowStyle::Hidden;
+    const int nowhere = hidden ? open(kNullDevice, O_WRONLY | O_CLOEXEC) : -1;
+    const pid_t child = spawn(argumentVector(commandLine), {nowhere, hidden});
+    if (nowhere >= 0) close(nowhere);
     if (child < 0) return false;
     waitForEnd(child);
     return true;

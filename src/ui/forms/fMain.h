@@ -5,16 +5,26 @@
 // subsystem they serve: fMainStartup.cpp (start-up and shutdown),
 // fMainMenu.cpp (menu and language), fMainCatalogue.cpp (catalogue lists),
 // fMainRemoval.cpp (removal of a mapset), fMainCache.cpp (tile caches and
-// the folders window), fMainLatitude.cpp (the latitude window).
+// the folders window), fMainLatitude.cpp (the latitude window),
+// fMainSelection.cpp (the tile selection), fMainNewMapset.cpp (the new
+// mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
+// fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
+// for an existing TDB and overview, and the device-image run that hands it
+// each family).
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Services.h"
 #include "app/Session.h"
 #include "app/Startup.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
+#include "install/DeviceImage.h"
+#include "install/InstallationRun.h"
+#include "install/InstallationView.h"
+#include "install/TileSelection.h"
 #include "ui/forms/controls/Button.h"
 #include "ui/forms/controls/CheckBox.h"
 #include "ui/forms/controls/DirList.h"
@@ -45,7 +55,7 @@ enum : int {
   kPictureTdbNo = 104,
 };
 
-class fMain : public Form, private StartupWindow {
+class fMain : public Form, private StartupWindow, private InstallationView {
  public:
   fMain(ProgramWindows& program, WindowSystem& windows, Services& services, Session& session);
 
@@ -156,9 +166,27 @@ class fMain : public Form, private StartupWindow {
   const RegistryCatalogue& registryCatalogue() const { return catalogue_; }
   const GmapCatalogue& gmapCatalogue() const { return packages_; }
 
-  // The BaseCamp cache button's caption for what the cache holds now, in
-  // fMainCache.cpp; the session's vMB and vstringMB follow it.
-  void showBaseCampCacheCaption();
+  // The BaseCamp cache button's caption for the size the session keeps
+  // (vMB, vstringMB), in fMainCache.cpp; nothing is measured for it.
+  void showBaseCampCacheCaption() override;
+
+  // The tile selection behind List1, in fMainSelection.cpp.
+  const TileSelection& selection() const { return selection_; }
+  // `Mapname` of the installation run under way or last run.
+  const std::string& Mapname() const { return mapname_; }
+  // The installation run, as "next step-add to Mapsource" starts it; in
+  // fMainInstall.cpp.
+  void CommandButtonPV_Click();
+
+  // The window for an existing TDB and overview, in fMainTdbVorhanden.cpp:
+  // opening it, and the running report of the package it builds.
+  void openTdbVorhanden();
+  void showPackageReport();
+  // `gmapsuppsplitten` on the device image at path.
+  DeviceImageRun gmapsuppsplitten(const std::string& image);
+  // The device image's fall-back: its tiles in the split folder become the
+  // selection, to be named and installed as any tiles.
+  void selectSplitTiles(const std::string& folder, const std::vector<std::string>& tiles);
 
  protected:
   void Form_Load() override;
@@ -190,13 +218,54 @@ class fMain : public Form, private StartupWindow {
   void Label9_Click();
 
   // Tile caches and the folders window, in fMainCache.cpp.
+  // The cache is measured once when the pointer comes over the button, when
+  // it gets the focus and after a click, never on every move of the pointer.
+  CacheReading refreshBaseCampCache();
   void CommandKompa_Click();
   void CommandKompa_GotFocus();
-  void CommandKompa_MouseMove();
+  void CommandKompa_MouseEnter();
   void LabelGMPFolder_Click();
 
   // The latitude window, in fMainLatitude.cpp.
   void MnuLatitude_Click();
+
+  // The tile selection, in fMainSelection.cpp.
+  void bindSelectionEvents();
+  void CommandHinzufuegen_Click();
+  void Dir1_Change();
+  void Dir1_KeyEnter();
+  void CommandFolder_Click();
+  void File1_MouseMove();
+  void File1_DblClick();
+  void List1_Click();
+  void List1_DragDrop(const std::vector<std::string>& files);
+  void Command1_Click();
+  void CommandAllesLoeschen_Click();
+  void Command2_Click();
+  void showSelection();
+  void tellSelection(SelectionNote note);
+  void showTypPicker(bool shown);
+
+  // The new mapset's name and FID, in fMainNewMapset.cpp.
+  void bindNewMapsetEvents();
+  void TextBoxMSName_Change();
+  bool TextBoxMSName_Validate();
+  void TextBoxMSName_LostFocus();
+  void TextBoxID_Change();
+  bool TextBoxID_Validate();
+  void TextBoxID_LostFocus();
+
+  // The TYP-file picker, in fMainTypPicker.cpp.
+  void bindTypPickerEvents();
+  void Drive2_Change();
+  void Drive2_GotFocus();
+  void DirTypefile_Change();
+
+  // The installation run, in fMainInstall.cpp.
+  void showReport(const std::string& text) override;
+  ToolWindow& toolWindow() override;
+  void showToolWindow() override;
+  void endInstallation();
 
   // Catalogue lists, in fMainCatalogue.cpp.
   void ListLoeschen_Click();
@@ -218,6 +287,8 @@ class fMain : public Form, private StartupWindow {
 
   RegistryCatalogue catalogue_;
   GmapCatalogue packages_;
+  TileSelection selection_;
+  std::string mapname_;
 
   ProgramWindows& program_;
   Services& services_;

@@ -7,7 +7,11 @@
 namespace mapsetdesk::ui {
 
 void fMain::Form_Load() {
-  if (startUp(services_, session_, *this) == StartupOutcome::EndProgram) windows().endProgram();
+  if (startUp(services_, session_, *this) == StartupOutcome::EndProgram) {
+    windows().endProgram();
+    return;
+  }
+  showSelection();
 }
 
 void fMain::Form_Unload() {

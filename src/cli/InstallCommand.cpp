@@ -1,0 +1,185 @@
+// install: the installation run of the main window on tiles named on the
+// command line, with the outside programs or the built-in tools as the
+// Tools setting and the program folder choose. The name and the FID get the window's checks; the question
+// between gmap package and registration is answered by --gmap (the
+// preferred answer, also without an option) or --registry.
+#include <ostream>
+
+#include "app/Language.h"
+#include "app/ProductTitle.h"
+#include "app/Services.h"
+#include "app/Session.h"
+#include "app/Settings.h"
+#include "app/messages/MessageKeys.h"
+#include "builtin/BuiltinGmt.h"
+#include "builtin/BuiltinLauncher.h"
+#include "builtin/OverviewCompiler.h"
+#include "catalogue/FidAllocation.h"
+#include "cli/CapturedToolWindow.h"
+#include "cli/CatalogueReading.h"
+#include "cli/DeviceImageCommand.h"
+#include "cli/StreamDialogs.h"
+#include "install/InstallMessages.h"
+#include "install/InstallationRun.h"
+#include "install/NewMapsetChecks.h"
+#include "install/TileFiles.h"
+#include "install/TileSelection.h"
+#include "platform/FilePath.h"
+#include "platform/FolderOps.h"
+#include "platform/ShellOpen.h"
+#include "platform/Sound.h"
+
+namespace mapsetdesk::cli {
+namespace {
+
+constexpr char kUsage[] = "install [--registry|--gmap] --name NAME [--fid N] TILE...";
+
+struct InstallOptions {
+  bool registry = false;
+  bool gmap = false;
+  std::optional<std::string> name;
+  std::optional<std::string> fid;
+  std::vector<std::string> tiles;
+};
+
+std::optional<InstallOptions> parseOptions(const std::vector<std::string>& args) {
+  InstallOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--registry") {
+      options.registry = true;
+    } else if (arg == "--gmap") {
+      options.gmap = true;
+    } else if (arg == "--name" && hasValue) {
+      options.name = args[++i];
+    } else if (arg == "--fid" && hasValue) {
+      options.fid = args[++i];
+    } else if (arg.rfind("--", 0) == 0) {
+      return std::nullopt;
+    } else {
+      options.tiles.push_back(arg);
+    }
+  }
+  if (!options.name || options.tiles.empty() || (options.registry && options.gmap))
+    return std::nullopt;
+  return options;
+}
+
+// The window's checks of name and FID, as messages; false on a refusal.
+bool acceptNewMapset(Dialogs& dialogs, const MessageCatalogue& texts, const std::string& name,
+                     const std::string& fidText, const Catalogues& catalogues) {
+  const auto tell = [&](std::string_view key, std::string_view title) {
+    dialogs.message({texts.text(key), std::string(title), Buttons::Ok, Icon::Exclamation});
+  };
+  if (cutAtForbiddenCharacter(name).cut) {
+    tell(key::Satzumlaut, kMessageTitle);
+    return false;
+  }
+  if (registeredNameCount(name, catalogues.registry) > 0) {
+    tell(key::Fehler5, kSelectionTitle);
+    return false;
+  }
+  if (!fidFromText(fidText)) {
+    tell(key::Fehler19, kMessageTitle);
+    return false;
+  }
+  const FidClash clash = fidClash(fidText, catalogues.registry, catalogues.packages);
+  if (clash != FidClash::None) tell(key::Fehler2, kMessageTitle);
+  return clash != FidClash::Registered;
+}
+
+// The tiles as the window's drop takes them; a file that is no tile refuses
+// the whole command.
+std::optional<TileSelection> selectTiles(Dialogs& dialogs, const MessageCatalogue& texts,
+                                         const std::vector<std::string>& files,
+                                         const std::string& programFolder) {
+  for (const std::string& file : files) {
+    if (!isTileFile(file) || !isFile(file)) {
+      dialogs.message({texts.text(key::Fehler23) + " : " + file, std::string(kMessageTitle),
+                       Buttons::Ok, Icon::Exclamation});
+      return std::nullopt;
+    }
+  }
+  TileSelection selection;
+  const SelectionStep step = selection.drop(files, folderOf(files.front()), programFolder);
+  if (step.note == SelectionNote::ProgramFolder) {
+    dialogs.message({texts.text(key::Satz27), std::string(kMessageTitle), Buttons::Ok,
+                     Icon::Exclamation});
+    return std::nullopt;
+  }
+  return selection;
+}
+
+// gmt.exe's and cgpsmapper's work built in; SetACL's is not asked for here.
+builtin::BuiltinOperations builtinTools() {
+  return {builtin::runGmt, builtin::compileOverview,
+          [](const std::string&, const std::string&) { return false; }};
+}
+
+void printNewMapset(Context& context, const InstallResult& result, const std::string& fidText) {
+  const auto catalogues = readCatalogues(context);
+  if (!catalogues) return;
+  const std::string subkey = result.mapname + std::to_string(*fidFromText(fidText)) + "\\1";
+  for (const CatalogueRow& row : catalogues->registry.rows)
+    if (row.entry.root == RegistrationRoot::Families && row.entry.subkeyPath == subkey)
+      printRegistryRow(context.out, row);
+  for (const GmapRow& row : catalogues->packages.rows)
+    if (!result.packageFolder.empty() &&
+        filePath(packageFolder(row)) == filePath(result.packageFolder))
+      printGmapRow(context.out, row);
+}
+
+}  // namespace
+
+int install(Context& context) {
+  if (isDeviceImageCall(context.args)) return installDeviceImage(context);
+  const auto options = parseOptions(context.args);
+  if (!options) return usageError(context, kUsage);
+  const auto catalogues = readCatalogues(context);
+  if (!catalogues) return 1;
+  const auto registry = openSystemRegistry(context.platform);
+  const auto facts = openSystemFacts(context.platform);
+  Session session;
+  session.vReg6432 = *registryBaseFor(Settings(*registry).wow64());
+  session.userName = facts->myGetUserName();
+  language(*registry, session.texts);
+  StreamDialogs dialogs(context.out);
+  dialogs.answer(session.texts.text(key::Satz43), options->registry ? Answer::No : Answer::Yes);
+
+  std::string fidText;
+  if (options->fid) {
+    fidText = *options->fid;
+  } else if (const auto free = FreieIdNr(catalogues->registry, catalogues->packages)) {
+    fidText = std::to_string(*free);
+  }
+  if (!acceptNewMapset(dialogs, session.texts, *options->name, fidText, *catalogues)) return 1;
+  const auto selection =
+      selectTiles(dialogs, session.texts, options->tiles, context.programFolder);
+  if (!selection) return 1;
+
+  const auto sound = openSystemSound();
+  const auto shell = openSystemShell();
+  const auto processes = openSystemProcessLauncher();
+  builtin::BuiltinLauncher seam(
+      *processes, builtin::ToolSelection([&registry] { return Settings(*registry).tools(); }),
+      builtinTools());
+  ToolRunner runner(seam);
+  const auto folders = openSystemFolderOps(dialogs);
+  Services services{*registry, *facts, dialogs, *sound, *shell, runner, *folders,
+                    context.programFolder};
+  CapturedToolWindow view(runner);
+  const std::string outputFolder =
+      pathText(filePath(selection->entries().front()).parent_path());
+  const NewInstallation job{selection->entries(), selection->pfad(), outputFolder,
+                            *options->name, fidText};
+  const InstallResult result = runNewInstallation(services, session, view, job);
+  if (result.outcome != InstallOutcome::Registered && result.outcome != InstallOutcome::Packaged) {
+    if (!view.lastReport().empty()) context.out << view.lastReport() << '\n';
+    return 1;
+  }
+  printNewMapset(context, result, fidText);
+  return 0;
+}
+
+}  // namespace mapsetdesk::cli

@@ -1,0 +1,42 @@
+#include "platform/FoundPath.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/FilePath.h"
+
+namespace mapsetdesk {
+namespace {
+
+namespace fs = std::filesystem;
+
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return false;
+  return true;
+}
+
+}  // namespace
+
+std::string foundPath(const std::string& path) {
+  std::error_code error;
+  const fs::path wanted = filePath(path);
+  if (path.empty() || fs::exists(wanted, error)) return path;
+  const std::string name = pathText(wanted.filename());
+  if (name.empty()) return path;
+  const fs::path folder = wanted.has_parent_path() ? wanted.parent_path() : fs::path(".");
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (sameIgnoringCase(pathText(it->path().filename()), name))
+      return pathText(wanted.has_parent_path() ? it->path() : it->path().filename());
+  }
+  return path;
+}
+
+bool isFileAnyCase(const std::string& path) { return isFile(foundPath(path)); }
+
+bool isFolderAnyCase(const std::string& path) { return isFolder(foundPath(path)); }
+
+}  // namespace mapsetdesk

@@ -1,0 +1,19 @@
+#pragma once
+// Paths that came from the registry, an Info.xml or a list file name their
+// last component in whatever case the writer chose ("Topo_Har.TDB" for the
+// file gmt.exe wrote as "Topo_Har.tdb"). Windows finds such a file either
+// way; on a file system that tells case apart the name is looked up here.
+#include <string>
+
+namespace mapsetdesk {
+
+// The path itself when something exists there; else the path with its last
+// component replaced by the one entry of its folder whose name differs only
+// in the case of ASCII letters; else the path itself.
+std::string foundPath(const std::string& path);
+
+// isFile and isFolder of the found path.
+bool isFileAnyCase(const std::string& path);
+bool isFolderAnyCase(const std::string& path);
+
+}  // namespace mapsetdesk

@@ -1,0 +1,74 @@
+// The installation run behind "next step-add to Mapsource": the run itself
+// is the installation's; the main window lends it its running report and
+// the tool window, and sets its buttons for what the run reached.
+#include <initializer_list>
+
+#include "ui/forms/ProgramWindows.h"
+#include "ui/forms/fMain.h"
+
+namespace mapsetdesk::ui {
+
+void fMain::showReport(const std::string& text) {
+  TextMeldung.visible = true;
+  TextMeldung.setText(text);
+  windows().letEventsRun();
+}
+
+ToolWindow& fMain::toolWindow() { return program_.pipe; }
+
+void fMain::showToolWindow() { program_.pipe.show(); }
+
+void fMain::CommandButtonPV_Click() {
+  setMousePointer(MousePointer::Hourglass);
+  List1.enabled = false;
+  if (selection_.vgmapsupp()) {
+    CommandAllesLoeschen.enabled = true;
+    const DeviceImageRun run = gmapsuppsplitten(selection_.entries().front());
+    if (run.outcome != DeviceImageOutcome::TileSelection) endInstallation();
+    return;
+  }
+  const std::initializer_list<Control*> entry{&TextBoxMSName, &TextBoxID, &CommandButtonPV,
+                                              &CommandAllesLoeschen};
+  std::vector<bool> before;
+  for (Control* control : entry) before.push_back(control->enabled);
+  for (Control* control : entry) control->enabled = false;
+  const NewInstallation job{selection_.entries(), selection_.pfad(), Dir1.path(),
+                            TextBoxMSName.text(), TextBoxID.text()};
+  const InstallResult result = runNewInstallation(services_, session_, *this, job);
+  mapname_ = result.mapname;
+  switch (result.outcome) {
+    case InstallOutcome::Refused:
+    case InstallOutcome::ToolsMissing: {
+      std::size_t i = 0;
+      for (Control* control : entry) control->enabled = before[i++];
+      setMousePointer(MousePointer::Default);
+      return;
+    }
+    case InstallOutcome::NoTdb:
+      for (Button* button : {&CommandButtonPV, &CommandAllesLoeschen, &Command2})
+        button->enabled = true;
+      setMousePointer(MousePointer::Default);
+      return;
+    case InstallOutcome::NoOverview:
+      CommandAllesLoeschen.enabled = true;
+      setMousePointer(MousePointer::Default);
+      return;
+    default:
+      CommandAllesLoeschen.enabled = true;
+      Command2.enabled = true;
+      endInstallation();
+  }
+}
+
+// The final step of every run that got as far as the layout choice (or had
+// a device image): the catalogue shows what is installed now.
+void fMain::endInstallation() {
+  TDBlesen();
+  setMousePointer(MousePointer::Default);
+  List1.enabled = true;
+  windows().letEventsRun();
+  show();
+  Command1.enabled = true;
+}
+
+}  // namespace mapsetdesk::ui

@@ -1,0 +1,123 @@
+// install of the command-line front end: the window's run on the tiles
+// given, over a data root of its own, with the stand-ins of the outside
+// programs in a program folder of its own.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/messages/CatalogueTexts.h"
+#include "platform/FilePath.h"
+#include "platform/Platform.h"
+#include "support/RealMapsets.h"
+#include "support/RunProgram.h"
+#include "support/Standins.h"
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string row(std::initializer_list<std::string> cells) {
+  std::string line;
+  for (const std::string& cell : cells) line += (line.empty() ? "" : "\t") + cell;
+  return line + "\n";
+}
+
+class InstallCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!mapsets.available())
+      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+    installStandins(programs.path());
+    fs::create_directories(karten());
+    for (const char* tile : {"63240001.img", "63240002.img"})
+      fs::copy_file(mapsets.root() / "mapset" / tile, karten() / tile);
+    ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+  }
+
+  ProgramRun cli(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(),
+                     {"--home", home.str(), "--program-folder", programs.str()});
+    return runProgram(MAPSETDESK_CLI, arguments, scratch);
+  }
+  fs::path karten() const { return home / "Karten"; }
+  std::string tile(const char* name) const { return pathText(karten() / name); }
+  static const std::string& text(const char* key) { return germanTexts().messages.at(key); }
+
+  TempDir home;
+  TempDir programs;
+  TempDir scratch;
+  RealMapsets mapsets;
+};
+
+TEST_F(InstallCommand, ARegistrationPrintsItsListRow) {
+  const ProgramRun run = cli({"install", "--registry", "--name", "Topo Harz", "--fid", "1234",
+                              tile("63240001.img"), tile("63240002.img")});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  const std::string pfad = joinPath(pathText(karten()), "");
+  EXPECT_EQ(run.out, text("Fehler8") + "\n" +
+                         row({"Topo_Harz", "1234", "1", "Families", "Topo_Har1234\\1",
+                              pfad + "Topo_Har.TDB", pfad + "Topo_Har.img", pfad,
+                              "keinTypefile"}));
+}
+
+TEST_F(InstallCommand, WithoutALayoutOptionAGmapPackageIsMadeWithTheFreeFid) {
+  const ProgramRun run = cli({"install", tile("63240001.img"), "--name", "Topo Harz"});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  const fs::path package = home / "ProgramData" / "GARMIN" / "Maps" / "Topo Harz.gmap";
+  EXPECT_EQ(run.out, row({"gmap; Topo Harz; FID:10;PID:1", pathText(package / "Info.xml"), "10",
+                          "1", pathText(package / "Product1" / "Topo_Har.tdb"), "KeinMDXFILE"}));
+}
+
+TEST_F(InstallCommand, NameAndFidRefusalsAreMessagesAndExitOne) {
+  ProgramRun run = cli({"install", "--name", "Karte S\xC3\xBC" "d", tile("63240001.img")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, text("Satzumlaut") + "\n");
+  run = cli({"install", "--name", "Topo", "--fid", "65536", tile("63240001.img")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, text("Fehler19") + "\n");
+  ASSERT_EQ(cli({"install", "--registry", "--name", "Topo", "--fid", "20", tile("63240001.img")})
+                .exitCode,
+            0);
+  run = cli({"install", "--name", "Neu", "--fid", "20", tile("63240002.img")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, text("Fehler2") + "\n");
+  run = cli({"install", "--name", "Topo", tile("63240002.img")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, text("Fehler5") + "\n");
+}
+
+TEST_F(InstallCommand, AFailedRunPrintsItsMessagesAndExitsOne) {
+  ASSERT_EQ(cli({"tools", "extern"}).exitCode, 0);
+  fs::remove(programs / "gmt.exe");
+  const ProgramRun run = cli({"install", "--name", "Topo", tile("63240001.img")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, text("Fehler42") + "\n" + text("Fehler41") + "\n");
+}
+
+TEST_F(InstallCommand, AnEmptyProgramFolderInstallsWithTheBuiltInTools) {
+  fs::remove_all(programs.path());
+  fs::create_directories(programs.path());
+  const ProgramRun run = cli({"install", "--registry", "--name", "Harz", tile("63240001.img"),
+                              tile("63240002.img")});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  const std::string pfad = joinPath(pathText(karten()), "");
+  EXPECT_EQ(run.out, text("Fehler8") + "\n" +
+                         row({"Harz", "10", "1", "Families", "Harzoooo10\\1",
+                              pfad + "Harzoooo.TDB", pfad + "Harzoooo.img", pfad,
+                              "keinTypefile"}));
+  EXPECT_TRUE(fs::is_empty(programs.path()));
+}
+
+TEST_F(InstallCommand, UsageErrors) {
+  EXPECT_EQ(cli({"install", tile("63240001.img")}).exitCode, 2);
+  EXPECT_EQ(cli({"install", "--name", "Topo"}).exitCode, 2);
+  EXPECT_EQ(cli({"install", "--gmap", "--registry", "--name", "T", tile("63240001.img")}).exitCode,
+            2);
+  const ProgramRun run = cli({"install", "--name", "Topo", pathText(karten() / "notes.txt")});
+  EXPECT_EQ(run.exitCode, 1);
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing
