@@ -6,6 +6,7 @@
 
 #include "builtin/BuiltinGmt.h"
 #include "builtin/GmtFiles.h"
+#include "builtin/OverviewCompiler.h"
 #include "builtin/ReportLines.h"
 #include "formats/ImgContainer.h"
 #include "formats/ImgFile.h"
@@ -96,6 +97,29 @@ TEST_F(JoinTiles, TheOverviewSourceHasOneAreaPerTileThatThePatchLeavesAlone) {
             std::string::npos)
       << source;
   EXPECT_NE(source.find("Label=63240002\r\n"), std::string::npos);
+}
+
+TEST_F(JoinTiles, TheCompiledOverviewCoversTheTilesUnderTheNumberTheTdbNames) {
+  ASSERT_TRUE(join(mkgmapTiles()));
+  ASSERT_TRUE(builtin::compileOverview(pathText(out / "Harz_Sud.mp"), report));
+  const auto overview = readImgContainer(readFile(out / "Harz_Sud.img"));
+  ASSERT_TRUE(overview);
+  MapBounds tiles;
+  for (const char* tile : {"mapset/63240001.img", "mapset/63240002.img"}) {
+    const auto container = readImgContainer(bytesOf(tile));
+    const MapBounds bounds = readTreFacts(container->subfiles[1].bytes, "")->bounds;
+    tiles = tiles == MapBounds{} ? bounds : around(tiles, bounds);
+  }
+  int tres = 0;
+  for (const ImgSubfile& subfile : overview->subfiles) {
+    if (subfile.type != "TRE") continue;
+    ++tres;
+    const auto facts = readTreFacts(subfile.bytes, subfile.name);
+    ASSERT_TRUE(facts);
+    EXPECT_EQ(facts->bounds, tiles);
+    EXPECT_EQ(facts->mapNumber, tdbOverviewNumber(readFile(out / "Harz_Sud.tdb")));
+  }
+  EXPECT_EQ(tres, 1);
 }
 
 TEST_F(JoinTiles, ReportsEveryFileReadAndWrittenAndLetsTheWindowsPaint) {
