@@ -6,6 +6,7 @@
 
 #include "builtin/BuiltinGmt.h"
 #include "builtin/GmtFiles.h"
+#include "builtin/OverviewCompiler.h"
 #include "builtin/ReportLines.h"
 #include "formats/ImgContainer.h"
 #include "formats/ImgFile.h"
@@ -86,15 +87,39 @@ TEST_F(JoinTiles, TheOverviewSourceHasOneAreaPerTileThatThePatchLeavesAlone) {
   const auto facts = readTreFacts(tre->bytes, tre->name);
   ASSERT_TRUE(facts);
   const MapBounds b = facts->bounds;
-  auto at = [](std::int32_t lat, std::int32_t lon) {
-    return "(" + mapUnitsAsDegrees(lat) + "," + mapUnitsAsDegrees(lon) + ")";
-  };
+  const std::string corners = "(" + mapUnitsAsDegrees(b.north) + "," + mapUnitsAsDegrees(b.west) +
+                              "),(" + mapUnitsAsDegrees(b.north) + "," + mapUnitsAsDegrees(b.east) +
+                              "),(" + mapUnitsAsDegrees(b.south) + "," + mapUnitsAsDegrees(b.east) +
+                              "),(" + mapUnitsAsDegrees(b.south) + "," + mapUnitsAsDegrees(b.west) +
+                              ")";
   EXPECT_NE(source.find("[POLYGON]\r\nType=0x4a\r\nLabel=63240001\r\nEndLevel=0\r\nData0=" +
-                        at(b.north, b.west) + "," + at(b.north, b.east) + "," +
-                        at(b.south, b.east) + "," + at(b.south, b.west) + "\r\n[END]\r\n"),
+                        corners + "\r\n[END]\r\n"),
             std::string::npos)
       << source;
   EXPECT_NE(source.find("Label=63240002\r\n"), std::string::npos);
+}
+
+TEST_F(JoinTiles, TheCompiledOverviewCoversTheTilesUnderTheNumberTheTdbNames) {
+  ASSERT_TRUE(join(mkgmapTiles()));
+  ASSERT_TRUE(builtin::compileOverview(pathText(out / "Harz_Sud.mp"), report));
+  const auto overview = readImgContainer(readFile(out / "Harz_Sud.img"));
+  ASSERT_TRUE(overview);
+  MapBounds tiles;
+  for (const char* tile : {"mapset/63240001.img", "mapset/63240002.img"}) {
+    const auto container = readImgContainer(bytesOf(tile));
+    const MapBounds bounds = readTreFacts(container->subfiles[1].bytes, "")->bounds;
+    tiles = tiles == MapBounds{} ? bounds : around(tiles, bounds);
+  }
+  int tres = 0;
+  for (const ImgSubfile& subfile : overview->subfiles) {
+    if (subfile.type != "TRE") continue;
+    ++tres;
+    const auto facts = readTreFacts(subfile.bytes, subfile.name);
+    ASSERT_TRUE(facts);
+    EXPECT_EQ(facts->bounds, tiles);
+    EXPECT_EQ(facts->mapNumber, tdbOverviewNumber(readFile(out / "Harz_Sud.tdb")));
+  }
+  EXPECT_EQ(tres, 1);
 }
 
 TEST_F(JoinTiles, ReportsEveryFileReadAndWrittenAndLetsTheWindowsPaint) {

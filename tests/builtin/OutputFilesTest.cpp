@@ -49,6 +49,17 @@ TEST_F(Outputs, ACompleteWriteReplacesTheFileAndIsCounted) {
   EXPECT_EQ(report.eventRuns, 1);
 }
 
+TEST_F(Outputs, ANameThatWouldLeadOutOfTheFolderIsRefused) {
+  ASSERT_TRUE(files.prepareFolder());
+  for (const std::string name : {"../up.img", "..\\up.img", "..", "C:x.img", "a/b.img", ""}) {
+    EXPECT_FALSE(files.write(name, std::string_view("x"))) << name;
+    EXPECT_EQ(report.lines.back(),
+              builtin::cannotWriteLine(files.pathOf(name)) + ": " + builtin::kNoFileName);
+  }
+  EXPECT_TRUE(fileNames(out).empty());
+  EXPECT_EQ(fileNames(folder.path()), std::vector<std::string>{"out"});
+}
+
 TEST_F(Outputs, AFolderThatCannotBeMadeIsReported) {
   writeFile(folder / "file", "a file where the folder should go");
   KeptReport blocked;

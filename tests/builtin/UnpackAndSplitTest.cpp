@@ -17,6 +17,7 @@
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
 #include "platform/FilePath.h"
+#include "platform/Platform.h"
 #include "support/GarminFiles.h"
 
 namespace mapsetdesk::testing {
@@ -106,6 +107,16 @@ TEST_F(UnpackAndSplit, ADirectoryPointingPastTheEndIsRefused) {
   EXPECT_TRUE(
       report.has(builtin::cannotReadLine(image, describe(ImgFileProblem::DirectoryPastEnd))));
   EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(UnpackAndSplit, SubfileNamesThatWouldLeadOutOfTheFolderAreNotWritten) {
+  const std::string image = pathText(scratch_ / "evil.img");
+  writeFile(image, writeImgContainer({"evil", {{"../../ev", "TYP", "x"}, {"GOOD", "TYP", "y"}}}));
+
+  EXPECT_TRUE(gmt("-g", image));
+  EXPECT_EQ(fileNames(out), std::vector<std::string>{"GOOD.TYP"});
+  EXPECT_TRUE(report.has(builtin::cannotWriteLine(joinPath(pathText(out), "../../ev.TYP")) +
+                         ": " + builtin::kNoFileName));
 }
 
 TEST_F(UnpackAndSplit, ADeviceImageSplitsIntoOneImagePerFamily) {
