@@ -1,6 +1,7 @@
 #pragma once
 // Building little-endian records by appending, for the files the system
-// writes whole (TDB, MDX, IMG directory entries).
+// writes whole (TDB, MDX, IMG directory entries, the overview's subfiles); a
+// field already written is patched with u16At.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,6 +24,10 @@ class ByteSink {
   // The text cut or padded with fill to exactly width bytes.
   ByteSink& field(std::string_view data, std::size_t width, char fill);
 
+  // A field already written; offsets past the end change nothing.
+  void u16At(std::size_t offset, std::uint32_t value);
+
+  std::size_t size() const { return bytes_.size(); }
   const std::string& str() const { return bytes_; }
   std::string take() { return std::move(bytes_); }
 

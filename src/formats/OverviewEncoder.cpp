@@ -3,7 +3,7 @@
 #include <map>
 #include <unordered_map>
 
-#include "formats/ByteBuilder.h"
+#include "formats/ByteSink.h"
 #include "formats/MapUnits.h"
 #include "formats/ShapeRecord.h"
 #include "formats/SubdivisionPlan.h"
@@ -53,7 +53,7 @@ class Encoder {
  private:
   void prepare();
   std::string regions(const SubdivisionPlan& plan);
-  void writeSubdivision(ByteBuilder& out, const Subdivision& subdivision);
+  void writeSubdivision(ByteSink& out, const Subdivision& subdivision);
   std::string levels(const SubdivisionPlan& plan) const;
   std::string subdivisions(const SubdivisionPlan& plan, std::uint32_t rgnSize) const;
   std::string typeList(ShapeKind kind) const;
@@ -92,7 +92,7 @@ void Encoder::prepare() {
   }
 }
 
-void Encoder::writeSubdivision(ByteBuilder& out, const Subdivision& subdivision) {
+void Encoder::writeSubdivision(ByteSink& out, const Subdivision& subdivision) {
   const std::size_t start = out.size();
   const int bits = map_.levelBits[static_cast<std::size_t>(subdivision.level)];
   bool lines = false, areas = false;
@@ -113,7 +113,7 @@ void Encoder::writeSubdivision(ByteBuilder& out, const Subdivision& subdivision)
 }
 
 std::string Encoder::regions(const SubdivisionPlan& plan) {
-  ByteBuilder out;
+  ByteSink out;
   for (const Subdivision& subdivision : plan.subdivisions) {
     rgnOffsets_.push_back(static_cast<std::uint32_t>(out.size()));
     writeSubdivision(out, subdivision);
@@ -123,7 +123,7 @@ std::string Encoder::regions(const SubdivisionPlan& plan) {
 }
 
 std::string Encoder::levels(const SubdivisionPlan& plan) const {
-  ByteBuilder out;
+  ByteSink out;
   const int top = static_cast<int>(map_.levelBits.size()) - 1;
   for (int level = top; level >= 0; --level) {
     out.u8(static_cast<std::uint32_t>(level) | (level == top ? kTopLevel : 0));
@@ -134,7 +134,7 @@ std::string Encoder::levels(const SubdivisionPlan& plan) const {
 }
 
 std::string Encoder::subdivisions(const SubdivisionPlan& plan, std::uint32_t rgnSize) const {
-  ByteBuilder out;
+  ByteSink out;
   for (std::size_t i = 0; i < plan.subdivisions.size(); ++i) {
     const Subdivision& subdivision = plan.subdivisions[i];
     std::uint8_t kinds = 0;
@@ -155,7 +155,7 @@ std::string Encoder::typeList(ShapeKind kind) const {
   std::map<std::uint8_t, int> highest;
   for (const MapShape& shape : map_.shapes)
     if (shape.kind == kind) highest[shape.type] = std::max(highest[shape.type], shape.lastLevel);
-  ByteBuilder out;
+  ByteSink out;
   for (const auto& [type, level] : highest) out.u8(type).u8(static_cast<std::uint32_t>(level));
   return out.take();
 }

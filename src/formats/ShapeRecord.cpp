@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "formats/BitStream.h"
-#include "formats/ByteBuilder.h"
+#include "formats/ByteSink.h"
 #include "formats/MapUnits.h"
 
 namespace mapsetdesk {
@@ -98,7 +98,7 @@ std::optional<PackedDeltas> packDeltas(const std::vector<MapPoint>& rounded, int
   if (length > 0xFFFF) return std::nullopt;
   PackedDeltas packed;
   packed.longLength = length > 0xFF;
-  ByteBuilder out;
+  ByteSink out;
   if (packed.longLength)
     out.u16(static_cast<std::uint32_t>(length));
   else
@@ -110,7 +110,7 @@ std::optional<PackedDeltas> packDeltas(const std::vector<MapPoint>& rounded, int
 
 std::string shapeRecord(std::uint8_t type, std::uint32_t labelOffset,
                         MapPoint first, MapPoint centre, int shift, const PackedDeltas& deltas) {
-  ByteBuilder out;
+  ByteSink out;
   out.u8(type | (deltas.longLength ? kLongLength : 0));
   out.u24(labelOffset & kLabelMask);
   out.u16(static_cast<std::uint32_t>((first.lon - centre.lon) >> shift) & 0xFFFF);

@@ -8,12 +8,12 @@ constexpr std::uint16_t kSortWestern1 = 7;       // the sort order Garmin pairs 
 constexpr std::uint16_t kSortWestern2 = 0x8002;
 
 // An empty LBL section: where it would start, no bytes, its record size.
-void emptySection(ByteBuilder& out, std::uint32_t at, std::uint16_t recordSize) {
+void emptySection(ByteSink& out, std::uint32_t at, std::uint16_t recordSize) {
   out.u32(at).u32(0).u16(recordSize).u32(0);
 }
 
 // A TRE section: where it starts, its size, and (for the type lists) the size of a record.
-std::uint32_t placeSection(ByteBuilder& out, std::uint32_t& at, std::size_t size) {
+std::uint32_t placeSection(ByteSink& out, std::uint32_t& at, std::size_t size) {
   const std::uint32_t start = at;
   out.u32(start).u32(static_cast<std::uint32_t>(size));
   at += static_cast<std::uint32_t>(size);
@@ -22,7 +22,7 @@ std::uint32_t placeSection(ByteBuilder& out, std::uint32_t& at, std::size_t size
 
 }  // namespace
 
-void putCommonHeader(ByteBuilder& out, std::uint16_t length, std::string_view kind,
+void putCommonHeader(ByteSink& out, std::uint16_t length, std::string_view kind,
                      const MapTimestamp& made) {
   out.u16(length).bytes("GARMIN ").bytes(kind).u8(1).u8(0);
   out.u16(static_cast<std::uint32_t>(made.year)).u8(static_cast<std::uint32_t>(made.month));
@@ -31,7 +31,7 @@ void putCommonHeader(ByteBuilder& out, std::uint16_t length, std::string_view ki
 }
 
 std::string treFile(const TreSections& sections, const MapTimestamp& made) {
-  ByteBuilder out;
+  ByteSink out;
   putCommonHeader(out, kTreHeaderLength, "TRE", made);
   for (const std::int32_t bound : {sections.north, sections.east, sections.south, sections.west})
     out.u24(static_cast<std::uint32_t>(bound) & 0xFFFFFF);
@@ -56,7 +56,7 @@ std::string treFile(const TreSections& sections, const MapTimestamp& made) {
 }
 
 std::string rgnFile(std::string_view data, const MapTimestamp& made) {
-  ByteBuilder out;
+  ByteSink out;
   putCommonHeader(out, kRgnHeaderLength, "RGN", made);
   out.u32(kRgnHeaderLength).u32(static_cast<std::uint32_t>(data.size()));
   out.bytes(data);
@@ -64,7 +64,7 @@ std::string rgnFile(std::string_view data, const MapTimestamp& made) {
 }
 
 std::string lblFile(std::string_view labels, std::uint16_t codePage, const MapTimestamp& made) {
-  ByteBuilder out;
+  ByteSink out;
   putCommonHeader(out, kLblHeaderLength, "LBL", made);
   const auto end = static_cast<std::uint32_t>(kLblHeaderLength + labels.size());
   out.u32(kLblHeaderLength).u32(static_cast<std::uint32_t>(labels.size()));  // 0x15

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/ByteBuilder.h"
+#include "formats/ByteSink.h"
 #include "formats/OverviewEncoder.h"
 
 namespace mapsetdesk {
@@ -16,7 +16,7 @@ inline constexpr std::uint16_t kRgnHeaderLength = 0x1D;
 inline constexpr std::uint16_t kLblHeaderLength = 0xB0;
 inline constexpr std::uint8_t kLabelFormat = 9;  // 8-bit text in the map's code page
 
-void putCommonHeader(ByteBuilder& out, std::uint16_t length, std::string_view kind,
+void putCommonHeader(ByteSink& out, std::uint16_t length, std::string_view kind,
                      const MapTimestamp& made);
 
 struct TreSections {
