@@ -3,11 +3,13 @@
 // registration window per family, the FID question, the fall-back to tiles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/ProductTitle.h"
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/DeviceImageTexts.h"
+#include "app/messages/ToolRunnerTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "install/DeviceImage.h"
 #include "platform/FilePath.h"
@@ -164,6 +166,25 @@ TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredYesIsEmptiedFirst) {
   expectSaid(catalogueText("Text2"));
   EXPECT_FALSE(fs::exists(split() / "alt"));
   EXPECT_FALSE(fs::exists(split() / "rest.txt"));
+}
+
+TEST_F(DeviceImageRun, ImageWithoutFamiliesBecomesATileSelection) {
+  writeFile(device() / "gmapsupp.img", "no device image");
+  fs::remove(program.folder / "program" / "gmt.exe");
+  const auto result = run();
+  expectSaid(catalogueText("Fehler42"));
+  expectSaid(std::string(kProcessNotStarted));
+  expectSaid(catalogueText("Fehler36"), kTitleWithVersion);
+  expectSaid(std::string(kProcessNotStarted));
+  EXPECT_EQ(result.outcome, DeviceImageOutcome::TileSelection);
+  auto& main = program.windows().main;
+  EXPECT_EQ(main.Dir1.path(), pathOf(split()));
+  EXPECT_TRUE(main.Command1.enabled);
+  EXPECT_TRUE(main.TextBoxMSName.enabled);
+  EXPECT_FALSE(main.Frame1.visible);
+  EXPECT_TRUE(program.screen.log.end() ==
+              std::find(program.screen.log.begin(), program.screen.log.end(),
+                        "modal FormTDBvorhanden"));
 }
 
 TEST_F(DeviceImageRun, FallBackListsOnlyNumericLowerCaseImgTiles) {
