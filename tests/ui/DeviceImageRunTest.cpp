@@ -138,18 +138,6 @@ TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredNoLeavesEverything) {
   EXPECT_EQ(subfolders(split()), std::vector<std::string>{"alt"});
 }
 
-TEST_F(DeviceImageRun, SplitFolderThatIsALinkIsNeverEmptied) {
-  fs::create_directories(program.folder / "woanders");
-  writeFile(program.folder / "woanders" / "fremd.img", "fremd");
-  fs::create_directory_symlink(program.folder / "woanders", split());
-  program.dialogs.answer(Answer::Yes);
-  const auto result = run();
-  expectSaid(catalogueText("Satz66"), kMessageTitle, Buttons::YesNo);
-  expectSaid(splitFolderIsLink(Sprache::Deutsch));
-  EXPECT_EQ(result.outcome, DeviceImageOutcome::SplitRefused);
-  EXPECT_EQ(readFile(program.folder / "woanders" / "fremd.img"), "fremd");
-}
-
 TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredYesIsEmptiedFirst) {
   fs::create_directories(split() / "alt");
   writeFile(split() / "rest.txt", "alt");
