@@ -114,6 +114,32 @@ TEST_F(DeviceImageRun, TwoFamiliesTwoWindowsOneAfterTheOther) {
   EXPECT_TRUE(program.windows().tdbVorhanden.Text1.enabled);
 }
 
+TEST_F(DeviceImageRun, EachFamilyBecomesAPackage) {
+  for (int family = 0; family < 2; ++family) {
+    program.screen.whenModal("FormTDBvorhanden", [](ui::Form& form) {
+      auto& window = static_cast<ui::FormTDBvorhanden&>(form);
+      EXPECT_TRUE(click(window.Commandgmapsatz));
+      window.unload();
+    });
+    program.dialogs.answer(Answer::Yes);
+  }
+  const auto result = run();
+  for (const char* family : {"gmapsupp_4711", "gmapsupp_4712"}) {
+    expectSaid(catalogueText("Satz67"), kMessageTitle, Buttons::YesNo);
+    expectSaid(catalogueText("Satz25") + pathOf(split() / family / "mapset.tdb") + "-BAK");
+  }
+  expectSaid(catalogueText("Text2"));
+  EXPECT_EQ(result.registered, 2);
+  const auto& packages = program.windows().main.gmapCatalogue().rows;
+  std::vector<std::string> fids;
+  for (const auto& row : packages) fids.push_back(row.fid + "/" + row.pid);
+  std::sort(fids.begin(), fids.end());
+  EXPECT_EQ(fids, (std::vector<std::string>{"4711/3", "4712/5"}));
+  const fs::path maps = program.folder / "ProgramData" / "GARMIN" / "Maps";
+  for (const auto& entry : fs::directory_iterator(maps))
+    EXPECT_TRUE(fs::exists(entry.path() / "Info.xml")) << entry.path();
+}
+
 TEST_F(DeviceImageRun, NoTakesAFreeFid) {
   std::vector<std::string> seen;
   registerWhenShown(seen);
