@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ImgSubfile& before = container->subfiles[i];
     const ImgSubfile& after = again->subfiles[i];
     if (before.bytes != after.bytes) std::abort();
-    if (before.fileName().size() > 12 || after.name.size() > 8 || after.type.size() > 3) std::abort();
+    if (before.fileName().size() > 12 || after.name.size() > 8 || after.type.size() > 3)
+      std::abort();
   }
   return 0;
 }

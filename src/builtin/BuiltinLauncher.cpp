@@ -104,6 +104,8 @@ std::string BuiltinLauncher::runTool(OutsideTool tool, const std::vector<std::st
       grantRights(operations_, arguments, report);
       break;
     case OutsideTool::Sendg:
+    case OutsideTool::Java:
+    case OutsideTool::Mkgmap:
     case OutsideTool::None:
       report.line("nothing to run");
       break;

@@ -9,6 +9,17 @@
 #include "platform/Platform.h"
 
 namespace mapsetdesk::builtin {
+namespace {
+
+// A name taken from inside a file must not lead out of the output folder.
+bool isPlainFileName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (const char c : name)
+    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
+  return true;
+}
+
+}  // namespace
 
 bool OutputFiles::prepareFolder() {
   std::error_code error;
@@ -23,6 +34,10 @@ std::string OutputFiles::pathOf(const std::string& name) const { return joinPath
 bool OutputFiles::write(const std::string& name,
                         const std::function<bool(std::ostream&)>& content) {
   const std::string path = pathOf(name);
+  if (!isPlainFileName(name)) {
+    report_.line(cannotWriteLine(path) + ": " + kNoFileName);
+    return false;
+  }
   const bool done = replaceFileWith(path, content);
   report_.line(done ? writtenLine(path) : cannotWriteLine(path));
   if (done) ++written_;

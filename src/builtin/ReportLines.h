@@ -17,5 +17,6 @@ inline constexpr const char* kNoTile = "it holds no map tile";
 inline constexpr const char* kNoFamily = "its product list names no family";
 inline constexpr const char* kNoFolder = "the output folder cannot be made";
 inline constexpr const char* kNothingWritten = "no file written";
+inline constexpr const char* kNoFileName = "the name is no plain file name";
 
 }  // namespace mapsetdesk::builtin

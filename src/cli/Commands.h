@@ -43,6 +43,10 @@ int setWow64(Context& context);
 // tools [auto|extern|intern]: who does the outside programs' work; without an
 // argument it prints the setting.
 int tools(Context& context);
+// tool gmt ARGUMENTS... | tool compile FILE.mp: one built-in tool run
+// directly with the outside program's arguments, its report printed; exit 1
+// when it wrote nothing.
+int tool(Context& context);
 
 // cache: one row per cache, name<TAB>size<TAB>unit: basecamp, mapinstall and
 // mapsource in MB, basecamp-productdata in bytes; name<TAB>missing or

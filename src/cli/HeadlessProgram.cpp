@@ -2,6 +2,7 @@
 
 #include "app/Language.h"
 #include "app/Settings.h"
+#include "app/ToolLauncher.h"
 
 namespace mapsetdesk::cli {
 
@@ -11,7 +12,8 @@ HeadlessProgram::HeadlessProgram(Context& context)
       stream(context.out),
       sound(openSystemSound()),
       shell(openSystemShell()),
-      processes(openSystemProcessLauncher()),
+      systemProcesses(openSystemProcessLauncher()),
+      processes(openToolLauncher(*systemProcesses, *registry, [] {})),
       runner(std::make_unique<ToolRunner>(*processes)),
       folders(openSystemFolderOps(dialogs)) {
   session.vReg6432 = registryBaseFor(Settings(*registry).wow64()).value_or(std::string());

@@ -51,7 +51,8 @@ class HeadlessProgram {
   CountingDialogs dialogs{stream};
   std::unique_ptr<Sound> sound;
   std::unique_ptr<ShellOpen> shell;
-  std::unique_ptr<ProcessLauncher> processes;
+  std::unique_ptr<ProcessLauncher> systemProcesses;
+  std::unique_ptr<ProcessLauncher> processes;  // the built-in tools in front, by the Tools setting
   std::unique_ptr<ToolRunner> runner;
   std::unique_ptr<FolderOps> folders;
   std::unique_ptr<Services> services;

@@ -1,5 +1,6 @@
 // install: the installation run of the main window on tiles named on the
-// command line. The name and the FID get the window's checks; the question
+// command line, with the outside programs or the built-in tools as the
+// Tools setting and the program folder choose. The name and the FID get the window's checks; the question
 // between gmap package and registration is answered by --gmap (the
 // preferred answer, also without an option) or --registry.
 #include <ostream>
@@ -9,6 +10,7 @@
 #include "app/Services.h"
 #include "app/Session.h"
 #include "app/Settings.h"
+#include "app/ToolLauncher.h"
 #include "app/messages/MessageKeys.h"
 #include "catalogue/FidAllocation.h"
 #include "cli/CapturedToolWindow.h"
@@ -150,7 +152,8 @@ int install(Context& context) {
 
   const auto sound = openSystemSound();
   const auto shell = openSystemShell();
-  const auto processes = openSystemProcessLauncher();
+  const auto systemProcesses = openSystemProcessLauncher();
+  const auto processes = openToolLauncher(*systemProcesses, *registry, [] {});
   ToolRunner runner(*processes);
   const auto folders = openSystemFolderOps(dialogs);
   Services services{*registry, *facts, dialogs, *sound, *shell, runner, *folders,

@@ -24,6 +24,7 @@ const std::map<std::string, Command>& commands() {
       {"reg", reg},
       {"register", registerExisting},
       {"set-wow64", setWow64},
+      {"tool", tool},
       {"tools", tools},
   };
   return table;

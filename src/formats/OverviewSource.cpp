@@ -11,16 +11,27 @@ constexpr const char* kCrLf = "\r\n";
 constexpr long long kMicrodegreesPerCircle = 360000000LL;
 constexpr long long kUnitsPerCircle = 1LL << 24;
 
-std::string point(std::int32_t latitude, std::int32_t longitude) {
-  return "(" + mapUnitsAsDegrees(latitude) + "," + mapUnitsAsDegrees(longitude) + ")";
-}
-
-std::string area(const MapBounds& bounds) {
-  return point(bounds.north, bounds.west) + "," + point(bounds.north, bounds.east) + "," +
-         point(bounds.south, bounds.east) + "," + point(bounds.south, bounds.west);
+void appendPoint(std::string& text, std::int32_t latitude, std::int32_t longitude) {
+  text += '(';
+  text += mapUnitsAsDegrees(latitude);
+  text += ',';
+  text += mapUnitsAsDegrees(longitude);
+  text += ')';
 }
 
 }  // namespace
+
+std::string overviewArea(const MapBounds& bounds) {
+  std::string text;
+  appendPoint(text, bounds.north, bounds.west);
+  text += ',';
+  appendPoint(text, bounds.north, bounds.east);
+  text += ',';
+  appendPoint(text, bounds.south, bounds.east);
+  text += ',';
+  appendPoint(text, bounds.south, bounds.west);
+  return text;
+}
 
 std::string mapUnitsAsDegrees(std::int32_t units) {
   const long long scaled = static_cast<long long>(units) * kMicrodegreesPerCircle;
@@ -52,7 +63,7 @@ std::string writeOverviewSource(const Mapset& mapset) {
     line(std::string("Type=") + kOverviewAreaType);
     line("Label=" + tileName(tile.mapNumber));
     line("EndLevel=0");
-    line("Data0=" + area(tile.bounds));
+    line("Data0=" + overviewArea(tile.bounds));
     line("[END]");
   }
   return text;

@@ -16,6 +16,10 @@ inline constexpr const char* kOverviewAreaType = "0x4a";
 
 std::string writeOverviewSource(const Mapset& mapset);
 
+// The corners of the bounds as a Data0 value, clockwise from north-west:
+// (lat,lon),(lat,lon),(lat,lon),(lat,lon).
+std::string overviewArea(const MapBounds& bounds);
+
 // Degrees with six decimals, whatever the locale: enough for every map unit
 // (360/2^24 degrees) to come back exactly.
 std::string mapUnitsAsDegrees(std::int32_t units);

@@ -6,6 +6,7 @@
 
 #include "builtin/BuiltinGmt.h"
 #include "builtin/GmtFiles.h"
+#include "builtin/OverviewCompiler.h"
 #include "builtin/ReportLines.h"
 #include "formats/ImgContainer.h"
 #include "formats/ImgFile.h"
@@ -14,6 +15,7 @@
 #include "formats/TdbHeader.h"
 #include "formats/TdbTiles.h"
 #include "formats/TreHeader.h"
+#include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "support/GarminFiles.h"
 
@@ -29,8 +31,10 @@ class JoinTiles : public GarminFilesTest {
     std::string list;
     for (const std::string& tile : tiles) list += tile + "\r\n";
     writeFile(scratch_ / "list.txt", list);
-    return builtin::runGmt({"-S", "-f", "4321,1", "-m", "Harz_S\xC3\xBC" "d", "-n", "Harz_Sud",
-                            "-o", pathText(out), "-c", "1252", "-@",
+    return builtin::runGmt({"-S", "-f", "4321,1", "-m",
+                            "Harz_S\xC3\xBC"
+                            "d",
+                            "-n", "Harz_Sud", "-o", pathText(out), "-c", "1252", "-@",
                             pathText(scratch_ / "list.txt")},
                            report);
   }
@@ -55,7 +59,9 @@ TEST_F(JoinTiles, TheTdbListsTheTilesAsMkgmapsTdbDoesWithTheGivenNamesAndIds) {
   EXPECT_EQ(header.header.fid, 4321);
   EXPECT_EQ(header.header.pid, 1);
   EXPECT_EQ(header.header.version, 407);
-  EXPECT_EQ(header.header.name, "Harz_S\xFC" "d");
+  EXPECT_EQ(header.header.name,
+            "Harz_S\xFC"
+            "d");
   EXPECT_EQ(checkTdbChecksum(tdb).state, TdbChecksumState::Ok);
   const TdbTiles tiles = readTdbTiles(tdb);
   ASSERT_EQ(tiles.tiles.size(), 2u);
@@ -68,7 +74,9 @@ TEST_F(JoinTiles, TheOverviewSourceHasOneAreaPerTileThatThePatchLeavesAlone) {
 
   EXPECT_EQ(source.find("Label=GMapTool Preview"), std::string::npos);
   EXPECT_EQ(source.find("Type=0x0b00"), std::string::npos);
-  EXPECT_EQ(source.rfind("[IMG ID]\r\nID=63240000\r\nName=Harz_S\xFC" "d\r\nCodePage=1252\r\n", 0),
+  EXPECT_EQ(source.rfind("[IMG ID]\r\nID=63240000\r\nName=Harz_S\xFC"
+                         "d\r\nCodePage=1252\r\n",
+                         0),
             0u);
   for (std::size_t at = source.find('\n'); at != std::string::npos; at = source.find('\n', at + 1))
     EXPECT_EQ(source[at - 1], '\r');
@@ -79,15 +87,39 @@ TEST_F(JoinTiles, TheOverviewSourceHasOneAreaPerTileThatThePatchLeavesAlone) {
   const auto facts = readTreFacts(tre->bytes, tre->name);
   ASSERT_TRUE(facts);
   const MapBounds b = facts->bounds;
-  auto at = [](std::int32_t lat, std::int32_t lon) {
-    return "(" + mapUnitsAsDegrees(lat) + "," + mapUnitsAsDegrees(lon) + ")";
-  };
+  const std::string corners = "(" + mapUnitsAsDegrees(b.north) + "," + mapUnitsAsDegrees(b.west) +
+                              "),(" + mapUnitsAsDegrees(b.north) + "," + mapUnitsAsDegrees(b.east) +
+                              "),(" + mapUnitsAsDegrees(b.south) + "," + mapUnitsAsDegrees(b.east) +
+                              "),(" + mapUnitsAsDegrees(b.south) + "," + mapUnitsAsDegrees(b.west) +
+                              ")";
   EXPECT_NE(source.find("[POLYGON]\r\nType=0x4a\r\nLabel=63240001\r\nEndLevel=0\r\nData0=" +
-                        at(b.north, b.west) + "," + at(b.north, b.east) + "," +
-                        at(b.south, b.east) + "," + at(b.south, b.west) + "\r\n[END]\r\n"),
+                        corners + "\r\n[END]\r\n"),
             std::string::npos)
       << source;
   EXPECT_NE(source.find("Label=63240002\r\n"), std::string::npos);
+}
+
+TEST_F(JoinTiles, TheCompiledOverviewCoversTheTilesUnderTheNumberTheTdbNames) {
+  ASSERT_TRUE(join(mkgmapTiles()));
+  ASSERT_TRUE(builtin::compileOverview(pathText(out / "Harz_Sud.mp"), report));
+  const auto overview = readImgContainer(readFile(out / "Harz_Sud.img"));
+  ASSERT_TRUE(overview);
+  MapBounds tiles;
+  for (const char* tile : {"mapset/63240001.img", "mapset/63240002.img"}) {
+    const auto container = readImgContainer(bytesOf(tile));
+    const MapBounds bounds = readTreFacts(container->subfiles[1].bytes, "")->bounds;
+    tiles = tiles == MapBounds{} ? bounds : around(tiles, bounds);
+  }
+  int tres = 0;
+  for (const ImgSubfile& subfile : overview->subfiles) {
+    if (subfile.type != "TRE") continue;
+    ++tres;
+    const auto facts = readTreFacts(subfile.bytes, subfile.name);
+    ASSERT_TRUE(facts);
+    EXPECT_EQ(facts->bounds, tiles);
+    EXPECT_EQ(facts->mapNumber, tdbOverviewNumber(readFile(out / "Harz_Sud.tdb")));
+  }
+  EXPECT_EQ(tres, 1);
 }
 
 TEST_F(JoinTiles, ReportsEveryFileReadAndWrittenAndLetsTheWindowsPaint) {
@@ -100,6 +132,22 @@ TEST_F(JoinTiles, ReportsEveryFileReadAndWrittenAndLetsTheWindowsPaint) {
   EXPECT_TRUE(report.has(builtin::writtenLine(pathText(out / "Harz_Sud.mp"))));
   EXPECT_GE(report.eventRuns, 3);
   EXPECT_EQ(fileNames(out), (std::vector<std::string>{"Harz_Sud.mp", "Harz_Sud.tdb"}));
+}
+
+TEST_F(JoinTiles, TheListMayNameTilesInTheAnsiCodePage) {
+  const fs::path south = scratch_ /
+                         "Karten S\xC3\xBC"
+                         "d";
+  fs::create_directories(south);
+  fs::copy_file(garmin("mapset/63240001.img"), south / "63240001.img");
+  const std::string listed = pathText(south / "63240001.img");
+  writeFile(scratch_ / "list.txt", toAnsi(listed) + "\r\n");
+
+  EXPECT_TRUE(builtin::runGmt({"-S", "-f", "4321,1", "-m", "Harz", "-n", "Harzoooo", "-o",
+                               pathText(out), "-c", "1252", "-@", pathText(scratch_ / "list.txt")},
+                              report));
+  EXPECT_TRUE(report.has(builtin::readLine(listed)));
+  EXPECT_EQ(tdbTileFacts(readFile(out / "Harzoooo.tdb")).size(), 1u);
 }
 
 TEST_F(JoinTiles, ReadsOnlyTheDirectoryAndTheTreHeaderOfATile) {
@@ -118,8 +166,8 @@ TEST_F(JoinTiles, ATruncatedTileGivesAReportLineAndNoFiles) {
   writeFile(tiles[1], whole.substr(0, whole.size() - 600));
 
   EXPECT_FALSE(join(tiles));
-  EXPECT_TRUE(report.has(builtin::cannotReadLine(
-      tiles[1], describe(ImgFileProblem::DirectoryPastEnd))));
+  EXPECT_TRUE(
+      report.has(builtin::cannotReadLine(tiles[1], describe(ImgFileProblem::DirectoryPastEnd))));
   EXPECT_TRUE(report.has(builtin::kNothingWritten));
   EXPECT_FALSE(fs::exists(out));
 }

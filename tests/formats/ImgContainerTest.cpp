@@ -73,8 +73,8 @@ TEST_F(ImgContainerFiles, WrittenAgainItReadsTheSameAndHasTheHeaderGarminProgram
 
 TEST(ImgContainer, AShortDescriptionAndOneOfFiftyCharactersComeBack) {
   for (const std::string& description :
-       {std::string("Kurz"), std::string("Eine Beschreibung von genau fuenfzig Zeichen Laenge")
-                                 .substr(0, 50)}) {
+       {std::string("Kurz"),
+        std::string("Eine Beschreibung von genau fuenfzig Zeichen Laenge").substr(0, 50)}) {
     const auto read = readImgContainer(writeImgContainer({description, {{"A", "TRE", "x"}}}));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->description, description);
@@ -100,7 +100,8 @@ TEST(ImgContainer, ASubfileOfMoreBlocksThanOneEntryHoldsIsWrittenInParts) {
 
 TEST(ImgContainer, ALargeImageGetsBlocksLargeEnoughToNumberThemAll) {
   std::vector<ImgEntry> entries;
-  for (int i = 0; i < 300; ++i) entries.push_back({std::to_string(10000000 + i), "RGN", 4u << 20, {}});
+  for (int i = 0; i < 300; ++i)
+    entries.push_back({std::to_string(10000000 + i), "RGN", 4u << 20, {}});
   const ImgLayout layout = layOutImg("big", entries);
 
   EXPECT_EQ(layout.blockSize, 32768u);
@@ -114,13 +115,12 @@ TEST(ImgContainer, ALargeImageGetsBlocksLargeEnoughToNumberThemAll) {
 }
 
 TEST(ImgContainer, DamagedBytesAreNoContainer) {
-  const std::string good =
-      writeImgContainer({"d", {{"00000001", "TRE", std::string(1500, 't')}}});
+  const std::string good = writeImgContainer({"d", {{"00000001", "TRE", std::string(1500, 't')}}});
   EXPECT_TRUE(readImgContainer(good));
   EXPECT_FALSE(readImgContainer(""));
   EXPECT_FALSE(readImgContainer(std::string(4096, '\0')));
   EXPECT_FALSE(readImgContainer(good.substr(0, good.size() - 600)));  // data cut
-  EXPECT_FALSE(readImgContainer(good.substr(0, 0x500)));             // directory cut
+  EXPECT_FALSE(readImgContainer(good.substr(0, 0x500)));              // directory cut
   std::string badExponent = good;
   badExponent[0x62] = 30;
   EXPECT_FALSE(readImgContainer(badExponent));

@@ -28,7 +28,8 @@ TEST_F(ImgFileTest, CopiesEverySubfileAsTheWholeFileReaderSeesIt) {
     std::ostringstream out;
     EXPECT_TRUE(file.copyTo(file.directory().entries[i], out));
     EXPECT_EQ(out.str(), whole->subfiles[i].bytes) << i;
-    EXPECT_EQ(file.readStart(file.directory().entries[i], 5), whole->subfiles[i].bytes.substr(0, 5));
+    EXPECT_EQ(file.readStart(file.directory().entries[i], 5),
+              whole->subfiles[i].bytes.substr(0, 5));
   }
 }
 

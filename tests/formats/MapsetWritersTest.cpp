@@ -19,10 +19,13 @@ Mapset twoTiles() {
   Mapset mapset;
   mapset.fid = 815;
   mapset.pid = 2;
-  mapset.name = "Alpen S\xFC" "d";
+  mapset.name =
+      "Alpen S\xFC"
+      "d";
   mapset.familyName = "Alpen";
-  mapset.tiles = {{12345, {100, 200, -100, -200}, "Nord", {{"00012345.TRE", 10}, {"00012345.RGN", 20}}},
-                  {12346, {300, 400, 200, 100}, "", {{"00012346.TRE", 30}}}};
+  mapset.tiles = {
+      {12345, {100, 200, -100, -200}, "Nord", {{"00012345.TRE", 10}, {"00012345.RGN", 20}}},
+      {12346, {300, 400, 200, 100}, "", {{"00012346.TRE", 30}}}};
   return mapset;
 }
 
@@ -33,7 +36,9 @@ TEST(TdbWriter, WritesATdbTheSystemsReadersAccept) {
   EXPECT_EQ(header.header.fid, 815);
   EXPECT_EQ(header.header.pid, 2);
   EXPECT_EQ(header.header.version, 407);
-  EXPECT_EQ(header.header.name, "Alpen S\xFC" "d");
+  EXPECT_EQ(header.header.name,
+            "Alpen S\xFC"
+            "d");
   EXPECT_EQ(checkTdbChecksum(tdb).state, TdbChecksumState::Ok);
   EXPECT_EQ(walkTdbBlocks(tdb).damage, TdbDamage::None);
   const TdbTiles tiles = readTdbTiles(tdb);
@@ -41,7 +46,10 @@ TEST(TdbWriter, WritesATdbTheSystemsReadersAccept) {
   EXPECT_EQ(tiles.tiles[0].mapNumber, 12345u);
   EXPECT_EQ(tiles.tiles[0].description, "Nord (00012345)");
   EXPECT_EQ(tiles.tiles[1].description, "00012346");
-  EXPECT_NE(tdb.find(std::string("00012345.TRE\0" "00012345.RGN\0", 26)), std::string::npos);
+  EXPECT_NE(tdb.find(std::string("00012345.TRE\0"
+                                 "00012345.RGN\0",
+                                 26)),
+            std::string::npos);
 }
 
 TEST(Mapset, TheOverviewIsNumberedBelowTheTilesAndCoversThemAll) {
@@ -66,7 +74,8 @@ TEST(OverviewSource, DegreesComeBackAsTheSameMapUnits) {
 
 TEST(OverviewSource, HoldsOnlyTheMapSectionAndOneAreaPerTile) {
   const std::string source = writeOverviewSource(twoTiles());
-  EXPECT_EQ(source.rfind("[IMG ID]\r\nID=12344\r\nName=Alpen S\xFC" "d\r\nCodePage=1252\r\n"
+  EXPECT_EQ(source.rfind("[IMG ID]\r\nID=12344\r\nName=Alpen S\xFC"
+                         "d\r\nCodePage=1252\r\n"
                          "LblCoding=9\r\nLevels=2\r\nLevel0=16\r\nLevel1=15\r\nZoom0=3\r\n"
                          "Zoom1=4\r\n[END-IMG ID]\r\n",
                          0),

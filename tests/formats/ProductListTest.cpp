@@ -27,7 +27,9 @@ TEST_F(ProductListFiles, NamesTheFamiliesTheirTilesAndProducts) {
   ASSERT_EQ(list.maps.size(), 3u);
   EXPECT_EQ(list.maps[0].mapNumber, 63240001u);
   EXPECT_EQ(list.maps[0].pid, 3);
-  EXPECT_EQ(list.maps[0].seriesName, "Harzkarte S\xFC" "d");
+  EXPECT_EQ(list.maps[0].seriesName,
+            "Harzkarte S\xFC"
+            "d");
   EXPECT_EQ(list.maps[1].description, "Sudteil");
   EXPECT_EQ(list.maps[2].fid, 4712);
   EXPECT_EQ(list.familyName(4711), "Harz Familie");
@@ -54,7 +56,10 @@ TEST(ProductList, ABlockRunningPastTheEndEndsTheListAsDamaged) {
 
 TEST(ProductList, ShortRecordsAndUnterminatedNamesAreKeptAsTheyAre) {
   const std::string tooShort("L\x03\x00\x01\x02\x03", 6);
-  const std::string unterminated("F\x06\x00\x01\x00\x07\x00" "ab", 9);
+  const std::string unterminated(
+      "F\x06\x00\x01\x00\x07\x00"
+      "ab",
+      9);
   const ProductList list = readProductList(tooShort + unterminated);
   EXPECT_FALSE(list.damaged);
   EXPECT_TRUE(list.maps.empty());

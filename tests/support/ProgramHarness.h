@@ -20,7 +20,10 @@ namespace mapsetdesk::testing {
 
 class ProgramHarness {
  public:
-  ProgramHarness();
+  // withBuiltinTools: the seam of the built-in tools stands between the
+  // flows and the real processes, as in the program; it chooses by the
+  // Tools setting and by what the program folder holds.
+  explicit ProgramHarness(bool withBuiltinTools = false);
 
   // Makes the windows (a fresh session) and shows the main window, which
   // runs the start-up.
@@ -41,7 +44,8 @@ class ProgramHarness {
   HeadlessWindows screen;
   // Real processes: the program folder holds the stand-ins a test puts there.
   std::unique_ptr<ProcessLauncher> processes = openSystemProcessLauncher();
-  ToolRunner runner{*processes};
+  std::unique_ptr<ProcessLauncher> seam;  // only with the built-in tools
+  ToolRunner runner;
   // Real folder operations on the test's own folders.
   std::unique_ptr<FolderOps> folders = openSystemFolderOps(dialogs);
   Services services;

@@ -179,6 +179,25 @@ TEST_F(InstallWindow, TheMkgmapFallBackIsOfferedAgainAfterEachRunWithoutOverview
     EXPECT_FALSE(fs::exists(program.folder / "program" / gone)) << gone;
 }
 
+TEST_F(InstallWindow, MkgmapMakesTheOverviewWhenCgpsmapperCannot) {
+  const fs::path jar = "/usr/share/mkgmap/mkgmap.jar";
+  if (!fs::exists(jar)) GTEST_SKIP() << "Debian's mkgmap is not installed";
+  ScopedEnvironment fault("MAPSETDESK_CGPSMAPPER_FAULT", "nothing");
+  fStringSpeichern(program.memory, Root::LocalMachine, kJavaKey, "CurrentVersion", "1.8");
+  fs::copy_file(jar, program.folder / "program" / "mkgmap.jar");
+  ui::fMain& main = readyToInstall();
+  program.dialogs.answer(Answer::Yes);
+  program.dialogs.answer(Answer::No);
+  install(main);
+  expectMessage(text("Fehler9"), "ZORVAN Build 80-33-1", Buttons::YesNo);
+  expectLayoutQuestion();
+  expectMessage(text("Fehler8"), "ZORVAN");
+  EXPECT_TRUE(exists(kartenFile("Topo_Har.img")));
+  for (const char* gone : {"list.args", "filelist.txt"})
+    EXPECT_FALSE(fs::exists(program.folder / "program" / gone)) << gone;
+  EXPECT_EQ(main.ListLoeschen.count(), 1);
+}
+
 TEST_F(InstallWindow, WithoutMkgmapJarTheFallBackSaysSo) {
   ScopedEnvironment fault("MAPSETDESK_CGPSMAPPER_FAULT", "nothing");
   fStringSpeichern(program.memory, Root::LocalMachine, kJavaKey, "CurrentVersion", "1.8");

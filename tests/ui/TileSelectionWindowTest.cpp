@@ -157,5 +157,52 @@ TEST_F(TileSelectionWindow, BackEmptiesTheSelectionAndReopensTheFolder) {
   EXPECT_EQ(main.List1.count(), 1);
 }
 
+TEST_F(TileSelectionWindow, TheFolderButtonAndTheFileListHintAreThere) {
+  ui::fMain& main = startSelection();
+  ASSERT_TRUE(mouseMove(main.File1));
+  EXPECT_EQ(main.File1.toolTip, text("Tip2"));
+  fs::create_directories(karten() / "Neu");
+  program.dialogs.folder(pathText(karten() / "Neu"));
+  ASSERT_TRUE(click(main.CommandFolder));
+  ASSERT_EQ(program.dialogs.choosers().size(), 1u);
+  EXPECT_EQ(program.dialogs.choosers()[0].title, "Ordner auswaehlen");
+  EXPECT_EQ(main.Dir1.path(), pathText(karten() / "Neu"));
+  EXPECT_EQ(program.setting("Dir"), pathText(karten() / "Neu"));
+  EXPECT_TRUE(main.File1.items().empty());
+}
+
+TEST_F(TileSelectionWindow, TheTypPickerShowsTheTypFilesOfItsFolderTheFirstChosen) {
+  const fs::path typs = program.folder / "Typen";
+  fs::create_directories(typs);
+  writeFile(typs / "b.typ", "b");
+  writeFile(typs / "a.TYP", "a");
+  writeFile(typs / "c.txt", "c");
+  ui::fMain& main = program.start().main;
+  main.CheckTypfile.setValue(true);
+  ASSERT_TRUE(click(main.CommandHinzufuegen));
+  EXPECT_TRUE(main.Drive2.visible);
+  EXPECT_TRUE(main.FileTypefile.visible);
+  program.dialogs.folder(pathText(typs));
+  ASSERT_TRUE(focus(main.Drive2));
+  EXPECT_EQ(program.dialogs.choosers().back().title, "Ordner auswaehlen");
+  EXPECT_EQ(main.FileTypefile.items(), (std::vector<std::string>{"a.TYP", "b.typ"}));
+  EXPECT_EQ(main.FileTypefile.listIndex(), 0);
+}
+
+TEST_F(TileSelectionWindow, NextMapsetReturnsToAFreshSelection) {
+  ui::fMain& main = startSelection();
+  ASSERT_TRUE(drop(main.List1, {tile("63240001.img")}));
+  ASSERT_TRUE(click(main.Command1));
+  ASSERT_TRUE(type(main.TextBoxMSName, "Topo"));
+  main.Command2.enabled = true;  // as the end of an installation leaves it
+  ASSERT_TRUE(click(main.Command2));
+  EXPECT_EQ(main.List1.items(), std::vector<std::string>{text("Fehler28")});
+  EXPECT_EQ(main.TextBoxMSName.text(), "");
+  EXPECT_TRUE(main.CommandAllesLoeschen.enabled);
+  EXPECT_TRUE(main.Label4.visible);
+  EXPECT_FALSE(main.Frame1.visible);
+  EXPECT_TRUE(main.CommandHinzufuegen.enabled);
+}
+
 }  // namespace
 }  // namespace mapsetdesk::testing

@@ -89,10 +89,25 @@ TEST_F(InstallCommand, NameAndFidRefusalsAreMessagesAndExitOne) {
 }
 
 TEST_F(InstallCommand, AFailedRunPrintsItsMessagesAndExitsOne) {
+  ASSERT_EQ(cli({"tools", "extern"}).exitCode, 0);
   fs::remove(programs / "gmt.exe");
   const ProgramRun run = cli({"install", "--name", "Topo", tile("63240001.img")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, text("Fehler42") + "\n" + text("Fehler41") + "\n");
+}
+
+TEST_F(InstallCommand, AnEmptyProgramFolderInstallsWithTheBuiltInTools) {
+  fs::remove_all(programs.path());
+  fs::create_directories(programs.path());
+  const ProgramRun run = cli({"install", "--registry", "--name", "Harz", tile("63240001.img"),
+                              tile("63240002.img")});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  const std::string pfad = joinPath(pathText(karten()), "");
+  EXPECT_EQ(run.out, text("Fehler8") + "\n" +
+                         row({"Harz", "10", "1", "Families", "Harzoooo10\\1",
+                              pfad + "Harzoooo.TDB", pfad + "Harzoooo.img", pfad,
+                              "keinTypefile"}));
+  EXPECT_TRUE(fs::is_empty(programs.path()));
 }
 
 TEST_F(InstallCommand, UsageErrors) {

@@ -21,18 +21,5 @@ TEST(WinFileReplace, TheNewContentKeepsTheOldFilesAttributes) {
   EXPECT_EQ(readFile(path), "new and longer");
 }
 
-TEST(WinFileReplace, AReadOnlyFileStaysWholeAndNoTemporaryRemains) {
-  TempDir dir;
-  const std::string path = (dir / "karte.tdb").string();
-  writeFile(path, "old");
-  ASSERT_TRUE(SetFileAttributesW(filePath(path).c_str(), FILE_ATTRIBUTE_READONLY));
-  EXPECT_FALSE(replaceFile(path, "new"));
-  EXPECT_EQ(readFile(path), "old");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()),
-            1);
-  SetFileAttributesW(filePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
 }  // namespace
 }  // namespace mapsetdesk::testing

@@ -10,6 +10,7 @@
 #include "platform/Permissions.h"
 #include "platform/RegistryOps.h"
 #include "platform/RegistryTransfer.h"
+#include "platform/win/RegistryView.h"
 #include "platform/win/WinRegistry.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -145,10 +146,8 @@ TEST_P(WinRegistryKeyRights, TheUserOwnsAnExistingKeyAndHasFullControlOfIt) {
   ASSERT_FALSE(user.empty());
   ASSERT_TRUE(registry.keyExists(Root::LocalMachine, key));
   EXPECT_TRUE(takeRegistryKeyRights(key, user));
-  // Read through the 32-bit view, where Garmin's programs see the key.
-  const KeyRights rights = keyRights(
-      key.rfind("SOFTWARE\\Wow6432Node", 0) == 0 ? "SOFTWARE" + key.substr(20) : key,
-      KEY_WOW64_32KEY, user);
+  // Read in the view the registry layer writes the key in.
+  const KeyRights rights = keyRights(key, registryViewOf(key), user);
   EXPECT_TRUE(rights.ownedByUser);
   EXPECT_GE(rights.fullControlEntries, 1);
 }

@@ -14,19 +14,13 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-std::string point(std::int32_t latitude, std::int32_t longitude) {
-  return "(" + mapUnitsAsDegrees(latitude) + "," + mapUnitsAsDegrees(longitude) + ")";
-}
-
 // gmt.exe's overview source ends with an area over the whole mapset, typed
 // and labelled in a way the installation patches.
 std::string overviewSource(const Mapset& mapset, bool withPreviewLabel) {
-  const MapBounds all = mapset.bounds();
   std::string text = writeOverviewSource(mapset);
   text += std::string(kCrLf) + "[POLYGON]" + kCrLf + "Type=0x0b00" + kCrLf;
   if (withPreviewLabel) text += std::string("Label=GMapTool Preview") + kCrLf;
-  text += "Data0=" + point(all.north, all.west) + "," + point(all.north, all.east) + "," +
-          point(all.south, all.east) + "," + point(all.south, all.west) + kCrLf;
+  text += "Data0=" + overviewArea(mapset.bounds()) + kCrLf;
   return text + "[END]" + kCrLf;
 }
 
