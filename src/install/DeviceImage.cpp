@@ -58,12 +58,11 @@ class Run {
     view_.showWorking(true);
     runGmt("-G", joinPath(shortPath(folder_), kSplitFolder), image_);
     view_.showWorking(false);
-    std::vector<fs::path> families;
-    for (const fs::path& file : filesIn(split_))
-      if (lower(pathText(file.extension())) == ".img") families.push_back(file);
-    if (filesIn(split_).empty()) return fallBack();
+    const std::vector<fs::path> found = filesIn(split_);
+    if (found.empty()) return fallBack();
     result_.outcome = DeviceImageOutcome::Integrated;
-    for (const fs::path& file : families) integrate(file);
+    for (const fs::path& file : found)
+      if (lower(pathText(file.extension())) == ".img") integrate(file);
     if (result_.registered > 0) {
       view_.showReport(text(key::Text2));
       say(text(key::Text2), kMessageTitle);

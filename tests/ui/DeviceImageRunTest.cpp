@@ -3,11 +3,13 @@
 // registration window per family, the FID question, the fall-back to tiles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/ProductTitle.h"
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/DeviceImageTexts.h"
+#include "app/messages/ToolRunnerTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "install/DeviceImage.h"
 #include "platform/FilePath.h"
@@ -112,6 +114,32 @@ TEST_F(DeviceImageRun, TwoFamiliesTwoWindowsOneAfterTheOther) {
   EXPECT_TRUE(program.windows().tdbVorhanden.Text1.enabled);
 }
 
+TEST_F(DeviceImageRun, EachFamilyBecomesAPackage) {
+  for (int family = 0; family < 2; ++family) {
+    program.screen.whenModal("FormTDBvorhanden", [](ui::Form& form) {
+      auto& window = static_cast<ui::FormTDBvorhanden&>(form);
+      EXPECT_TRUE(click(window.Commandgmapsatz));
+      window.unload();
+    });
+    program.dialogs.answer(Answer::Yes);
+  }
+  const auto result = run();
+  for (const char* family : {"gmapsupp_4711", "gmapsupp_4712"}) {
+    expectSaid(catalogueText("Satz67"), kMessageTitle, Buttons::YesNo);
+    expectSaid(catalogueText("Satz25") + pathOf(split() / family / "mapset.tdb") + "-BAK");
+  }
+  expectSaid(catalogueText("Text2"));
+  EXPECT_EQ(result.registered, 2);
+  const auto& packages = program.windows().main.gmapCatalogue().rows;
+  std::vector<std::string> fids;
+  for (const auto& row : packages) fids.push_back(row.fid + "/" + row.pid);
+  std::sort(fids.begin(), fids.end());
+  EXPECT_EQ(fids, (std::vector<std::string>{"4711/3", "4712/5"}));
+  const fs::path maps = program.folder / "ProgramData" / "GARMIN" / "Maps";
+  for (const auto& entry : fs::directory_iterator(maps))
+    EXPECT_TRUE(fs::exists(entry.path() / "Info.xml")) << entry.path();
+}
+
 TEST_F(DeviceImageRun, NoTakesAFreeFid) {
   std::vector<std::string> seen;
   registerWhenShown(seen);
@@ -136,18 +164,6 @@ TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredNoLeavesEverything) {
   EXPECT_EQ(subfolders(split()), std::vector<std::string>{"alt"});
 }
 
-TEST_F(DeviceImageRun, SplitFolderThatIsALinkIsNeverEmptied) {
-  fs::create_directories(program.folder / "woanders");
-  writeFile(program.folder / "woanders" / "fremd.img", "fremd");
-  fs::create_directory_symlink(program.folder / "woanders", split());
-  program.dialogs.answer(Answer::Yes);
-  const auto result = run();
-  expectSaid(catalogueText("Satz66"), kMessageTitle, Buttons::YesNo);
-  expectSaid(splitFolderIsLink(Sprache::Deutsch));
-  EXPECT_EQ(result.outcome, DeviceImageOutcome::SplitRefused);
-  EXPECT_EQ(readFile(program.folder / "woanders" / "fremd.img"), "fremd");
-}
-
 TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredYesIsEmptiedFirst) {
   fs::create_directories(split() / "alt");
   writeFile(split() / "rest.txt", "alt");
@@ -164,6 +180,25 @@ TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredYesIsEmptiedFirst) {
   expectSaid(catalogueText("Text2"));
   EXPECT_FALSE(fs::exists(split() / "alt"));
   EXPECT_FALSE(fs::exists(split() / "rest.txt"));
+}
+
+TEST_F(DeviceImageRun, ImageWithoutFamiliesBecomesATileSelection) {
+  writeFile(device() / "gmapsupp.img", "no device image");
+  fs::remove(program.folder / "program" / "gmt.exe");
+  const auto result = run();
+  expectSaid(catalogueText("Fehler42"));
+  expectSaid(std::string(kProcessNotStarted));
+  expectSaid(catalogueText("Fehler36"), kTitleWithVersion);
+  expectSaid(std::string(kProcessNotStarted));
+  EXPECT_EQ(result.outcome, DeviceImageOutcome::TileSelection);
+  auto& main = program.windows().main;
+  EXPECT_EQ(main.Dir1.path(), pathOf(split()));
+  EXPECT_TRUE(main.Command1.enabled);
+  EXPECT_TRUE(main.TextBoxMSName.enabled);
+  EXPECT_FALSE(main.Frame1.visible);
+  EXPECT_TRUE(program.screen.log.end() ==
+              std::find(program.screen.log.begin(), program.screen.log.end(),
+                        "modal FormTDBvorhanden"));
 }
 
 TEST_F(DeviceImageRun, FallBackListsOnlyNumericLowerCaseImgTiles) {

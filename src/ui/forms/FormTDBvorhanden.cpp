@@ -339,6 +339,8 @@ void FormTDBvorhanden::fillFamily(const FamilyFiles& family) {
   TextPfadTDB.setText(family.tdb);
   TextIndexFile.setText(family.index);
   TextPfadTyp.setText(family.typ);
+  TextMdr.setText({});
+  TextPfadTrf.setText({});
   if (family.withTrf) TextPfadTrf.enabled = false;
   if (family.freeFid) {
     enableActions(false);
