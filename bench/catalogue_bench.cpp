@@ -59,6 +59,12 @@ class TimedRegistry : public Registry {
     return result;
   }
 
+  std::string storedText(Root root, std::string_view utf8) const override {
+    return inner_.storedText(root, utf8);
+  }
+  std::string programText(Root root, std::string_view stored) const override {
+    return inner_.programText(root, stored);
+  }
   bool canOpen(Root root, const std::string& path) override {
     return timed([&] { return inner_.canOpen(root, path); });
   }

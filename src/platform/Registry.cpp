@@ -4,9 +4,11 @@
 
 namespace mapsetdesk {
 
-std::string Registry::storedText(std::string_view utf8) const { return toAnsi(utf8); }
+std::string Registry::storedText(Root, std::string_view utf8) const { return toAnsi(utf8); }
 
-std::string Registry::programText(std::string_view stored) const { return fromAnsi(stored); }
+std::string Registry::programText(Root, std::string_view stored) const {
+  return fromAnsi(stored);
+}
 
 bool isTextType(std::uint32_t type) {
   return type == kRegSz || type == kRegExpandSz || type == kRegMultiSz;

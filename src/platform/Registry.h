@@ -35,11 +35,11 @@ class Registry {
  public:
   virtual ~Registry() = default;
 
-  // Text data as this registry takes and gives them, from the program's UTF-8
-  // and back: Windows-1252 bytes, where a character outside it becomes "?",
-  // unless the registry keeps Unicode text as Windows does.
-  virtual std::string storedText(std::string_view utf8) const;
-  virtual std::string programText(std::string_view stored) const;
+  // Text data as the root of this registry takes and gives them, from the
+  // program's UTF-8 and back: Windows-1252 bytes, where a character outside
+  // it becomes "?", unless the registry keeps Unicode text as Windows does.
+  virtual std::string storedText(Root root, std::string_view utf8) const;
+  virtual std::string programText(Root root, std::string_view stored) const;
 
   // Opens with full access; false when the key is missing or access is denied.
   virtual bool canOpen(Root root, const std::string& path) = 0;

@@ -11,7 +11,7 @@ void writeText(Registry& reg, Root root, const std::string& path, const std::str
                std::uint32_t type, const std::string& text) {
   // The data length is the number of characters; Windows itself adds the NUL
   // (asStoredByWindows).
-  const std::string data = isTextType(type) ? reg.storedText(text) : toAnsi(text);
+  const std::string data = isTextType(type) ? reg.storedText(root, text) : toAnsi(text);
   reg.setValue(root, toAnsi(path), RegValue{toAnsi(name), type, data});
 }
 
@@ -22,9 +22,9 @@ struct ReadText {
   std::size_t ansiLength = 0;
 };
 
-ReadText readText(const Registry& reg, const RegValue& value) {
+ReadText readText(const Registry& reg, Root root, const RegValue& value) {
   if (!isTextType(value.type)) return {fromAnsi(value.data), value.data.size()};
-  std::string text = reg.programText(value.data);
+  std::string text = reg.programText(root, value.data);
   const std::size_t length = toAnsi(text).size();
   return {std::move(text), length};
 }
@@ -37,7 +37,7 @@ std::string fRegAbfrageWert(Registry& reg, Root root, const std::string& path,
   if (!reg.canOpen(root, ansiPath)) return {};
   const auto value = reg.queryValue(root, ansiPath, toAnsi(name));
   if (!value) return {};
-  const ReadText read = readText(reg, *value);
+  const ReadText read = readText(reg, root, *value);
   if (read.ansiLength > kRegReadLimit) return {};
   // Cut at the first NUL before trimming, so that a text stored with its NUL
   // by another installer reads exactly as one stored without.

@@ -10,6 +10,12 @@ class RefusingRegistry : public Registry {
   explicit RefusingRegistry(Registry& inner) : inner_(inner) {}
   void refuseWrites(bool refuse = true) { refusing_ = refuse; }
 
+  std::string storedText(Root root, std::string_view utf8) const override {
+    return inner_.storedText(root, utf8);
+  }
+  std::string programText(Root root, std::string_view stored) const override {
+    return inner_.programText(root, stored);
+  }
   bool canOpen(Root root, const std::string& path) override;
   bool keyExists(Root root, const std::string& path) override;
   std::optional<RegValue> queryValue(Root root, const std::string& path,

@@ -24,6 +24,12 @@ class SplitRegistry : public Registry {
  public:
   SplitRegistry(Registry& machine, Registry& user) : machine_(machine), user_(user) {}
 
+  std::string storedText(Root root, std::string_view utf8) const override {
+    return of(root).storedText(root, utf8);
+  }
+  std::string programText(Root root, std::string_view stored) const override {
+    return of(root).programText(root, stored);
+  }
   bool canOpen(Root root, const std::string& path) override { return of(root).canOpen(root, path); }
   bool keyExists(Root root, const std::string& path) override {
     return of(root).keyExists(root, path);
@@ -52,7 +58,7 @@ class SplitRegistry : public Registry {
   }
 
  private:
-  Registry& of(Root root) { return root == Root::LocalMachine ? machine_ : user_; }
+  Registry& of(Root root) const { return root == Root::LocalMachine ? machine_ : user_; }
   Registry& machine_;
   Registry& user_;
 };

@@ -73,9 +73,11 @@ BYTE* bytes(std::string& data) { return reinterpret_cast<BYTE*>(data.data()); }
 
 }  // namespace
 
-std::string WinRegistry::storedText(std::string_view utf8) const { return std::string(utf8); }
+std::string WinRegistry::storedText(Root, std::string_view utf8) const {
+  return std::string(utf8);
+}
 
-std::string WinRegistry::programText(std::string_view stored) const {
+std::string WinRegistry::programText(Root, std::string_view stored) const {
   return std::string(stored);
 }
 

@@ -11,8 +11,8 @@ namespace mapsetdesk {
 
 class WinRegistry final : public Registry {
  public:
-  std::string storedText(std::string_view utf8) const override;
-  std::string programText(std::string_view stored) const override;
+  std::string storedText(Root root, std::string_view utf8) const override;
+  std::string programText(Root root, std::string_view stored) const override;
   bool canOpen(Root root, const std::string& path) override;
   bool keyExists(Root root, const std::string& path) override;
   std::optional<RegValue> queryValue(Root root, const std::string& path,
