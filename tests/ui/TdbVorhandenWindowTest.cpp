@@ -8,6 +8,7 @@
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "catalogue/Registration.h"
+#include "formats/ByteReader.h"
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
 #include "platform/RegistryOps.h"
@@ -255,7 +256,7 @@ TEST_F(TdbVorhandenWindow, RegistersUnderTheKeyFromTheNameArea) {
   EXPECT_EQ(hklm(family, "trf"), mapset.trf);
   const auto id = program.memory.queryValue(Root::LocalMachine, family, "ID");
   ASSERT_TRUE(id);
-  EXPECT_EQ(id->data, fidBytes(1234));
+  EXPECT_EQ(id->data, u16Bytes(1234));
   const std::string typCopy = pathOf(program.folder / "topo" / "2104.Typ");
   EXPECT_EQ(hklm(family, "Typ"), typCopy);
   EXPECT_EQ(readTypFid(readFile(typCopy)), 1234);
