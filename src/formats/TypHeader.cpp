@@ -20,11 +20,10 @@ FileStatus copyTypWithFid(const std::string& source, const std::string& target,
                           std::uint16_t fid) {
   FileContent content = readFileBytes(source);
   if (content.status != FileStatus::Ok) return content.status;
-  std::string& bytes = content.bytes;
-  if (bytes.size() < kTypFidOffset + 2) return FileStatus::OutOfRange;
-  bytes[kTypFidOffset] = static_cast<char>(fid & 0xFF);
-  bytes[kTypFidOffset + 1] = static_cast<char>(fid >> 8);
-  return replaceFile(target, bytes) ? FileStatus::Ok : FileStatus::WriteFailed;
+  ByteWriter writer(content.bytes);
+  writer.u16At(kTypFidOffset, fid);
+  if (!writer.ok()) return FileStatus::OutOfRange;
+  return replaceFile(target, content.bytes) ? FileStatus::Ok : FileStatus::WriteFailed;
 }
 
 bool isPickableTypName(std::string_view fileName) {

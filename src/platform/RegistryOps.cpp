@@ -41,7 +41,8 @@ std::string fRegAbfrageWert(Registry& reg, Root root, const std::string& path,
   if (read.ansiLength > kRegReadLimit) return {};
   // Cut at the first NUL before trimming, so that a text stored with its NUL
   // by another installer reads exactly as one stored without.
-  return std::string(trimBlanks(read.text.substr(0, read.text.find('\0'))));
+  const std::string_view beforeNul = std::string_view(read.text).substr(0, read.text.find('\0'));
+  return std::string(trimBlanks(beforeNul));
 }
 
 void fStringSpeichern(Registry& reg, Root root, const std::string& path,

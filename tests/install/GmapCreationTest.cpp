@@ -35,8 +35,7 @@ class RecordingView : public InstallationView, public ToolWindow {
 class GmapCreation : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!mapsets.available())
-      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+    ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
     installStandins(program.folder / "program");
     fs::create_directories(karten());
     fs::copy_file(mapsets.root() / "mapset" / "63240001.img", karten() / "63240001.img");

@@ -8,6 +8,7 @@
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "catalogue/Registration.h"
+#include "formats/ByteReader.h"
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
 #include "platform/RegistryOps.h"

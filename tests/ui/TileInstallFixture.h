@@ -20,8 +20,7 @@ namespace mapsetdesk::testing {
 class TileInstallFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!mapsets.available())
-      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+    ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
     program.storeSetting("Wow64", "falsch");
     program.storeSetting("Language", "Eng");
     installStandins(program.folder / "program");

@@ -27,8 +27,7 @@ std::string row(std::initializer_list<std::string> cells) {
 class InstallCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!mapsets.available())
-      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+    ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
     installStandins(programs.path());
     fs::create_directories(karten());
     for (const char* tile : {"63240001.img", "63240002.img"})
