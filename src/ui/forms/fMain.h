@@ -19,7 +19,6 @@
 #include "app/Startup.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
-#include "install/InstallationRun.h"
 #include "install/InstallationView.h"
 #include "install/TileSelection.h"
 #include "ui/forms/controls/Button.h"

@@ -60,8 +60,8 @@ void fMain::CommandHinzufuegen_Click() {
   Dir1.enabled = true;
   File1.enabled = true;
   showTypPicker(CheckTypfile.value());
-  // "TDB and overview exist" belongs to the window for an existing TDB,
-  // which is not part of this window; the tile selection waits meanwhile.
+  // Optiontdbja chooses the window for an existing TDB and overview; until
+  // the program has that window, the tile selection serves both choices.
 }
 
 void fMain::Dir1_Change() {
