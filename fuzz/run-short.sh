@@ -43,10 +43,15 @@ seed fuzz_tre_search "$seeds"/mapset/63240001.img "$seeds"/mapset/gmapsupp.img \
   "$seeds/mapset/Harz Familie.gmap/Product3/63240001/63240001.TRE"
 seed fuzz_info_xml "$seeds/mapset/Harz Familie.gmap/Info.xml"
 seed fuzz_mdx "$seeds"/mapset/osmmap.mdx
+seed fuzz_img_container "$seeds"/mapset/63240001.img "$seeds"/families/gmapsupp.img
+# The TDB's blocks are built as the product list's are.
+seed fuzz_mps "$seeds"/mapset/osmmap.tdb
+seed fuzz_overview_map "$seeds"/mapset/osmmap.img "$here"/../tests/data/overview-harz.mp
 
 mkdir -p "$build/crashes"
 status=0
-for target in fuzz_tdb_header fuzz_tdb_blocks fuzz_tre_search fuzz_info_xml fuzz_mdx; do
+for target in fuzz_tdb_header fuzz_tdb_blocks fuzz_tre_search fuzz_info_xml fuzz_mdx \
+    fuzz_img_container fuzz_mps fuzz_overview_map; do
   if ! "$build/$target" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="$build/crashes/$target-" "$build/corpus/$target" \
       >"$build/$target.log" 2>&1; then

@@ -7,5 +7,7 @@ namespace mapsetdesk {
 
 inline constexpr std::string_view kMessageTitle = "ZORVAN";
 inline constexpr std::string_view kTitleWithBuild = "ZORVAN Build 80-33-1";
+// The title of the device-image run's failure messages.
+inline constexpr std::string_view kTitleWithVersion = "ZORVAN Version 80-33-1";
 
 }  // namespace mapsetdesk

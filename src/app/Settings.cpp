@@ -10,14 +10,8 @@ std::optional<std::string> registryBaseFor(std::string_view wow64) {
   return std::nullopt;
 }
 
-std::string Settings::cgps() const {
-  // The read trims only blanks before a NUL; what stood before the NUL may
-  // still end in blanks.
-  const std::string version = read(kVersionValue);
-  const auto first = version.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return version.substr(first, version.find_last_not_of(' ') - first + 1);
-}
+// The read cuts at the NUL before it trims, so no blank is left around it.
+std::string Settings::cgps() const { return read(kVersionValue); }
 
 void Settings::storeWow64(bool is64) {
   write(kWow64Value, std::string(is64 ? kWow64Yes : kWow64No));

@@ -8,7 +8,6 @@
 #include "app/ProductTitle.h"
 #include "app/Settings.h"
 #include "app/messages/MessageKeys.h"
-#include "cache/BaseCampTileCache.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
 
@@ -50,6 +49,7 @@ StartupOutcome startUp(Services& services, Session& session, StartupWindow& wind
   services.sound.playAsync(joinPath(services.programFolder, "Intro.wav"));
   settleRegistryBase(services, session);
   measureBaseCampTileCache(services, session);
+  window.showBaseCampCacheCaption();
   return StartupOutcome::Ready;
 }
 
@@ -76,11 +76,16 @@ void settleRegistryBase(Services& services, Session& session) {
   session.wwoww = *base == kRegistryBase64;
 }
 
-void measureBaseCampTileCache(Services& services, Session& session) {
-  const auto bytes = folderBytes(baseCampTileCacheFolder(services.facts));
-  if (!bytes) return;
-  session.vMB = cacheMegabytes(*bytes);
-  session.vstringMB = std::to_string(session.vMB) + " MB";
+CacheReading measureBaseCampTileCache(Services& services, Session& session) {
+  const CacheReading reading = readTileCache(services.facts, TileCache::BaseCamp);
+  keepBaseCampCacheSize(session, reading);
+  return reading;
+}
+
+void keepBaseCampCacheSize(Session& session, const CacheReading& reading) {
+  const bool measured = reading.state == CacheState::Measured;
+  session.vMB = measured ? static_cast<long long>(reading.megabytes()) : 0;
+  session.vstringMB = measured ? std::to_string(session.vMB) + " MB" : std::string();
 }
 
 }  // namespace mapsetdesk

@@ -7,6 +7,7 @@
 
 #include "app/Services.h"
 #include "app/Session.h"
+#include "cache/TileCaches.h"
 
 namespace mapsetdesk {
 
@@ -19,6 +20,9 @@ class StartupWindow {
   virtual void hideNewMapsetLabels() = 0;  // Label11 and Label12
   virtual void showTitle(const std::string& title) = 0;
   virtual void openTileFolder(const std::string& folder) = 0;
+  // The cache button's caption from the size the session keeps; nothing is
+  // measured for it.
+  virtual void showBaseCampCacheCaption() = 0;
 };
 
 enum class StartupOutcome { Ready, EndProgram };
@@ -35,7 +39,11 @@ StartupOutcome startUp(Services& services, Session& session, StartupWindow& wind
 // fixes the registry base of the session.
 void settleRegistryBase(Services& services, Session& session);
 
-// Step 12 alone: the BaseCamp tile cache's size, when the folder exists.
-void measureBaseCampTileCache(Services& services, Session& session);
+// Step 12 alone: measures the BaseCamp tile cache once and keeps its size.
+CacheReading measureBaseCampTileCache(Services& services, Session& session);
+
+// The one rule for `vMB` and `vstringMB`: the size of a cache that was
+// measured; 0 and the empty text for one that is missing or cannot be read.
+void keepBaseCampCacheSize(Session& session, const CacheReading& reading);
 
 }  // namespace mapsetdesk

@@ -8,8 +8,7 @@ namespace {
 std::optional<std::uint16_t> number(std::string_view text) {
   std::uint16_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size())
-    return std::nullopt;
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 

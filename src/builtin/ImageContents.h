@@ -13,7 +13,7 @@
 namespace mapsetdesk::builtin {
 
 struct ImageTile {
-  MapTile tile;                  // described by the image's header
+  MapTile tile;                   // described by the image's header
   std::vector<ImgEntry> entries;  // its subfiles, in directory order
 };
 

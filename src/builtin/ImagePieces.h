@@ -16,6 +16,7 @@ ImgPiece copiedPiece(ImgFile& image, const ImgEntry& entry);
 ImgPiece madePiece(const std::string& name, const std::string& type, std::string bytes);
 
 // The content writer of an output file holding the pieces as an IMG file.
-std::function<bool(std::ostream&)> imgContent(std::string description, std::vector<ImgPiece> pieces);
+std::function<bool(std::ostream&)> imgContent(std::string description,
+                                              std::vector<ImgPiece> pieces);
 
 }  // namespace mapsetdesk::builtin

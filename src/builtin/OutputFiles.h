@@ -13,7 +13,8 @@ namespace mapsetdesk::builtin {
 
 class OutputFiles {
  public:
-  OutputFiles(std::string folder, ToolReport& report) : folder_(std::move(folder)), report_(report) {}
+  OutputFiles(std::string folder, ToolReport& report)
+      : folder_(std::move(folder)), report_(report) {}
 
   // Makes the folder when missing; false (and reported) when it cannot.
   bool prepareFolder();

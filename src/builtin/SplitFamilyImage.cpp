@@ -20,8 +20,8 @@ std::string descriptionOf(const ImageTile& tile, const ProductList& products) {
   return map && !map->description.empty() ? map->description : tile.tile.description;
 }
 
-void writeTiles(ImgFile& image, const std::vector<ImageTile>& tiles,
-                const ProductList& products, OutputFiles& output) {
+void writeTiles(ImgFile& image, const std::vector<ImageTile>& tiles, const ProductList& products,
+                OutputFiles& output) {
   for (const ImageTile& tile : tiles) {
     std::vector<ImgPiece> pieces;
     for (const ImgEntry& entry : tile.entries) pieces.push_back(copiedPiece(image, entry));
@@ -73,7 +73,8 @@ bool splitFamilyImage(const GmtCommand& command, ToolReport& report) {
   writeTiles(image, tiles, products, output);
   writeTypFiles(image, output);
   const std::vector<std::uint16_t> families = products.families();
-  if (families.size() == 1) writeMapsetFiles(familyMapset(products, families.front(), tiles), output);
+  if (families.size() == 1)
+    writeMapsetFiles(familyMapset(products, families.front(), tiles), output);
   return output.written() > 0;
 }
 

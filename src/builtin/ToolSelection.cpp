@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "builtin/JavaRuntime.h"
 #include "platform/FilePath.h"
 
 namespace mapsetdesk::builtin {
@@ -21,6 +22,11 @@ std::string besideIt(const std::string& path, const std::string& name) {
   return slash == std::string::npos ? name : path.substr(0, slash + 1) + name;
 }
 
+std::string folderOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
 bool present(const std::string& path, OutsideTool tool) {
   return isFile(path) || (tool == OutsideTool::Gmt && isFile(path + ".exe"));
 }
@@ -33,12 +39,15 @@ OutsideTool outsideToolNamed(const std::string& path) {
   if (name == "cgpsmapper.exe") return OutsideTool::Cgpsmapper;
   if (name == "sendg.dll") return OutsideTool::Sendg;
   if (name == "setacl.exe") return OutsideTool::SetAcl;
+  if (name == "java" || name == "java.exe") return OutsideTool::Java;
+  if (name == "mkgmap.jar") return OutsideTool::Mkgmap;
   return OutsideTool::None;
 }
 
 bool ToolSelection::builtinRuns(const std::string& path) const {
   const OutsideTool tool = outsideToolNamed(path);
-  if (tool == OutsideTool::None) return false;
+  if (tool == OutsideTool::None || tool == OutsideTool::Java || tool == OutsideTool::Mkgmap)
+    return false;
   switch (choice_()) {
     case ToolsChoice::Extern:
       return false;
@@ -54,7 +63,12 @@ bool ToolSelection::builtinRuns(const std::string& path) const {
 }
 
 bool ToolSelection::canWork(const std::string& path) const {
-  return builtinRuns(path) || present(path, outsideToolNamed(path));
+  const OutsideTool tool = outsideToolNamed(path);
+  if (present(path, tool) || builtinRuns(path)) return true;
+  if (outsideOnly()) return false;
+  if (tool == OutsideTool::Java) return !javaProgram().empty();
+  if (tool == OutsideTool::Mkgmap) return !mkgmapJar(folderOf(path)).empty();
+  return false;
 }
 
 }  // namespace mapsetdesk::builtin

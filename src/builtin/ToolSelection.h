@@ -10,7 +10,7 @@
 
 namespace mapsetdesk::builtin {
 
-enum class OutsideTool { None, Gmt, Cgpsmapper, Sendg, SetAcl };
+enum class OutsideTool { None, Gmt, Cgpsmapper, Sendg, SetAcl, Java, Mkgmap };
 
 // The outside program a path names, by its last component without regard to
 // case ("gmt" and "gmt.exe" both: one command line leaves the extension out).
@@ -23,6 +23,9 @@ class ToolSelection {
   // Whether the built-in does the work of the program at path.
   bool builtinRuns(const std::string& path) const;
   // Whether the program at path is there, or the built-in works in its place.
+  // Java and mkgmap.jar of the fall-back compile are found where they are
+  // ("java" alone asks for any Java program), unless only the outside
+  // programs may run: then only the file at path counts.
   bool canWork(const std::string& path) const;
   // "extern": command lines run exactly as they are written.
   bool outsideOnly() const { return choice_() == ToolsChoice::Extern; }

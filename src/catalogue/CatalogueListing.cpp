@@ -1,10 +1,8 @@
 #include "catalogue/CatalogueListing.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
-#include <unordered_set>
 #include <utility>
 
 #include "catalogue/CatalogueMessages.h"
@@ -16,12 +14,6 @@
 
 namespace mapsetdesk {
 namespace {
-
-// Registry names ignore case; enough for telling two spellings of a key apart.
-std::string foldedName(std::string name) {
-  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return name;
-}
 
 // One listing's walk of the registry and the work state its passes share.
 class CatalogueWalk {
@@ -48,10 +40,13 @@ class CatalogueWalk {
   // stands in both lists is visited once, so its products are listed once.
   void familiesNtPass() {
     RegSchluesselListen(familiesNtRoot_);
-    std::unordered_set<std::string> visited;
+    std::vector<std::string> visited;
     const std::vector<std::string> names = catalogue_.familyNames;
     for (const std::string& family : names) {
-      if (visited.insert(foldedName(family)).second) visitFamily(familiesNtRoot_, family);
+      const auto same = [&family](const std::string& seen) { return sameKeyName(seen, family); };
+      if (std::any_of(visited.begin(), visited.end(), same)) continue;
+      visited.push_back(family);
+      visitFamily(familiesNtRoot_, family);
     }
   }
 
@@ -72,13 +67,11 @@ class CatalogueWalk {
 
   // Enumerates the direct subkeys of keyPath (which ends with a backslash):
   // family names at a family root, catalogue entries below a family key or
-  // the Products root. Returns how many subkeys were enumerated.
-  int RegSchluesselListen(const std::string& keyPath) {
+  // the Products root.
+  void RegSchluesselListen(const std::string& keyPath) {
     const bool productsLevel = keyPath == productsRoot_;
     const bool familyLevel = keyPath == familiesRoot_ || keyPath == familiesNtRoot_;
-    int count = 0;
     for (const std::string& name : fSubkeysListen(registry_, Root::LocalMachine, keyPath)) {
-      ++count;
       if (productsLevel) ++catalogue_.productsSeen;
       if (!registry_.canOpen(Root::LocalMachine, toAnsi(keyPath + name))) continue;
       if (familyLevel) {
@@ -91,7 +84,6 @@ class CatalogueWalk {
       }
       appendEntry(keyPath, name, productsLevel);
     }
-    return count;
   }
 
   // Another installer may have stored the TDB value as something other than

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "catalogue/CatalogueMessages.h"
+#include "platform/Blanks.h"
 
 namespace mapsetdesk {
 namespace {
@@ -12,9 +13,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // The FID as a key that is equal for equal numbers ("0123" and "123"); none
 // for a cell that is not a number.
 std::optional<std::string> fidKey(std::string_view cell) {
-  const auto first = cell.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
-  const std::string_view digits = cell.substr(first, cell.find_last_not_of(' ') - first + 1);
+  const std::string_view digits = trimBlanks(cell);
+  if (digits.empty()) return std::nullopt;
   for (const char c : digits) {
     if (!isDigit(c)) return std::nullopt;
   }

@@ -1,5 +1,6 @@
 #include "catalogue/Registration.h"
 
+#include "formats/ByteReader.h"
 #include "platform/Codec.h"
 #include "platform/RegistryOps.h"
 
@@ -25,22 +26,11 @@ std::string blanksAsUnderscores(std::string text, bool zeroBytesToo) {
 
 bool isFamilyRoot(RegistrationRoot root) { return root != RegistrationRoot::Products; }
 
-// The access layer trims before it cuts at the NUL, so a blank before the NUL
-// of another installer's value survives it; readers of the layout trim again.
 std::string layoutValue(Registry& reg, const std::string& key, const char* name) {
-  const std::string text = fRegAbfrageWert(reg, Root::LocalMachine, key, name);
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+  return fRegAbfrageWert(reg, Root::LocalMachine, key, name);
 }
 
 }  // namespace
-
-std::optional<std::string> registryBase(const std::string& wow64) {
-  if (wow64 == "wahr") return kBase64Bit;
-  if (wow64 == "falsch") return kBase32Bit;
-  return std::nullopt;
-}
 
 const char* rootSuffix(RegistrationRoot root) {
   switch (root) {
@@ -78,11 +68,7 @@ std::string productsKeyPath(const std::string& base, const std::string& subkeyNa
   return rootKeyPath(base, RegistrationRoot::Products) + subkeyName;
 }
 
-std::string fidBytes(std::uint16_t fid) {
-  return {static_cast<char>(fid & 0xFF), static_cast<char>(fid >> 8)};
-}
-
-std::string fidByteText(std::uint16_t fid) { return fromAnsi(fidBytes(fid)); }
+std::string fidByteText(std::uint16_t fid) { return fromAnsi(u16Bytes(fid)); }
 
 std::string makeMapname(const std::string& mapsetName) {
   return firstCharacters(blanksAsUnderscores(mapsetName, false) + "ooooooo", 8);

@@ -5,21 +5,12 @@
 // of a registration builds its paths here, so the layout lives in one place.
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/Registry.h"
 
 namespace mapsetdesk {
-
-// Registry base paths below HKEY_LOCAL_MACHINE, chosen by the setting Wow64.
-// The 64-bit base is written literally: 32-bit MapSource reads the keys there.
-inline constexpr char kBase64Bit[] = "SOFTWARE\\Wow6432Node";
-inline constexpr char kBase32Bit[] = "SOFTWARE";
-
-// "wahr" and "falsch" choose a base; any other value (unset) chooses none.
-std::optional<std::string> registryBase(const std::string& wow64);
 
 enum class RegistrationRoot { Families, FamiliesNT, Products };
 
@@ -48,9 +39,8 @@ inline constexpr char kValueTdb[] = "TDB";    // product key, mapset index
 inline constexpr char kValueBmap[] = "BMAP";  // product key, overview map
 inline constexpr char kValueLoc[] = "LOC";    // product key, tile folder
 
-// The FID as stored in the value ID: two bytes, low byte first.
-std::string fidBytes(std::uint16_t fid);
-// The same two bytes as the text ffStringSpeichern takes (see fromAnsi).
+// The FID as stored in the value ID, two bytes low byte first, as the text
+// ffStringSpeichern takes (see fromAnsi).
 std::string fidByteText(std::uint16_t fid);
 
 // `Mapname`: blanks become "_", the name is padded with "o" and cut to eight

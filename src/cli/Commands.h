@@ -43,6 +43,10 @@ int setWow64(Context& context);
 // tools [auto|extern|intern]: who does the outside programs' work; without an
 // argument it prints the setting.
 int tools(Context& context);
+// tool gmt ARGUMENTS... | tool compile FILE.mp: one built-in tool run
+// directly with the outside program's arguments, its report printed; exit 1
+// when it wrote nothing.
+int tool(Context& context);
 
 // cache: one row per cache, name<TAB>size<TAB>unit: basecamp, mapinstall and
 // mapsource in MB, basecamp-productdata in bytes; name<TAB>missing or
@@ -56,7 +60,16 @@ int cacheClear(Context& context);
 // (their folder is the output folder) installed as a gmap package (the
 // default) or a registration, with the free FID unless --fid gives one.
 // Prints the list rows of the new mapset.
+// install [--registry|--gmap] [--keep-fid|--free-fid] [--yes] GMAPSUPP.img:
+// the device-image run, every family packaged (the default) or registered
+// in turn.
 int install(Context& context);
+// register [--gmap] --tiles DIR --tdb FILE --overview FILE [--typ FILE]
+// [--mdx FILE] [--mdr FILE] [--trf FILE] [--name NAME] [--fid N] [--pid N]:
+// the window for an existing TDB filled as a person fills it (name, FID and
+// PID as read from the TDB unless given), then registered, or with --gmap
+// packaged. Prints the list rows that are new.
+int registerExisting(Context& context);
 // latitude FID PID [DEGREES|auto]: the map's latitude of least distortion,
 // set to DEGREES (5 to 85) or removed; prints the stored degrees or the
 // nothing-stored text.

@@ -17,6 +17,7 @@
 #include "catalogue/FidAllocation.h"
 #include "cli/CapturedToolWindow.h"
 #include "cli/CatalogueReading.h"
+#include "cli/DeviceImageCommand.h"
 #include "cli/StreamDialogs.h"
 #include "install/InstallMessages.h"
 #include "install/InstallationRun.h"
@@ -132,6 +133,7 @@ void printNewMapset(Context& context, const InstallResult& result, const std::st
 }  // namespace
 
 int install(Context& context) {
+  if (isDeviceImageCall(context.args)) return installDeviceImage(context);
   const auto options = parseOptions(context.args);
   if (!options) return usageError(context, kUsage);
   const auto catalogues = readCatalogues(context);

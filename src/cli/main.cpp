@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "platform/ProgramArguments.h"
 
 namespace mapsetdesk::cli {
 namespace {
@@ -21,7 +22,9 @@ const std::map<std::string, Command>& commands() {
       {"list", list},
       {"paths", paths},
       {"reg", reg},
+      {"register", registerExisting},
       {"set-wow64", setWow64},
+      {"tool", tool},
       {"tools", tools},
   };
   return table;
@@ -46,7 +49,7 @@ int usageError(Context& context, const std::string& usage) {
 
 int main(int argc, char** argv) {
   using namespace mapsetdesk::cli;
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = mapsetdesk::programArguments(argc, argv);
   Context context{{}, mapsetdesk::executableFolder(), {}, std::cout, std::cerr};
   std::size_t next = 0;
   while (next < args.size() && (args[next] == "--home" || args[next] == "--program-folder")) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "platform/Blanks.h"
 #include "platform/RegistryOps.h"
 
 namespace mapsetdesk {
@@ -13,12 +14,6 @@ namespace {
 constexpr std::string_view kDegreeSign = "\xC2\xB0";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 // A number too large for 64 bits is certainly above every limit here.
 std::uint64_t decimalValue(std::string_view digits) {

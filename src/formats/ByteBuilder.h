@@ -1,6 +1,6 @@
 #pragma once
 // Appends little-endian fields to a growing buffer, for the writers of Garmin
-// subfiles; offsets already written are patched with the *At calls.
+// subfiles; a field already written is patched with u16At.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,15 +18,9 @@ class ByteBuilder {
     bytes_.append(data);
     return *this;
   }
-  ByteBuilder& zeros(std::size_t count) {
-    bytes_.append(count, '\0');
-    return *this;
-  }
   void u16At(std::size_t offset, std::uint32_t value) { putAt(offset, value, 2); }
-  void u32At(std::size_t offset, std::uint32_t value) { putAt(offset, value, 4); }
 
   std::size_t size() const { return bytes_.size(); }
-  const std::string& str() const { return bytes_; }
   std::string take() { return std::move(bytes_); }
 
  private:

@@ -28,6 +28,10 @@ std::uint32_t ByteReader::take(std::size_t width) {
   return value;
 }
 
+std::string u16Bytes(std::uint16_t value) {
+  return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+}
+
 void ByteWriter::put(std::size_t offset, std::uint32_t value, std::size_t width) {
   if (offset > bytes_.size() || width > bytes_.size() - offset) {
     ok_ = false;

@@ -34,6 +34,10 @@ class ByteReader {
   bool ok_;
 };
 
+// The two bytes of a 16-bit number, low byte first, as Garmin's files and the
+// registry's ID value hold it.
+std::string u16Bytes(std::uint16_t value);
+
 // Patches a buffer in place and never changes its length, so the bytes the
 // system does not interpret survive unchanged.
 class ByteWriter {

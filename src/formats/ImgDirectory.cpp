@@ -49,6 +49,46 @@ struct Parts {
   std::map<std::uint32_t, std::vector<std::uint32_t>> blocksByPart;
 };
 
+// The subfiles' entries of the directory, their parts gathered, in the order
+// of their first part.
+class EntryParts {
+ public:
+  void add(std::string_view record) {
+    ByteReader entry(record);
+    const std::uint8_t used = entry.u8();
+    std::string name = trimmed(entry.bytes(8));
+    auto id = std::make_pair(std::move(name), trimmed(entry.bytes(3)));
+    const std::uint32_t size = entry.u32();
+    const std::uint8_t flag = entry.u8();
+    const std::uint32_t part = entry.u16();
+    if (used != 1 || flag == img::kHeaderEntryFlag) return;
+    if (!parts_.count(id)) order_.push_back(id);
+    Parts& found = parts_[id];
+    if (part == 0) found.size = size;
+    entry.seek(img::kEntryBlocks);
+    for (std::size_t i = 0; i < img::kBlocksPerEntry; ++i) {
+      const std::uint32_t block = entry.u16();
+      if (block != img::kUnusedBlock) found.blocksByPart[part].push_back(block);
+    }
+  }
+
+  std::vector<ImgEntry> entries() const {
+    std::vector<ImgEntry> all;
+    for (const auto& id : order_) {
+      const Parts& found = parts_.at(id);
+      ImgEntry entry{id.first, id.second, found.size, {}};
+      for (const auto& [part, blocks] : found.blocksByPart)
+        entry.blocks.insert(entry.blocks.end(), blocks.begin(), blocks.end());
+      all.push_back(std::move(entry));
+    }
+    return all;
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::string>> order_;
+  std::map<std::pair<std::string, std::string>, Parts> parts_;
+};
+
 // Every block the entry's bytes occupy lies inside the file, and there are
 // enough of them for its size.
 bool fitsFile(const ImgEntry& entry, std::size_t blockSize, std::uint64_t fileSize) {
@@ -83,7 +123,8 @@ std::optional<std::size_t> imgDirectoryEnd(std::string_view head) {
   if (!facts) return std::nullopt;
   const std::size_t firstEntryEnd = facts->directoryStart + img::kEntrySize;
   if (head.size() < firstEntryEnd) return firstEntryEnd;
-  const std::string entry = plainCopy(head.substr(facts->directoryStart), img::kEntrySize, keyOf(head));
+  const std::string entry =
+      plainCopy(head.substr(facts->directoryStart), img::kEntrySize, keyOf(head));
   return std::max<std::size_t>(ByteReader(entry, img::kEntrySize32).u32(), firstEntryEnd);
 }
 
@@ -98,31 +139,10 @@ std::optional<ImgDirectory> readImgDirectory(std::string_view head, std::uint64_
   directory.xorByte = keyOf(head);
   directory.blockSize = facts->blockSize;
   directory.description = description(plain);
-  std::vector<std::pair<std::string, std::string>> order;
-  std::map<std::pair<std::string, std::string>, Parts> parts;
-  for (std::size_t at = facts->directoryStart; at + img::kEntrySize <= *end;
-       at += img::kEntrySize) {
-    ByteReader entry(plain, at);
-    const std::uint8_t used = entry.u8();
-    std::string name = trimmed(entry.bytes(8));
-    auto id = std::make_pair(std::move(name), trimmed(entry.bytes(3)));
-    const std::uint32_t size = entry.u32();
-    const std::uint8_t flag = entry.u8();
-    const std::uint32_t part = entry.u16();
-    if (used != 1 || flag == img::kHeaderEntryFlag) continue;
-    if (!parts.count(id)) order.push_back(id);
-    Parts& found = parts[id];
-    if (part == 0) found.size = size;
-    entry.seek(at + img::kEntryBlocks);
-    for (std::size_t i = 0; i < img::kBlocksPerEntry; ++i) {
-      const std::uint32_t block = entry.u16();
-      if (block != img::kUnusedBlock) found.blocksByPart[part].push_back(block);
-    }
-  }
-  for (auto& id : order) {
-    ImgEntry entry{id.first, id.second, parts[id].size, {}};
-    for (const auto& [part, blocks] : parts[id].blocksByPart)
-      entry.blocks.insert(entry.blocks.end(), blocks.begin(), blocks.end());
+  EntryParts parts;
+  for (std::size_t at = facts->directoryStart; at + img::kEntrySize <= *end; at += img::kEntrySize)
+    parts.add(std::string_view(plain).substr(at, img::kEntrySize));
+  for (ImgEntry& entry : parts.entries()) {
     if (!fitsFile(entry, directory.blockSize, fileSize)) return std::nullopt;
     directory.entries.push_back(std::move(entry));
   }

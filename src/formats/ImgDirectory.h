@@ -28,7 +28,7 @@ struct ImgEntry {
 struct ImgDirectory {
   std::uint8_t xorByte = 0;
   std::size_t blockSize = kImgSectorSize;
-  std::string description;      // the map description of the header
+  std::string description;        // the map description of the header
   std::vector<ImgEntry> entries;  // in directory order, header entry left out
 };
 

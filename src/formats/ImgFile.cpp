@@ -101,7 +101,8 @@ bool ImgFile::forEachRun(const ImgEntry& entry, std::uint64_t count, Take take) 
     buffer.resize(bytes);
     if (!readAt(std::uint64_t{entry.blocks[index]} * blockSize, buffer.data(), bytes)) return false;
     if (directory_.xorByte != 0)
-      for (char& byte : buffer) byte = static_cast<char>(byte ^ static_cast<char>(directory_.xorByte));
+      for (char& byte : buffer)
+        byte = static_cast<char>(byte ^ static_cast<char>(directory_.xorByte));
     if (!take(buffer)) return false;
     left -= bytes;
     index += run;

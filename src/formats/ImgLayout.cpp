@@ -15,8 +15,8 @@ constexpr std::size_t kLargestBlockExponent = 24;
 constexpr std::size_t kUpdateMonth = 0x0A;
 constexpr std::size_t kUpdateYear = 0x0B;
 constexpr std::size_t kHeaderVersion = 0x17;
-constexpr std::size_t kGeometry = 0x18;   // u16 sectors, heads, cylinders
-constexpr std::size_t kCreation = 0x39;   // u16 year, month, day, hour, minute, second
+constexpr std::size_t kGeometry = 0x18;        // u16 sectors, heads, cylinders
+constexpr std::size_t kCreation = 0x39;        // u16 year, month, day, hour, minute, second
 constexpr std::size_t kFileIdentifier = 0x41;  // "GARMIN\0"
 constexpr std::string_view kGarmin{"GARMIN\0", 7};
 constexpr std::size_t kGeometryAgain = 0x5D;  // u16 heads, sectors
@@ -122,8 +122,8 @@ void putGeometry(std::string& header, std::uint64_t fileBytes) {
   const std::uint64_t cylinder = track / geometry.heads;
   writer.u8At(kPartition + 2, 1);  // starts at sector 1 of head 0, cylinder 0
   writer.u8At(kPartition + 5, static_cast<std::uint8_t>(track % geometry.heads));
-  writer.u8At(kPartition + 6, static_cast<std::uint8_t>((last % geometry.sectors + 1) |
-                                                         ((cylinder >> 2) & 0xC0)));
+  writer.u8At(kPartition + 6,
+              static_cast<std::uint8_t>((last % geometry.sectors + 1) | ((cylinder >> 2) & 0xC0)));
   writer.u8At(kPartition + 7, static_cast<std::uint8_t>(cylinder & 0xFF));
   writer.u16At(kPartition + 12, static_cast<std::uint16_t>((last + 1) & 0xFFFF));
   writer.u16At(kPartition + 14, static_cast<std::uint16_t>((last + 1) >> 16));
@@ -150,17 +150,16 @@ void putDates(std::string& header) {
   writer.u8At(kCreation + 6, static_cast<std::uint8_t>(local.tm_sec));
 }
 
-std::string header(std::string_view description, std::size_t blockSize,
-                   std::uint64_t fileBytes) {
+std::string header(std::string_view description, std::size_t blockSize, std::uint64_t fileBytes) {
   std::string bytes(kImgSectorSize, '\0');
   put(bytes, img::kSignature, img::kDskimg);
   bytes[kHeaderVersion] = 2;
   bytes[img::kDirectoryStart] = static_cast<char>(kWrittenDirectoryStart);
   put(bytes, kFileIdentifier, kGarmin);
   putField(bytes, img::kDescription, description, img::kDescriptionLength);
-  const std::string_view more =
-      description.size() > img::kDescriptionLength ? description.substr(img::kDescriptionLength)
-                                                    : std::string_view();
+  const std::string_view more = description.size() > img::kDescriptionLength
+                                    ? description.substr(img::kDescriptionLength)
+                                    : std::string_view();
   putField(bytes, img::kDescriptionMore, more, img::kDescriptionMoreLength);
   unsigned exponent = 0;
   while ((kImgSectorSize << exponent) < blockSize) ++exponent;

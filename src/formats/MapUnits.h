@@ -15,10 +15,6 @@ inline std::int32_t unitsFromDegrees(double degrees) {
   return static_cast<std::int32_t>(std::lround(degrees * static_cast<double>(kFullCircle) / 360.0));
 }
 
-inline double degreesFromUnits(std::int64_t units) {
-  return static_cast<double>(units) * 360.0 / static_cast<double>(kFullCircle);
-}
-
 // Into -2^23 .. 2^23-1, the range a 24-bit field holds.
 inline std::int32_t wrapUnits(std::int64_t units) {
   const std::int64_t shifted = ((units + kHalfCircle) % kFullCircle + kFullCircle) % kFullCircle;

@@ -17,7 +17,7 @@ struct TileSubfile {
 struct MapTile {
   std::uint32_t mapNumber = 0;
   MapBounds bounds;
-  std::string description;           // Windows-1252; may be empty
+  std::string description;            // Windows-1252; may be empty
   std::vector<TileSubfile> subfiles;  // in container order
 };
 

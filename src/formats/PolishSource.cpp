@@ -122,7 +122,7 @@ void SourceParser::takeLine(std::string_view line) {
   }
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos)
-    return refuse("\"" + std::string(line) + "\" is not a key=value line");
+    return refuse(std::string("\"").append(line).append("\" is not a key=value line"));
   const std::string_view key = trimmed(line.substr(0, equals));
   const std::string_view value = trimmed(line.substr(equals + 1));
   if (section_ == Section::Header) return headerKey(key, value);
@@ -131,7 +131,7 @@ void SourceParser::takeLine(std::string_view line) {
 }
 
 void SourceParser::openSection(std::string_view name) {
-  const std::string title = "[" + std::string(name) + "]";
+  const std::string title = std::string("[").append(name).append("]");
   const std::string kind = upper(name);
   if (kind.starts_with("END")) return closeSection();
   if (section_ != Section::None)
@@ -184,7 +184,9 @@ void SourceParser::headerKey(std::string_view key, std::string_view value) {
     if (!bits || *bits < 1 || *bits > kFullBits)
       return refuse(std::string(key) + "=" + std::string(value) + " is not a resolution from 1 to 24 bits");
     levels_[*level] = static_cast<int>(*bits);
-  } else if (!indexAfter(key, "Zoom")) {
+  } else if (indexAfter(key, "Zoom")) {
+    // Taken without a note: the levels are numbered 0, 1, ... in order anyway.
+  } else {
     ignore(std::string(key) + "=" + std::string(value) + " ignored");
   }
 }
@@ -234,6 +236,8 @@ void SourceParser::shapeKey(std::string_view key, std::string_view value) {
     shape_.typeGiven = true;
     shape_.type = shapeType(value);
   } else if (name == "LABEL") {
+    // The map ends each label with a zero byte, so one inside would cut it.
+    if (value.find('\0') != std::string_view::npos) return refuse("Label holds a zero byte");
     shape_.label = std::string(value);
   } else if (name == "ENDLEVEL") {
     const auto level = parseNumber(value);

@@ -3,13 +3,6 @@
 #include "formats/ByteReader.h"
 
 namespace mapsetdesk {
-namespace {
-
-std::string u16Bytes(std::uint16_t value) {
-  return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-}
-
-}  // namespace
 
 TdbHeaderResult parseTdbHeader(std::string_view start) {
   ByteReader reader(start);

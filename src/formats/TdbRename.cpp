@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "formats/ByteReader.h"
 #include "formats/FileBytes.h"
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
@@ -48,8 +49,7 @@ TdbRenamed refused(TdbDamage damage) {
 bool appendBlock(std::string& out, std::uint8_t id, std::string_view payload) {
   if (payload.size() > kTdbMaxPayload) return false;
   out += static_cast<char>(id);
-  out += static_cast<char>(payload.size() & 0xFF);
-  out += static_cast<char>(payload.size() >> 8);
+  out += u16Bytes(static_cast<std::uint16_t>(payload.size()));
   out.append(payload);
   return true;
 }

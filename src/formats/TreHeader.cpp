@@ -24,8 +24,7 @@ std::int32_t readI24(ByteReader& reader) {
 std::optional<std::uint32_t> numberFromName(std::string_view name) {
   std::uint32_t number = 0;
   const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
-  if (name.empty() || error != std::errc() || end != name.data() + name.size())
-    return std::nullopt;
+  if (name.empty() || error != std::errc() || end != name.data() + name.size()) return std::nullopt;
   return number;
 }
 
@@ -39,8 +38,7 @@ MapBounds around(const MapBounds& a, const MapBounds& b) {
 std::optional<TreFacts> readTreFacts(std::string_view treStart, std::string_view subfileName) {
   ByteReader reader(treStart);
   const std::size_t headerLength = reader.u16();
-  if (reader.bytes(kTreMark.size()) != kTreMark || headerLength < kBounds + 12)
-    return std::nullopt;
+  if (reader.bytes(kTreMark.size()) != kTreMark || headerLength < kBounds + 12) return std::nullopt;
   reader.seek(kBounds);
   TreFacts facts;
   facts.bounds.north = readI24(reader);

@@ -1,6 +1,7 @@
 #include "formats/TypHeader.h"
 
 #include "formats/ByteReader.h"
+#include "platform/FileReplace.h"
 
 namespace mapsetdesk {
 
@@ -12,8 +13,18 @@ std::optional<std::uint16_t> readTypFid(std::string_view bytes) {
 }
 
 FileStatus patchTypFid(const std::string& path, std::uint16_t fid) {
-  const std::string bytes = {static_cast<char>(fid & 0xFF), static_cast<char>(fid >> 8)};
-  return patchFile(path, kTypFidOffset, bytes);
+  return patchFile(path, kTypFidOffset, u16Bytes(fid));
+}
+
+FileStatus copyTypWithFid(const std::string& source, const std::string& target,
+                          std::uint16_t fid) {
+  FileContent content = readFileBytes(source);
+  if (content.status != FileStatus::Ok) return content.status;
+  std::string& bytes = content.bytes;
+  if (bytes.size() < kTypFidOffset + 2) return FileStatus::OutOfRange;
+  bytes[kTypFidOffset] = static_cast<char>(fid & 0xFF);
+  bytes[kTypFidOffset + 1] = static_cast<char>(fid >> 8);
+  return replaceFile(target, bytes) ? FileStatus::Ok : FileStatus::WriteFailed;
 }
 
 bool isPickableTypName(std::string_view fileName) {

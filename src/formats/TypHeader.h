@@ -16,6 +16,11 @@ inline constexpr std::size_t kTypFidOffset = 0x2F;  // u16 LE family ID, low byt
 std::optional<std::uint16_t> readTypFid(std::string_view bytes);
 // In place; the file keeps its length and every other byte.
 FileStatus patchTypFid(const std::string& path, std::uint16_t fid);
+// Copies the TYP file at source to target (overwriting it) with fid written
+// into the copy; the source stays as it is. OutOfRange when the source is too
+// short to hold the field; then no copy is made.
+FileStatus copyTypWithFid(const std::string& source, const std::string& target,
+                          std::uint16_t fid);
 
 // A TYP file the user may pick: a base name of exactly eight characters and
 // the extension ".typ", ".TYP" or ".Typ".

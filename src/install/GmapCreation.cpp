@@ -7,6 +7,7 @@
 #include "formats/GmapPackage.h"
 #include "formats/InfoXml.h"
 #include "install/InstallMessages.h"
+#include "install/ImgUnpack.h"
 #include "install/TileFiles.h"
 #include "install/ToolCommandLines.h"
 #include "platform/FilePath.h"
@@ -50,9 +51,7 @@ bool holdsFiles(const std::string& folder) {
 
 // Unpacks image into folder with gmt.exe, hidden, and waits.
 void unpack(Services& services, const std::string& image, const std::string& folder) {
-  makeFolder(folder);
-  services.runner.RunAndWait(gmtUnpackCommandLine(services.programFolder, folder, image),
-                             WindowStyle::Hidden);
+  unpackImg(services.runner, services.programFolder, folder, image);
 }
 
 class PackageBuilder {

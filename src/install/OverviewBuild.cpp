@@ -64,7 +64,8 @@ bool runMkgmap(Services& services, const MessageCatalogue& texts, InstallationVi
 bool fallBack(Services& services, const MessageCatalogue& texts, InstallationView& view,
               const OverviewJob& job) {
   while (!isFile(generated(job, ".img"))) {
-    if (fRegAbfrageWert(services.registry, Root::LocalMachine, kJavaKey, kJavaVersion).empty()) {
+    if (fRegAbfrageWert(services.registry, Root::LocalMachine, kJavaKey, kJavaVersion).empty() &&
+        !services.runner.hasProgram("java")) {
       showHint(services, texts);
       return false;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Paths are UTF-8 text inside the program. The file-system library reads a
 // plain char string in the system's ANSI code page on Windows, so every path
-// crosses into it through here.
+// crosses into it through here: as UTF-16 on Windows, as the bytes elsewhere.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -9,15 +9,8 @@
 
 namespace mapsetdesk {
 
-inline std::filesystem::path filePath(std::string_view utf8) {
-  return std::filesystem::path(
-      std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-inline std::string pathText(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
-}
+std::filesystem::path filePath(std::string_view utf8);
+std::string pathText(const std::filesystem::path& path);
 
 // Whether a path names an existing folder or file; an empty path names neither.
 inline bool isFolder(std::string_view utf8) {

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/DurableWrite.h"
 #include "platform/FilePath.h"
 
 namespace mapsetdesk {
@@ -15,38 +16,40 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
   return temporary;
 }
 
-enum class Written { Ok, NotCreated, Failed };
-
+// A stream cannot flush to the disk itself: the file is flushed once written.
 Written writeWhole(const std::filesystem::path& file,
                    const std::function<bool(std::ostream&)>& write) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (!out) return Written::NotCreated;
   const bool complete = write(out);
   out.close();
-  return !complete || out.fail() ? Written::Failed : Written::Ok;
+  return !complete || out.fail() || !syncFile(file) ? Written::Failed : Written::Ok;
+}
+
+bool replaceWith(const std::filesystem::path& target, const std::filesystem::path& temporary,
+                 Written written) {
+  if (written == Written::NotCreated) return false;
+  if (written == Written::Ok) {
+    copyFileAttributes(target, temporary);
+    if (renameDurably(temporary, target)) return true;
+  }
+  std::error_code error;
+  std::filesystem::remove(temporary, error);
+  return false;
 }
 
 }  // namespace
 
 bool replaceFile(const std::string& path, std::string_view content) {
-  return replaceFileWith(path, [content](std::ostream& out) {
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    return static_cast<bool>(out);
-  });
+  const std::filesystem::path target = filePath(path);
+  const std::filesystem::path temporary = temporaryBeside(target);
+  return replaceWith(target, temporary, writeDurably(temporary, content));
 }
 
 bool replaceFileWith(const std::string& path, const std::function<bool(std::ostream&)>& write) {
   const std::filesystem::path target = filePath(path);
   const std::filesystem::path temporary = temporaryBeside(target);
-  const Written written = writeWhole(temporary, write);
-  if (written == Written::NotCreated) return false;
-  std::error_code error;
-  if (written == Written::Ok) {
-    std::filesystem::rename(temporary, target, error);
-    if (!error) return true;
-  }
-  std::filesystem::remove(temporary, error);
-  return false;
+  return replaceWith(target, temporary, writeWhole(temporary, write));
 }
 
 }  // namespace mapsetdesk

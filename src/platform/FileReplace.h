@@ -1,7 +1,9 @@
 #pragma once
 // Rewrites a file whose content changes length without a moment in which it
 // is missing: the new content goes to a temporary file beside it, which is
-// then renamed over the old one. A failure leaves the old file whole.
+// then renamed over the old one. The data are on the disk before the rename,
+// and the new file keeps the old one's attributes. A failure leaves the old
+// file whole.
 #include <functional>
 #include <ostream>
 #include <string>

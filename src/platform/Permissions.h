@@ -42,6 +42,10 @@ bool grantsRights();
 // runSetAcl on Windows.
 void grantRegistryRights(ToolRunner& runner, Dialogs& dialogs, const std::string& programFolder,
                          const std::string& registryPath, const std::string& user);
+// SetACL's work without SetACL: the user becomes owner of the key below
+// HKEY_LOCAL_MACHINE and gets full control of it. Silent.
+bool takeRegistryKeyRights(const std::string& keyPath, const std::string& user);
+
 // The user becomes the folder's owner. A failing call tells its name and
 // error code and ends the grant.
 void grantFolderOwner(Dialogs& dialogs, const std::string& folder, const std::string& user);

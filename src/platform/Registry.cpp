@@ -1,10 +1,19 @@
 #include "platform/Registry.h"
 
+#include "platform/Codec.h"
+
 namespace mapsetdesk {
 
+std::string Registry::storedText(std::string_view utf8) const { return toAnsi(utf8); }
+
+std::string Registry::programText(std::string_view stored) const { return fromAnsi(stored); }
+
+bool isTextType(std::uint32_t type) {
+  return type == kRegSz || type == kRegExpandSz || type == kRegMultiSz;
+}
+
 RegValue asStoredByWindows(RegValue value) {
-  const bool text = value.type == kRegSz || value.type == kRegExpandSz || value.type == kRegMultiSz;
-  if (text && !value.data.empty() && value.data.back() != '\0') value.data += '\0';
+  if (isTextType(value.type) && !value.data.empty() && value.data.back() != '\0') value.data += '\0';
   return value;
 }
 

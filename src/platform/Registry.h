@@ -1,10 +1,13 @@
 #pragma once
-// The registry as the Windows A functions see it. Key paths, value names and
-// data are Windows-1252 bytes; the operations every other layer uses
-// (RegistryOps.h) convert to and from the program's UTF-8 text.
+// The registry as the Windows A functions see it. Key paths and value names
+// are Windows-1252 bytes, data exact bytes; text data (REG_SZ, REG_EXPAND_SZ,
+// REG_MULTI_SZ) in the registry's own text form (storedText). The operations
+// every other layer uses (RegistryOps.h) convert to and from the program's
+// UTF-8 text.
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mapsetdesk {
@@ -32,6 +35,12 @@ class Registry {
  public:
   virtual ~Registry() = default;
 
+  // Text data as this registry takes and gives them, from the program's UTF-8
+  // and back: Windows-1252 bytes, where a character outside it becomes "?",
+  // unless the registry keeps Unicode text as Windows does.
+  virtual std::string storedText(std::string_view utf8) const;
+  virtual std::string programText(std::string_view stored) const;
+
   // Opens with full access; false when the key is missing or access is denied.
   virtual bool canOpen(Root root, const std::string& path) = 0;
   // Whether the key is there, also when access to it is denied.
@@ -57,6 +66,8 @@ class Registry {
 // which it always is for a string handed over, so "abc" written with length 3
 // is kept as "abc\0". The file store follows, so both read and export alike.
 RegValue asStoredByWindows(RegValue value);
+
+bool isTextType(std::uint32_t type);  // REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ
 
 const char* rootName(Root root);  // "HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER"
 // Accepts the long names and HKLM / HKCU, without regard to case.

@@ -1,23 +1,32 @@
 #include "platform/RegistryOps.h"
 
+#include "platform/Blanks.h"
 #include "platform/Codec.h"
+#include "platform/RegistryTree.h"
 
 namespace mapsetdesk {
 namespace {
-
-// Trims blanks only, as the read's blank-filled buffer needs.
-std::string trimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 void writeText(Registry& reg, Root root, const std::string& path, const std::string& name,
                std::uint32_t type, const std::string& text) {
   // The data length is the number of characters; Windows itself adds the NUL
   // (asStoredByWindows).
-  reg.setValue(root, toAnsi(path), RegValue{toAnsi(name), type, toAnsi(text)});
+  const std::string data = isTextType(type) ? reg.storedText(text) : toAnsi(text);
+  reg.setValue(root, toAnsi(path), RegValue{toAnsi(name), type, data});
+}
+
+// The value as text, and its length as the A functions of a Windows-1252
+// system deliver it, which the read limit counts.
+struct ReadText {
+  std::string text;
+  std::size_t ansiLength = 0;
+};
+
+ReadText readText(const Registry& reg, const RegValue& value) {
+  if (!isTextType(value.type)) return {fromAnsi(value.data), value.data.size()};
+  std::string text = reg.programText(value.data);
+  const std::size_t length = toAnsi(text).size();
+  return {std::move(text), length};
 }
 
 }  // namespace
@@ -27,10 +36,12 @@ std::string fRegAbfrageWert(Registry& reg, Root root, const std::string& path,
   const std::string ansiPath = toAnsi(path);
   if (!reg.canOpen(root, ansiPath)) return {};
   const auto value = reg.queryValue(root, ansiPath, toAnsi(name));
-  if (!value || value->data.size() > kRegReadLimit) return {};
+  if (!value) return {};
+  const ReadText read = readText(reg, *value);
+  if (read.ansiLength > kRegReadLimit) return {};
   // Cut at the first NUL before trimming, so that a text stored with its NUL
   // by another installer reads exactly as one stored without.
-  return fromAnsi(trimBlanks(value->data.substr(0, value->data.find('\0'))));
+  return std::string(trimBlanks(read.text.substr(0, read.text.find('\0'))));
 }
 
 void fStringSpeichern(Registry& reg, Root root, const std::string& path,
@@ -95,6 +106,10 @@ void fDwordSpeichern(Registry& reg, Root root, const std::string& path,
   std::string data(4, '\0');
   for (int i = 0; i < 4; ++i) data[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
   reg.setValue(root, toAnsi(path), RegValue{toAnsi(name), kRegDword, data});
+}
+
+bool sameKeyName(const std::string& a, const std::string& b) {
+  return sameRegName(toAnsi(a), toAnsi(b));
 }
 
 }  // namespace mapsetdesk

@@ -39,6 +39,10 @@ void fWerteLoeschen(Registry& reg, Root root, const std::string& path,
 void AktSchluesselLoeschen(Registry& reg, const std::string& vRegistryKey);
 std::vector<std::string> fSubkeysListen(Registry& reg, Root root, const std::string& path);
 
+// Whether two key names name the same key: the registry's own comparison,
+// which folds case the Windows way, accented letters included.
+bool sameKeyName(const std::string& a, const std::string& b);
+
 // DWORD values (the latitude setting); nullopt when absent or not a DWORD.
 std::optional<std::uint32_t> fDwordLesen(Registry& reg, Root root, const std::string& path,
                                          const std::string& name);

@@ -24,9 +24,22 @@ std::string storedSpelling(Registry& registry, Root root, const std::string& pat
   return stored;
 }
 
+// A .reg file holds text data as Windows-1252, whatever form the registry
+// keeps them in.
+RegValue asInRegFile(const Registry& registry, RegValue value) {
+  if (isTextType(value.type)) value.data = toAnsi(registry.programText(value.data));
+  return value;
+}
+
+RegValue asInRegistry(const Registry& registry, RegValue value) {
+  if (isTextType(value.type)) value.data = registry.storedText(fromAnsi(value.data));
+  return value;
+}
+
 void copyKey(Registry& registry, Root root, const std::string& path, RegistryTree& tree) {
   tree.createKey(path);
-  for (const auto& value : registry.values(root, path)) tree.setValue(path, value);
+  for (const auto& value : registry.values(root, path))
+    tree.setValue(path, asInRegFile(registry, value));
   for (const auto& name : registry.subkeyNames(root, path))
     copyKey(registry, root, childPath(path, name), tree);
 }
@@ -35,7 +48,8 @@ bool apply(Registry& registry, const RegOperation& op) {
   switch (op.kind) {
     case RegOperation::Kind::CreateKey: return registry.createKey(op.root, op.path);
     case RegOperation::Kind::DeleteKey: return deleteKeyTree(registry, op.root, op.path);
-    case RegOperation::Kind::SetValue: return registry.setValue(op.root, op.path, op.value);
+    case RegOperation::Kind::SetValue:
+      return registry.setValue(op.root, op.path, asInRegistry(registry, op.value));
     case RegOperation::Kind::DeleteValue:
       return !registry.queryValue(op.root, op.path, op.value.name) ||
              registry.deleteValue(op.root, op.path, op.value.name);

@@ -14,6 +14,7 @@
 #include "formats/TdbHeader.h"
 #include "formats/TdbTiles.h"
 #include "formats/TreHeader.h"
+#include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "support/GarminFiles.h"
 
@@ -29,8 +30,10 @@ class JoinTiles : public GarminFilesTest {
     std::string list;
     for (const std::string& tile : tiles) list += tile + "\r\n";
     writeFile(scratch_ / "list.txt", list);
-    return builtin::runGmt({"-S", "-f", "4321,1", "-m", "Harz_S\xC3\xBC" "d", "-n", "Harz_Sud",
-                            "-o", pathText(out), "-c", "1252", "-@",
+    return builtin::runGmt({"-S", "-f", "4321,1", "-m",
+                            "Harz_S\xC3\xBC"
+                            "d",
+                            "-n", "Harz_Sud", "-o", pathText(out), "-c", "1252", "-@",
                             pathText(scratch_ / "list.txt")},
                            report);
   }
@@ -55,7 +58,9 @@ TEST_F(JoinTiles, TheTdbListsTheTilesAsMkgmapsTdbDoesWithTheGivenNamesAndIds) {
   EXPECT_EQ(header.header.fid, 4321);
   EXPECT_EQ(header.header.pid, 1);
   EXPECT_EQ(header.header.version, 407);
-  EXPECT_EQ(header.header.name, "Harz_S\xFC" "d");
+  EXPECT_EQ(header.header.name,
+            "Harz_S\xFC"
+            "d");
   EXPECT_EQ(checkTdbChecksum(tdb).state, TdbChecksumState::Ok);
   const TdbTiles tiles = readTdbTiles(tdb);
   ASSERT_EQ(tiles.tiles.size(), 2u);
@@ -68,7 +73,9 @@ TEST_F(JoinTiles, TheOverviewSourceHasOneAreaPerTileThatThePatchLeavesAlone) {
 
   EXPECT_EQ(source.find("Label=GMapTool Preview"), std::string::npos);
   EXPECT_EQ(source.find("Type=0x0b00"), std::string::npos);
-  EXPECT_EQ(source.rfind("[IMG ID]\r\nID=63240000\r\nName=Harz_S\xFC" "d\r\nCodePage=1252\r\n", 0),
+  EXPECT_EQ(source.rfind("[IMG ID]\r\nID=63240000\r\nName=Harz_S\xFC"
+                         "d\r\nCodePage=1252\r\n",
+                         0),
             0u);
   for (std::size_t at = source.find('\n'); at != std::string::npos; at = source.find('\n', at + 1))
     EXPECT_EQ(source[at - 1], '\r');
@@ -102,6 +109,22 @@ TEST_F(JoinTiles, ReportsEveryFileReadAndWrittenAndLetsTheWindowsPaint) {
   EXPECT_EQ(fileNames(out), (std::vector<std::string>{"Harz_Sud.mp", "Harz_Sud.tdb"}));
 }
 
+TEST_F(JoinTiles, TheListMayNameTilesInTheAnsiCodePage) {
+  const fs::path south = scratch_ /
+                         "Karten S\xC3\xBC"
+                         "d";
+  fs::create_directories(south);
+  fs::copy_file(garmin("mapset/63240001.img"), south / "63240001.img");
+  const std::string listed = pathText(south / "63240001.img");
+  writeFile(scratch_ / "list.txt", toAnsi(listed) + "\r\n");
+
+  EXPECT_TRUE(builtin::runGmt({"-S", "-f", "4321,1", "-m", "Harz", "-n", "Harzoooo", "-o",
+                               pathText(out), "-c", "1252", "-@", pathText(scratch_ / "list.txt")},
+                              report));
+  EXPECT_TRUE(report.has(builtin::readLine(listed)));
+  EXPECT_EQ(tdbTileFacts(readFile(out / "Harzoooo.tdb")).size(), 1u);
+}
+
 TEST_F(JoinTiles, ReadsOnlyTheDirectoryAndTheTreHeaderOfATile) {
   ImgFile tile = ImgFile::open(copy("mapset/63240001.img"));
   ASSERT_EQ(tile.problem(), ImgFileProblem::None);
@@ -118,8 +141,8 @@ TEST_F(JoinTiles, ATruncatedTileGivesAReportLineAndNoFiles) {
   writeFile(tiles[1], whole.substr(0, whole.size() - 600));
 
   EXPECT_FALSE(join(tiles));
-  EXPECT_TRUE(report.has(builtin::cannotReadLine(
-      tiles[1], describe(ImgFileProblem::DirectoryPastEnd))));
+  EXPECT_TRUE(
+      report.has(builtin::cannotReadLine(tiles[1], describe(ImgFileProblem::DirectoryPastEnd))));
   EXPECT_TRUE(report.has(builtin::kNothingWritten));
   EXPECT_FALSE(fs::exists(out));
 }

@@ -11,6 +11,7 @@
 #include "formats/ImgContainer.h"
 #include "formats/MapDecoder.h"
 #include "formats/MapUnits.h"
+#include "formats/OverviewSource.h"
 #include "formats/PolishSource.h"
 #include "support/OverviewSources.h"
 #include "support/TempDir.h"
@@ -41,6 +42,13 @@ const char* const kPatchedStandinSource =
     "Data0=(51.900000,10.400000),(51.900000,10.700000),(51.500000,10.700000),(51.500000,10.400000)\r\n"
     "[END]\r\n";
 
+// Within the bounds; west above east: the bounds cross the antimeridian.
+bool covers(const DecodedMap& map, MapPoint point) {
+  const bool east = map.west <= map.east ? point.lon >= map.west && point.lon <= map.east
+                                         : point.lon >= map.west || point.lon <= map.east;
+  return east && point.lat >= map.south && point.lat <= map.north;
+}
+
 class OverviewCompiler : public ::testing::Test {
  protected:
   // Writes the source as Harzoooo.mp, compiles it and reads the IMG back.
@@ -67,12 +75,7 @@ class OverviewCompiler : public ::testing::Test {
     EXPECT_EQ(decoded->mapNumber, map.mapNumber);
     EXPECT_EQ(decodedLevels(*decoded), expectedLevels(map));
     for (const MapShape& shape : map.shapes)
-      for (const MapPoint& point : shape.points) {
-        EXPECT_LE(point.lat, decoded->north);
-        EXPECT_GE(point.lat, decoded->south);
-        EXPECT_LE(point.lon, decoded->east);
-        EXPECT_GE(point.lon, decoded->west);
-      }
+      for (const MapPoint& point : shape.points) EXPECT_TRUE(covers(*decoded, point));
   }
 
   TempDir folder;
@@ -93,15 +96,23 @@ TEST_F(OverviewCompiler, ThePatchedStandinSourceBecomesTheImgBesideIt) {
 
 TEST_F(OverviewCompiler, TheBuiltInGmtSourcesOfOneAndOf5000TilesCompile) {
   for (const std::size_t tiles : {std::size_t{1}, std::size_t{5000}}) {
-    SourceSpec spec;
-    spec.areas = tileGrid(tiles, 55.0, 5.0, 0.1);
-    for (SourceArea& area : spec.areas) area.endLevel = 0;
-    const std::string source = polishSource(spec);
+    const std::string source = writeOverviewSource(gridMapset(tiles, 55.0, 5.0, 0.1));
     const auto container = compile(source);
     EXPECT_TRUE(compiled) << tiles;
     ASSERT_TRUE(container) << tiles;
     expectSourceInside(*container, source);
   }
+}
+
+TEST_F(OverviewCompiler, TheBuiltInGmtSourceOfTilesAcrossTheAntimeridianAndWithUmlautsCompiles) {
+  Mapset mapset = gridMapset(2, -16.0, 179.5, 0.5);
+  mapset.name = "Fidschi S\xFC" "d";
+  mapset.tiles[1].bounds.east = unitsFromDegrees(-179.5);
+  const std::string source = writeOverviewSource(mapset);
+  const auto container = compile(source);
+  ASSERT_TRUE(container);
+  EXPECT_EQ(container->description, "Fidschi S\xFC" "d");
+  expectSourceInside(*container, source);
 }
 
 TEST_F(OverviewCompiler, ABrokenSourceLeavesNoImgAndNamesItsLine) {

@@ -7,8 +7,8 @@
 #include <map>
 
 #include "builtin/BuiltinGmt.h"
-#include "builtin/GmtFiles.h"
 #include "builtin/GmtArguments.h"
+#include "builtin/GmtFiles.h"
 #include "builtin/ReportLines.h"
 #include "formats/ImgContainer.h"
 #include "formats/ImgFile.h"
@@ -103,8 +103,8 @@ TEST_F(UnpackAndSplit, ADirectoryPointingPastTheEndIsRefused) {
   writeFile(image, bytes);
 
   EXPECT_FALSE(gmt("-g", image));
-  EXPECT_TRUE(report.has(
-      builtin::cannotReadLine(image, describe(ImgFileProblem::DirectoryPastEnd))));
+  EXPECT_TRUE(
+      report.has(builtin::cannotReadLine(image, describe(ImgFileProblem::DirectoryPastEnd))));
   EXPECT_FALSE(fs::exists(out));
 }
 
@@ -164,9 +164,9 @@ TEST_F(UnpackAndSplit, TheFamilyImageOfTheSplitCarriesItsTypFileIntoTheTileSplit
   KeptReport again;
   ASSERT_TRUE(builtin::runGmt({"-S", "-o", pathText(tiles), pathText(family)}, again));
 
-  EXPECT_EQ(fileNames(tiles), (std::vector<std::string>{"63240001.img", "63240002.img",
-                                                        "HARZ-TYP.TYP", "mapset.mdx", "mapset.mp",
-                                                        "mapset.tdb"}));
+  EXPECT_EQ(fileNames(tiles),
+            (std::vector<std::string>{"63240001.img", "63240002.img", "HARZ-TYP.TYP", "mapset.mdx",
+                                      "mapset.mp", "mapset.tdb"}));
   EXPECT_EQ(readTypFid(readFile(tiles / "HARZ-TYP.TYP")), 4711);
   EXPECT_EQ(readFile(tiles / "HARZ-TYP.TYP"), bytesOf("typ/harz-typ.typ"));
 }
@@ -178,16 +178,15 @@ TEST_F(UnpackAndSplit, AnImageOfTwoFamiliesSplitsIntoTilesWithoutMapsetFiles) {
 }
 
 TEST_F(UnpackAndSplit, ArgumentsOfNoKnownCommandLineGiveTheUsage) {
-  for (const std::vector<std::string>& arguments :
-       std::vector<std::vector<std::string>>{{},
-                                             {"-x", "-o", "d", "f"},
-                                             {"-g", "f"},
-                                             {"-g", "-o", "d"},
-                                             {"-g", "-o", "d", "f", "g"},
-                                             {"-S", "-f", "x,1", "-m", "M", "-n", "N", "-o", "d",
-                                              "-@", "l"},
-                                             {"-S", "-f", "4711,1", "-n", "N", "-o", "d", "-@", "l"},
-                                             {"-G", "-o"}}) {
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+           {},
+           {"-x", "-o", "d", "f"},
+           {"-g", "f"},
+           {"-g", "-o", "d"},
+           {"-g", "-o", "d", "f", "g"},
+           {"-S", "-f", "x,1", "-m", "M", "-n", "N", "-o", "d", "-@", "l"},
+           {"-S", "-f", "4711,1", "-n", "N", "-o", "d", "-@", "l"},
+           {"-G", "-o"}}) {
     KeptReport usage;
     EXPECT_FALSE(builtin::runGmt(arguments, usage));
     EXPECT_EQ(usage.lines, std::vector<std::string>{builtin::kGmtUsage});

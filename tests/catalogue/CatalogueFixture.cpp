@@ -8,8 +8,7 @@ CatalogueTest::CatalogueTest() {
 }
 
 void CatalogueTest::SetUp() {
-  if (!mapsets.available())
-    GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+  ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
 }
 
 MapsetFiles CatalogueTest::mapset(const std::string& baseName, const std::string& name,

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "catalogue/CatalogueFixture.h"
+#include "catalogue/FidAllocation.h"
 #include "formats/TdbHeader.h"
 #include "platform/Codec.h"
 #include "platform/FilePath.h"
@@ -174,6 +175,19 @@ TEST_F(CatalogueListing, AFamilyInBothRootsIsListedOncePerRoot) {
   EXPECT_EQ(subkeys(catalogue),
             (std::vector<std::string>{"Families:Doppelt70\\1", "FamiliesNT:Doppelt70\\1"}));
   EXPECT_EQ(catalogue.familyNames, (std::vector<std::string>{"Doppelt70", "Doppelt70"}));
+}
+
+// The registry finds "ärger71" below FamiliesNT when asked for
+// "Ärger71": the two spellings are one key and listed once per root, so
+// their FID is no duplicate of its own.
+TEST_F(CatalogueListing, AFamilyWhoseAccentedLetterDiffersInCaseIsOneFamily) {
+  const MapsetFiles files = mapset("Aerger", "Ärger", 71, 1);
+  registerFamily("Ärger71", "1", files, RegistrationRoot::Families);
+  registerFamily("ärger71", "1", files, RegistrationRoot::FamiliesNT);
+  const RegistryCatalogue catalogue = listRegistry();
+  EXPECT_EQ(subkeys(catalogue), (std::vector<std::string>{"Families:Ärger71\\1",
+                                                          "FamiliesNT:Ärger71\\1"}));
+  EXPECT_EQ(duplicateFids(catalogue, {}, [] {}), std::vector<std::string>{"71"});
 }
 
 TEST_F(CatalogueListing, TdbValueThatIsNoTextSkipsOnlyItsKeyWithFehler25) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "catalogue/CatalogueFixture.h"
+#include "catalogue/FidAllocation.h"
 #include "formats/InfoXml.h"
 #include "platform/FilePath.h"
 #include "platform/RegistryOps.h"
@@ -139,14 +140,17 @@ TEST_F(GmapCatalogueListing, EqualTextsKeepTheFolderOrder) {
   EXPECT_EQ(catalogue.rows[1].infoXml, pathOf(userMaps() / "Gleich.gmap" / "Info.xml"));
 }
 
+// Packages in BaseCamp's folder are installed maps even when neither of the
+// other map folders exists: they are listed, and their FIDs are taken.
 TEST_F(GmapCatalogueListing, BaseCampPackagesAreListedWithoutTheOtherMapFolders) {
   const fs::path baseCamp = folder / "BaseCamp";
   fStringSpeichern(registry(), Root::LocalMachine, base() + "\\Garmin\\BaseCamp", "InstallDir",
                    pathOf(baseCamp));
-  ourPackage(baseCamp / "Maps", "Camp", "910", false);
+  ourPackage(baseCamp / "Maps", "Camp", "10", false);
   const GmapCatalogue catalogue = listPackages();
   EXPECT_TRUE(catalogue.noMapFolder);
-  EXPECT_EQ(displays(catalogue), std::vector<std::string>{"gmap; Camp; FID:910;PID:1"});
+  EXPECT_EQ(displays(catalogue), std::vector<std::string>{"gmap; Camp; FID:10;PID:1"});
+  EXPECT_EQ(FreieIdNr(listRegistry(), catalogue), 11);
 }
 
 TEST_F(GmapCatalogueListing, WithoutBaseCampNoThirdFolderIsSearched) {

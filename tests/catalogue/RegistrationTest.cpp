@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/Registration.h"
+#include "formats/ByteReader.h"
 #include "platform/Codec.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/RegistryOps.h"
@@ -11,13 +12,8 @@
 namespace mapsetdesk {
 namespace {
 
-TEST(RegistrationBase, Wow64SettingChoosesTheBasePath) {
-  EXPECT_EQ(registryBase("wahr"), "SOFTWARE\\Wow6432Node");
-  EXPECT_EQ(registryBase("falsch"), "SOFTWARE");
-  EXPECT_EQ(registryBase(""), std::nullopt);
-  EXPECT_EQ(registryBase("Wahr"), std::nullopt);
-  EXPECT_EQ(registryBase("true"), std::nullopt);
-}
+constexpr const char* kBase64 = "SOFTWARE\\Wow6432Node";
+constexpr const char* kBase32 = "SOFTWARE";
 
 TEST(RegistrationPaths, RootsAreTheBaseFollowedByTheirSuffix) {
   EXPECT_STREQ(rootSuffix(RegistrationRoot::Families), "\\Garmin\\MapSource\\Families\\");
@@ -48,20 +44,12 @@ TEST(RegistrationValues, NamesAreTheOnesMapSourceReads) {
   EXPECT_EQ(names, (std::set<std::string>{"ID", "TYP", "IDX", "MDR", "trf", "TDB", "BMAP", "LOC"}));
 }
 
-TEST(RegistrationFid, StoredLowByteFirst) {
-  EXPECT_EQ(fidBytes(1234), std::string("\xD2\x04", 2));
-  EXPECT_EQ(fidBytes(256), std::string("\x00\x01", 2));
-  EXPECT_EQ(fidBytes(255), std::string("\xFF\x00", 2));
-  EXPECT_EQ(fidBytes(0), std::string(2, '\0'));
-  EXPECT_EQ(fidBytes(65535), "\xFF\xFF");
-}
-
 TEST(RegistrationFid, ByteTextCarriesTheBytesAsCharacters) {
   EXPECT_EQ(fidByteText(1234), "\xC3\x92\x04");  // U+00D2, U+0004
-  EXPECT_EQ(toAnsi(fidByteText(1234)), fidBytes(1234));
+  EXPECT_EQ(toAnsi(fidByteText(1234)), u16Bytes(1234));
   // Bytes that Windows-1252 leaves undefined or maps above U+00FF survive too.
   for (const std::uint16_t fid : {0x8081, 0x9D8D, 0x0080, 0xFF00, 0x0100}) {
-    EXPECT_EQ(toAnsi(fidByteText(fid)), fidBytes(fid)) << fid;
+    EXPECT_EQ(toAnsi(fidByteText(fid)), u16Bytes(fid)) << fid;
   }
 }
 
@@ -154,7 +142,7 @@ void registerFamily(Registry& reg, const std::string& base, const std::string& f
 
 TEST(RegistrationRoundTrip, FamilyRegistrationReadsBackAsOneCatalogueEntry) {
   MemoryRegistry reg;
-  const std::string base = *registryBase("wahr");
+  const std::string base = kBase64;
   registerFamily(reg, base, "Topo_Har1234", 1234, "C:\\Karten\\Köln\\", true);
 
   EXPECT_EQ(fSubkeysListen(reg, Root::LocalMachine, rootKeyPath(base, RegistrationRoot::Families)),
@@ -243,18 +231,18 @@ TEST(RegistrationRoundTrip, ProductsLayoutHasNoFamilyKeyAndNoTyp) {
 
 TEST(RegistrationRoundTrip, EachBaseSeesOnlyItsOwnRegistrations) {
   MemoryRegistry reg;
-  registerFamily(reg, *registryBase("falsch"), "Topo_Har1234", 1234, "C:\\Maps\\", true);
+  registerFamily(reg, kBase32, "Topo_Har1234", 1234, "C:\\Maps\\", true);
   const FileExists everything = [](const std::string&) { return true; };
   const CatalogueEntry seen =
-      readCatalogueEntry(reg, *registryBase("falsch"), RegistrationRoot::Families, "Topo_Har1234\\1");
+      readCatalogueEntry(reg, kBase32, RegistrationRoot::Families, "Topo_Har1234\\1");
   const CatalogueEntry unseen =
-      readCatalogueEntry(reg, *registryBase("wahr"), RegistrationRoot::Families, "Topo_Har1234\\1");
+      readCatalogueEntry(reg, kBase64, RegistrationRoot::Families, "Topo_Har1234\\1");
   EXPECT_EQ(judgeEntry(seen, everything), EntryState::Complete);
   EXPECT_EQ(unseen.tdb, "");
   EXPECT_EQ(unseen.typ, "keinTypefile");
   EXPECT_EQ(judgeEntry(unseen, everything), EntryState::TdbMissing);
   EXPECT_TRUE(fSubkeysListen(reg, Root::LocalMachine,
-                             rootKeyPath(*registryBase("wahr"), RegistrationRoot::Families))
+                             rootKeyPath(kBase64, RegistrationRoot::Families))
                   .empty());
 }
 

@@ -44,6 +44,14 @@ TEST(ByteReader, BytesAndSkipStopAtTheEnd) {
   EXPECT_FALSE(ByteReader(bytes, 7).ok()) << "a start past the end";
 }
 
+TEST(U16Bytes, LowByteFirst) {
+  EXPECT_EQ(u16Bytes(1234), std::string("\xD2\x04", 2));
+  EXPECT_EQ(u16Bytes(256), std::string("\x00\x01", 2));
+  EXPECT_EQ(u16Bytes(255), std::string("\xFF\x00", 2));
+  EXPECT_EQ(u16Bytes(0), std::string(2, '\0'));
+  EXPECT_EQ(u16Bytes(65535), "\xFF\xFF");
+}
+
 TEST(ByteWriter, PatchesInPlaceAndNeverGrowsTheBuffer) {
   std::string bytes(4, '\0');
   ByteWriter writer(bytes);

@@ -102,6 +102,7 @@ TEST(PolishSource, ABrokenSourceIsRefusedWithTheLineNamed) {
       {header() + "[POLYGON]\r\nData0=(1,1),(1,2),(2,2)\r\n[END]\r\n", 8, "[POLYGON] has no Type"},
       {header() + "[POLYGON]\r\nType=0x4a\r\nData2=(1,1),(1,2),(2,2)\r\n[END]\r\n", 10, "names a level the map does not have"},
       {header() + "[POLYGON]\r\nType=0x4a\r\nData1=(1,1),(1,2),(2,2)\r\n[END]\r\n", 10, "names the top level, which stays empty"},
+      {header() + "[POLYGON]\r\nType=0x4a\r\nLabel=A" + std::string(1, '\0') + "B\r\nData0=(1,1),(1,2),(2,2)\r\n[END]\r\n", 10, "Label holds a zero byte"},
       {header() + "[POLYGON]\r\nType=0x4a\r\nthis line\r\n[END]\r\n", 10, "is not a key=value line"},
       {header("Levels=2\r\nLevel0=16\r\nLevel1=17\r\n") + polygon, 1, "Level1 has more bits than Level0"},
       {header("Levels=2\r\nLevel0=16\r\n") + polygon, 1, "[IMG ID] has no Level1"},

@@ -108,9 +108,11 @@ bool keyEnter(ui::Control& control) {
 
 bool mouseMove(ui::Control& control) {
   if (!reachable(control, "move the mouse over")) return false;
-  ui::fire(control.onMouseMove);
+  control.form().pointerMoved(control);
   return true;
 }
+
+void mouseLeave(ui::Control& control) { control.form().pointerLeft(control); }
 
 bool drop(ui::Control& control, const std::vector<std::string>& files) {
   if (!reachable(control, "drop onto")) return false;

@@ -27,7 +27,11 @@ bool focus(ui::Control& control);
 // the control refused and kept the focus.
 bool leave(ui::Control& control);
 bool keyEnter(ui::Control& control);
+// One move of the pointer over the control; the first after the pointer came
+// from elsewhere enters it (MouseEnter), every one moves (MouseMove).
 bool mouseMove(ui::Control& control);
+// The pointer leaves the control; the next move over it enters it again.
+void mouseLeave(ui::Control& control);
 bool drop(ui::Control& control, const std::vector<std::string>& files);
 // Goes to a folder as the person would by opening folder after folder.
 bool choose(ui::DirList& folders, const std::string& folder);

@@ -1,14 +1,13 @@
 #include "support/GarminFiles.h"
 
-#include <cstdlib>
+#include "support/RealMapsets.h"
 
 namespace mapsetdesk::testing {
 
 void GarminFilesTest::SetUp() {
-  const char* root = std::getenv("MAPSETDESK_GARMIN_FILES");
-  if (root == nullptr || !std::filesystem::is_directory(root))
-    GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
-  root_ = root;
+  const RealMapsets mapsets;
+  ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
+  root_ = mapsets.root();
 }
 
 std::string GarminFilesTest::copy(const std::string& relative, const std::string& as) {

@@ -63,6 +63,21 @@ std::vector<SourceArea> tileGrid(std::size_t count, double north, double west, d
   return areas;
 }
 
+Mapset gridMapset(std::size_t count, double north, double west, double size) {
+  Mapset mapset;
+  mapset.name = "Harz";
+  const std::vector<SourceArea> areas = tileGrid(count, north, west, size);
+  for (std::size_t i = 0; i < count; ++i) {
+    const SourceArea& area = areas[i];
+    MapTile tile;
+    tile.mapNumber = static_cast<std::uint32_t>(63240001 + i);
+    tile.bounds = {unitsFromDegrees(area.north), unitsFromDegrees(area.east), unitsFromDegrees(area.south),
+                   unitsFromDegrees(area.west)};
+    mapset.tiles.push_back(tile);
+  }
+  return mapset;
+}
+
 std::vector<LevelShapes> expectedLevels(const OverviewMap& source) {
   std::vector<LevelShapes> levels(source.levelBits.size());
   for (const MapShape& shape : source.shapes) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "formats/MapDecoder.h"
+#include "formats/Mapset.h"
 #include "formats/OverviewMap.h"
 
 namespace mapsetdesk::testing {
@@ -34,6 +35,10 @@ std::string polishSource(const SourceSpec& spec);
 // count tiles of size degrees in rows of 100, from the north-west corner on,
 // labelled with their eight-digit tile names.
 std::vector<SourceArea> tileGrid(std::size_t count, double north, double west, double size);
+
+// A mapset of count tiles as tileGrid lays them out, numbered from 63240001,
+// for the built-in gmt's own source writer.
+Mapset gridMapset(std::size_t count, double north, double west, double size);
 
 // One shape as the checks compare it: kind, type, label, points (wrapped map units).
 using ShapeKey = std::tuple<int, int, std::string, std::vector<std::pair<std::int32_t, std::int32_t>>>;

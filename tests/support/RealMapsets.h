@@ -13,6 +13,11 @@
 
 namespace mapsetdesk::testing {
 
+// Why a test that needs the files cannot run: mkgmap is a declared
+// dependency, so their absence is a failure, never a skip.
+inline constexpr const char* kNoGarminFiles =
+    "no mkgmap files: run through ctest, whose fixture garmin_files makes them";
+
 struct MapsetFiles {
   std::string tdb;
   std::string overview;
@@ -22,7 +27,8 @@ struct MapsetFiles {
 class RealMapsets {
  public:
   RealMapsets();
-  // False when the test runs outside ctest, which makes the files.
+  // False when the test runs outside ctest, which makes the files (see
+  // kNoGarminFiles).
   bool available() const { return !root_.empty(); }
   const std::filesystem::path& root() const { return root_; }
 
@@ -48,6 +54,10 @@ void registerFamilyProduct(Registry& registry, const std::string& base, Registra
 // A key of the older Products layout.
 void registerProductsEntry(Registry& registry, const std::string& base, const std::string& subkey,
                            const MapsetFiles& files);
+
+// A folder name that no ANSI code page holds whole: "Łódź Карты".
+inline constexpr char kUnicodeFolderName[] =
+    "\xC5\x81\xC3\xB3" "d\xC5\xBA \xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD1\x8B";
 
 // The path as this system's file functions take it.
 std::string pathOf(const std::filesystem::path& path);

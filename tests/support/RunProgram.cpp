@@ -2,7 +2,11 @@
 
 #include <cstdlib>
 
-#ifndef _WIN32
+#include "platform/FilePath.h"
+
+#ifdef _WIN32
+#include "platform/win/WideText.h"
+#else
 #include <sys/wait.h>
 #endif
 
@@ -28,16 +32,18 @@ std::string quoted(const std::string& text) {
   return out + '"';
 }
 // cmd /c drops the first and the last quote of a line that begins with one.
-std::string commandLine(const std::string& line) { return '"' + line + '"'; }
-int exitCodeOf(int status) { return status; }
+// The line goes as UTF-16, so that arguments keep every character.
+int runLine(const std::string& line) { return _wsystem(wideText('"' + line + '"').c_str()); }
 #else
 std::string quoted(const std::string& text) {
   std::string out = "'";
   for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
 }
-std::string commandLine(const std::string& line) { return line; }
-int exitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+int runLine(const std::string& line) {
+  const int status = std::system(line.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 #endif
 
 }  // namespace
@@ -50,13 +56,13 @@ std::string withLf(std::string text) {
 
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
                       const TempDir& scratch) {
-  const std::string outFile = (scratch / "program-stdout").string();
-  const std::string errFile = (scratch / "program-stderr").string();
+  const std::string outFile = pathText(scratch / "program-stdout");
+  const std::string errFile = pathText(scratch / "program-stderr");
   std::string line = quoted(program);
   for (const auto& argument : arguments) line += ' ' + quoted(argument);
   line += " >" + quoted(outFile) + " 2>" + quoted(errFile);
   ProgramRun run;
-  run.exitCode = exitCodeOf(std::system(commandLine(line).c_str()));
+  run.exitCode = runLine(line);
   run.out = readFile(outFile);
   run.err = readFile(errFile);
   return run;

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/FilePath.h"
+
 namespace mapsetdesk::testing {
 
 class TempDir {
@@ -13,7 +15,7 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::string str() const { return path_.string(); }
+  std::string str() const { return pathText(path_); }  // UTF-8
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
  private:

@@ -15,7 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::uint64_t kMB = 1048476;
-constexpr const char* kNotExistingCaption = "Garmin\\BaseCamp\\TileCache is not existing";
+constexpr const char* kNotExistingOnFocus = "Garmin\\BaseCamp\\TileCache is not existing";
+constexpr const char* kClearCaption = "BaseCamp-TileCache leeren";
 
 class CacheButton : public ::testing::Test {
  protected:
@@ -37,15 +38,25 @@ class CacheButton : public ::testing::Test {
   ProgramHarness program;
 };
 
-TEST_F(CacheButton, CaptionWithoutACache) {
+// The missing cache is told when the button gets the focus, not in its
+// caption, and not while the pointer only passes over it.
+TEST_F(CacheButton, WithoutACacheTheCaptionHasNoSizeAndTheFocusTellsWhy) {
   auto& main = program.start().main;
-  EXPECT_EQ(main.CommandKompa.caption, kNotExistingCaption);
+  EXPECT_EQ(main.CommandKompa.caption, kClearCaption);
+  ASSERT_TRUE(mouseMove(main.CommandKompa));
+  EXPECT_TRUE(program.dialogs.messages().empty());
+  ASSERT_TRUE(focus(main.CommandKompa));
+  const Message shown = take();
+  EXPECT_EQ(shown.text, kNotExistingOnFocus);
+  EXPECT_EQ(shown.icon, Icon::None);
+  EXPECT_EQ(main.CommandKompa.caption, kClearCaption);
+  EXPECT_FALSE(fs::exists(cache()));
 }
 
 TEST_F(CacheButton, CaptionOfAnEmptyCacheHasNoSize) {
   fileOfSize(cache() / "small.tile", kMB / 2);  // rounds to 0 MB
   auto& main = program.start().main;
-  EXPECT_EQ(main.CommandKompa.caption, "BaseCamp-TileCache leeren");
+  EXPECT_EQ(main.CommandKompa.caption, kClearCaption);
   EXPECT_EQ(program.session->vstringMB, "0 MB");
 }
 
@@ -69,9 +80,36 @@ TEST_F(CacheButton, CaptionFollowsTheCacheOnFocusAndPointer) {
   EXPECT_EQ(main.CommandKompa.caption, "TileCache BaseCamp leeren : 5 MB belegt-leeren?");
   EXPECT_EQ(program.session->vstringMB, "5 MB");
   fs::remove_all(cache());
+  mouseLeave(main.CommandKompa);
   ASSERT_TRUE(mouseMove(main.CommandKompa));
-  EXPECT_EQ(main.CommandKompa.caption, kNotExistingCaption);
+  EXPECT_EQ(main.CommandKompa.caption, kClearCaption);
+  EXPECT_EQ(program.session->vMB, 0);
   EXPECT_EQ(program.session->vstringMB, "");
+}
+
+// A large cache takes long to walk: the pointer's visit measures it once,
+// the moves that follow keep what was measured.
+TEST_F(CacheButton, ThePointerMeasuresOncePerVisit) {
+  auto& main = program.start().main;
+  fileOfSize(cache() / "a.tile", 2 * kMB);
+  ASSERT_TRUE(mouseMove(main.CommandKompa));
+  fileOfSize(cache() / "b.tile", 3 * kMB);
+  for (int move = 0; move < 5; ++move) ASSERT_TRUE(mouseMove(main.CommandKompa));
+  EXPECT_EQ(main.CommandKompa.caption, "TileCache BaseCamp leeren : 2 MB belegt-leeren?");
+  mouseLeave(main.CommandKompa);
+  ASSERT_TRUE(mouseMove(main.CommandKompa));
+  EXPECT_EQ(main.CommandKompa.caption, "TileCache BaseCamp leeren : 5 MB belegt-leeren?");
+}
+
+// Changing the language shows the kept size in the other language without
+// measuring: the cache that grew meanwhile shows on the next visit only.
+TEST_F(CacheButton, TheLanguageShowsTheKeptSize) {
+  fileOfSize(cache() / "a.tile", 2 * kMB);
+  auto& main = program.start().main;
+  fileOfSize(cache() / "b.tile", 3 * kMB);
+  ASSERT_TRUE(click(main.Sprachwahl));
+  EXPECT_EQ(main.CommandKompa.caption, "clear BaseCamp TileCache : 2 MB in use -delete ?");
+  EXPECT_EQ(program.session->vMB, 2);
 }
 
 TEST_F(CacheButton, ClickEmptiesTheCacheUnderTheHighlightAndKeepsFoldersBelow) {
@@ -108,7 +146,7 @@ TEST_F(CacheButton, ClickOnAnEmptiedCacheGivesTheCaptionWithoutSize) {
   auto& main = program.start().main;
   ASSERT_TRUE(click(main.CommandKompa));
   EXPECT_EQ(take().text, "0 MB im Tilecache");
-  EXPECT_EQ(main.CommandKompa.caption, "BaseCamp-TileCache leeren");
+  EXPECT_EQ(main.CommandKompa.caption, kClearCaption);
   EXPECT_TRUE(fs::is_directory(cache()));
 }
 
@@ -116,12 +154,13 @@ TEST_F(CacheButton, ClickWithoutACacheSaysSoAndCreatesNothing) {
   program.storeSetting("Language", "Eng");
   auto& main = program.start().main;
   ASSERT_TRUE(click(main.CommandKompa));
+  EXPECT_EQ(take().text, kNotExistingOnFocus);  // the click gave the button the focus
   const Message shown = take();
   EXPECT_EQ(shown.text, "TileCache is not existing");
   EXPECT_EQ(shown.icon, Icon::None);
   EXPECT_FALSE(fs::exists(cache()));
   EXPECT_EQ(main.CommandKompa.backColor, ui::kButtonColour);
-  EXPECT_EQ(main.CommandKompa.caption, kNotExistingCaption);
+  EXPECT_EQ(main.CommandKompa.caption, "clear BaseCamp TileCache");
 }
 
 TEST_F(CacheButton, HeldFilesAreCountedInTheLanguageOfTheWindow) {

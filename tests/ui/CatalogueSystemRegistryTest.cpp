@@ -59,8 +59,7 @@ class SplitRegistry : public Registry {
 
 TEST(CatalogueSystemRegistry, ListsAndRemovesARealRegistration) {
   RealMapsets mapsets;
-  if (!mapsets.available())
-    GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+  ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
   ProgramHarness p;
   TestRegistry system;
   SplitRegistry registry(system.registry(), p.memory);

@@ -24,8 +24,7 @@ constexpr const char* kBase = "SOFTWARE";
 class CatalogueWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!mapsets.available())
-      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+    ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
     program.storeSetting("Wow64", "falsch");
   }
   void TearDown() override { program.dialogs.expectAllTaken(); }

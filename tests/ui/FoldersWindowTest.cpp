@@ -202,6 +202,20 @@ TEST_F(FoldersWindow, FilesThatCannotBeDeletedAreCountedAndTheRestGo) {
   EXPECT_FALSE(fs::exists(tiles / "3.tile"));
 }
 
+// The moves that follow the pointer's coming over a label keep what was
+// measured then; the next visit measures again.
+TEST_F(FoldersWindow, ThePointerMeasuresALabelOncePerVisit) {
+  auto& window = open();
+  fileOfSize(cache(TileCache::BaseCamp) / "a.tile", 6 * kMB);
+  ASSERT_TRUE(mouseMove(window.LabelBaseCamp));
+  fileOfSize(cache(TileCache::BaseCamp) / "b.tile", kMB);
+  for (int move = 0; move < 5; ++move) ASSERT_TRUE(mouseMove(window.LabelBaseCamp));
+  EXPECT_EQ(window.LabelBaseCamp.caption, local() + "\\GARMIN\\Basecamp\\TileCache :6 MB belegt");
+  mouseLeave(window.LabelBaseCamp);
+  ASSERT_TRUE(mouseMove(window.LabelBaseCamp));
+  EXPECT_EQ(window.LabelBaseCamp.caption, local() + "\\GARMIN\\Basecamp\\TileCache :7 MB belegt");
+}
+
 TEST_F(FoldersWindow, PointingAtOrClickingTheBaseCampAndMapSourceLabelsRefreshesThem) {
   auto& window = open();
   fileOfSize(cache(TileCache::MapSource) / "a.tile", 5 * kMB);

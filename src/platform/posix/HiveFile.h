@@ -57,6 +57,9 @@ struct FileRead {
 };
 FileRead readWholeFile(const std::string& path);
 
+// Writes every byte, going on after interruptions; false on a write error.
+bool writeAll(int fd, std::string_view bytes);
+
 // Writes the bytes to a new file beside path, flushes it to the disk and
 // renames it over path, so path holds the old or the new bytes whole, never a
 // mixture or nothing. Returns the new file, kept open; on any failure nullopt,

@@ -9,6 +9,8 @@ bool grantsRights() { return false; }
 void grantRegistryRights(ToolRunner&, Dialogs&, const std::string&, const std::string&,
                          const std::string&) {}
 
+bool takeRegistryKeyRights(const std::string&, const std::string&) { return true; }
+
 void grantFolderOwner(Dialogs&, const std::string&, const std::string&) {}
 
 void grantFolderWriteAccess(Dialogs&, const std::string&, const std::string&) {}

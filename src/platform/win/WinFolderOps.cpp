@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/FolderOps.h"
+#include "platform/win/ShellCopyErrors.h"
 #include "platform/win/WideText.h"
 
 namespace mapsetdesk {
@@ -65,6 +66,10 @@ std::string lastFolderName(const std::string& path) {
 
 std::optional<std::string> shellCopyFolder(const std::string& source,
                                            const std::string& destination) {
+  // The shell words a missing source in its older codes; Windows' own
+  // description of it tells the user more.
+  if (GetFileAttributesW(absolutePath(source).c_str()) == INVALID_FILE_ATTRIBUTES)
+    return systemErrorText(GetLastError());
   const std::wstring from = pathList(source);
   const std::wstring to = pathList(destination);
   SHFILEOPSTRUCTW operation{};
@@ -74,10 +79,8 @@ std::optional<std::string> shellCopyFolder(const std::string& source,
   // Its own dialogs would stop an unattended copy; failures come back here.
   operation.fFlags = FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI | FOF_SILENT;
   const int result = SHFileOperationW(&operation);
-  // The shell's codes are its own, not system error codes, so only the
-  // number is told.
-  if (result != 0) return "The shell reported error code " + std::to_string(result) + ".";
-  if (operation.fAnyOperationsAborted) return std::string("The copy was cancelled.");
+  if (result != 0) return shellOperationErrorText(result);
+  if (operation.fAnyOperationsAborted) return systemErrorText(ERROR_CANCELLED);
   return std::nullopt;
 }
 

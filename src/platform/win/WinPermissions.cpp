@@ -5,6 +5,7 @@
 
 #include "platform/Permissions.h"
 #include "platform/win/WideText.h"
+#include "platform/win/WinSecurity.h"
 
 namespace mapsetdesk {
 namespace {
@@ -16,49 +17,23 @@ void tellFailure(Dialogs& dialogs, const char* what, DWORD code) {
       {std::string(what) + std::to_string(code), kPermissionsTitle, Buttons::Ok, Icon::None});
 }
 
+void tellFailure(Dialogs& dialogs, const FailedCall& failure) {
+  tellFailure(dialogs, (std::string(failure.name) + " failed with error code ").c_str(),
+              failure.code);
+}
+
 // Setting another account as owner needs the restore privilege, which the
 // process holds only switched on for the call.
 bool switchRestorePrivilege(Dialogs& dialogs, bool on) {
-  HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-    tellFailure(dialogs, "OpenProcessToken failed with error code ", GetLastError());
-    return false;
-  }
-  TOKEN_PRIVILEGES privileges{};
-  privileges.PrivilegeCount = 1;
-  privileges.Privileges[0].Attributes = on ? SE_PRIVILEGE_ENABLED : 0;
-  bool switched = false;
-  if (!LookupPrivilegeValueW(nullptr, kRestorePrivilege, &privileges.Privileges[0].Luid)) {
-    tellFailure(dialogs, "LookupPrivilegeValue failed with error code ", GetLastError());
-  } else if (!AdjustTokenPrivileges(token, FALSE, &privileges, sizeof privileges, nullptr,
-                                    nullptr)) {
-    tellFailure(dialogs, "AdjustTokenPrivileges failed with error code ", GetLastError());
-  } else {
-    switched = true;
-  }
-  CloseHandle(token);
-  return switched;
-}
-
-// The account's security identifier; empty after a failure, which is told.
-std::vector<BYTE> accountSid(Dialogs& dialogs, const std::wstring& user) {
-  DWORD sidSize = 0;
-  DWORD domainSize = 0;
-  SID_NAME_USE use;
-  LookupAccountNameW(nullptr, user.c_str(), nullptr, &sidSize, nullptr, &domainSize, &use);
-  std::vector<BYTE> sid(sidSize == 0 ? 1 : sidSize);
-  std::vector<wchar_t> domain(domainSize == 0 ? 1 : domainSize);
-  if (!LookupAccountNameW(nullptr, user.c_str(), sid.data(), &sidSize, domain.data(), &domainSize,
-                          &use)) {
-    tellFailure(dialogs, "LookupAccountName failed with error code ", GetLastError());
-    return {};
-  }
-  return sid;
+  const auto failure = switchPrivileges({kRestorePrivilege}, on);
+  if (failure) tellFailure(dialogs, *failure);
+  return !failure;
 }
 
 void setOwner(Dialogs& dialogs, const std::wstring& folder, const std::wstring& user) {
-  std::vector<BYTE> sid = accountSid(dialogs, user);
-  if (sid.empty()) return;
+  AccountSid account = accountSid(user);
+  if (account.failure) return tellFailure(dialogs, *account.failure);
+  std::vector<BYTE>& sid = account.sid;
   SECURITY_DESCRIPTOR descriptor;
   if (!InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION)) {
     tellFailure(dialogs, "InitializeSecurityDescriptor failed with error code ", GetLastError());

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "platform/Codec.h"
 #include "platform/Platform.h"
+#include "platform/win/WideText.h"
 #include "platform/win/WinRegistry.h"
 #include "platform/win/WinSystemFacts.h"
 
@@ -21,20 +21,20 @@ std::string defaultDataRoot() { return {}; }
 
 // In UTF-8, as all text inside the program.
 std::string executableFolder() {
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
-        GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);
       break;
     }
     // Cut short: the buffer was too small.
-    path.assign(2 * path.size(), '\0');
+    path.assign(2 * path.size(), L'\0');
   }
-  const auto separator = path.find_last_of("\\/");
-  return separator == std::string::npos ? std::string() : fromAnsi(path.substr(0, separator));
+  const auto separator = path.find_last_of(L"\\/");
+  return separator == std::wstring::npos ? std::string() : utf8Text(path.substr(0, separator));
 }
 
 std::string joinPath(const std::string& folder, const std::string& name) {

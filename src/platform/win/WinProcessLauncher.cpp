@@ -4,6 +4,7 @@
 
 #include "platform/Codec.h"
 #include "platform/ProcessLauncher.h"
+#include "platform/win/WideText.h"
 
 namespace mapsetdesk {
 namespace {
@@ -21,27 +22,26 @@ WORD showState(WindowStyle style) {
   return SW_SHOWNORMAL;
 }
 
-// CreateProcessA may write into the command line, so it gets a copy, in the
-// ANSI code page.
-std::vector<char> commandBuffer(const std::string& commandLine) {
-  const std::string ansi = toAnsi(commandLine);
-  std::vector<char> buffer(ansi.begin(), ansi.end());
-  buffer.push_back('\0');
+// CreateProcessW may write into the command line, so it gets a copy.
+std::vector<wchar_t> commandBuffer(const std::string& commandLine) {
+  const std::wstring wide = wideText(commandLine);
+  std::vector<wchar_t> buffer(wide.begin(), wide.end());
+  buffer.push_back(L'\0');
   return buffer;
 }
 
 // Starts the command line; the process and thread handles are the caller's.
-bool startProcess(const std::string& commandLine, STARTUPINFOA& startup, bool inheritHandles,
+bool startProcess(const std::string& commandLine, STARTUPINFOW& startup, bool inheritHandles,
                   PROCESS_INFORMATION& process) {
-  std::vector<char> buffer = commandBuffer(commandLine);
+  std::vector<wchar_t> buffer = commandBuffer(commandLine);
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   SECURITY_ATTRIBUTES* attributes = inheritHandles ? &inheritable : nullptr;
-  return CreateProcessA(nullptr, buffer.data(), attributes, attributes, inheritHandles,
+  return CreateProcessW(nullptr, buffer.data(), attributes, attributes, inheritHandles,
                         NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process) != FALSE;
 }
 
-STARTUPINFOA windowStartup(WindowStyle style) {
-  STARTUPINFOA startup{};
+STARTUPINFOW windowStartup(WindowStyle style) {
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = showState(style);
@@ -104,7 +104,7 @@ class WinProcessLauncher final : public ProcessLauncher {
     // The child needs only the write end.
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     pipeReady();
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     startup.wShowWindow = SW_HIDE;
@@ -119,7 +119,7 @@ class WinProcessLauncher final : public ProcessLauncher {
   }
 
   bool runAndWait(const std::string& commandLine, WindowStyle style) override {
-    STARTUPINFOA startup = windowStartup(style);
+    STARTUPINFOW startup = windowStartup(style);
     PROCESS_INFORMATION process{};
     if (!startProcess(commandLine, startup, false, process)) return false;
     CloseHandle(process.hThread);
@@ -129,7 +129,7 @@ class WinProcessLauncher final : public ProcessLauncher {
   }
 
   bool startDetached(const std::string& commandLine, WindowStyle style) override {
-    STARTUPINFOA startup = windowStartup(style);
+    STARTUPINFOW startup = windowStartup(style);
     PROCESS_INFORMATION process{};
     if (!startProcess(commandLine, startup, false, process)) return false;
     CloseHandle(process.hThread);

@@ -1,19 +1,19 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "platform/Codec.h"
 #include "platform/ShellOpen.h"
+#include "platform/win/WideText.h"
 
 namespace mapsetdesk {
 namespace {
 
-// ShellExecuteA reports success with a value above 32.
+// ShellExecuteW reports success with a value above 32.
 constexpr INT_PTR kShellExecuteErrorLimit = 32;
 
 class WinShellOpen final : public ShellOpen {
  public:
   bool open(const std::string& target) override {
-    const HINSTANCE result = ShellExecuteA(nullptr, "open", toAnsi(target).c_str(), nullptr,
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", wideText(target).c_str(), nullptr,
                                            nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > kShellExecuteErrorLimit;
   }

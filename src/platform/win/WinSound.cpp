@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "platform/Sound.h"
 
@@ -19,7 +18,7 @@ class WinSound final : public Sound {
   bool playAsync(const std::string& waveFile) override {
     std::error_code error;
     if (!std::filesystem::is_regular_file(filePath(waveFile), error)) return false;
-    return sndPlaySoundA(toAnsi(waveFile).c_str(), SND_ASYNC | SND_NODEFAULT) != FALSE;
+    return sndPlaySoundW(filePath(waveFile).c_str(), SND_ASYNC | SND_NODEFAULT) != FALSE;
   }
 };
 

@@ -14,9 +14,9 @@ Form1::Form1(WindowSystem& windows, Services& services, MeasureFolder measure)
   CmdMapinstallTileCache.onClick = [this] { CmdMapinstallTileCache_Click(); };
   CmdMSTileCache.onClick = [this] { CmdMSTileCache_Click(); };
   LabelBaseCamp.onClick = [this] { LabelBaseCamp_Click(); };
-  LabelBaseCamp.onMouseMove = [this] { LabelBaseCamp_MouseMove(); };
+  LabelBaseCamp.onMouseEnter = [this] { LabelBaseCamp_MouseEnter(); };
   LabelMapSource.onClick = [this] { LabelMapSource_Click(); };
-  LabelMapSource.onMouseMove = [this] { LabelMapSource_MouseMove(); };
+  LabelMapSource.onMouseEnter = [this] { LabelMapSource_MouseEnter(); };
 }
 
 void Form1::placeControls() {
@@ -121,10 +121,10 @@ void Form1::CmdMSTileCache_Click() { emptyCache(TileCache::MapSource); }
 
 void Form1::LabelBaseCamp_Click() { showCache(TileCache::BaseCamp); }
 
-void Form1::LabelBaseCamp_MouseMove() { showCache(TileCache::BaseCamp); }
+void Form1::LabelBaseCamp_MouseEnter() { showCache(TileCache::BaseCamp); }
 
 void Form1::LabelMapSource_Click() { showCache(TileCache::MapSource); }
 
-void Form1::LabelMapSource_MouseMove() { showCache(TileCache::MapSource); }
+void Form1::LabelMapSource_MouseEnter() { showCache(TileCache::MapSource); }
 
 }  // namespace mapsetdesk::ui

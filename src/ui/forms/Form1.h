@@ -2,7 +2,8 @@
 // The folders window: how much each cache of Garmin's desktop programs holds,
 // with a button that empties each tile cache, and the folders in which gmap
 // packages are looked for. Pointing at or clicking the BaseCamp and MapSource
-// labels measures those caches afresh.
+// labels measures those caches afresh: once when the pointer comes over the
+// label, not on every move.
 #include "app/Services.h"
 #include "app/messages/Form1Texts.h"
 #include "cache/TileCaches.h"
@@ -51,9 +52,9 @@ class Form1 : public Form {
   void CmdMapinstallTileCache_Click();
   void CmdMSTileCache_Click();
   void LabelBaseCamp_Click();
-  void LabelBaseCamp_MouseMove();
+  void LabelBaseCamp_MouseEnter();
   void LabelMapSource_Click();
-  void LabelMapSource_MouseMove();
+  void LabelMapSource_MouseEnter();
 
   Services& services_;
   MeasureFolder measure_;

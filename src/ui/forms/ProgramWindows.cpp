@@ -9,10 +9,11 @@ ProgramWindows::ProgramWindows(WindowSystem& windows, Services& services, Sessio
       arbeite(windows, main),
       pipe(windows, services, session, main.TextMeldung),
       form1(windows, services),
-      latitude(windows, services) {}
+      latitude(windows, services),
+      tdbVorhanden(windows, services, session, main) {}
 
 std::vector<Form*> ProgramWindows::all() {
-  return {&main, &einstellungen, &urlZorvan, &arbeite, &pipe, &form1, &latitude};
+  return {&main, &einstellungen, &urlZorvan, &arbeite, &pipe, &form1, &latitude, &tdbVorhanden};
 }
 
 void ProgramWindows::unloadAllBut(const Form& keep) {

@@ -9,6 +9,7 @@
 #include "ui/forms/FormArbeite.h"
 #include "ui/forms/FormEinstellungen.h"
 #include "ui/forms/FormPipe.h"
+#include "ui/forms/FormTDBvorhanden.h"
 #include "ui/forms/FormURL_ZORVAN.h"
 #include "ui/forms/fLatitude.h"
 #include "ui/forms/fMain.h"
@@ -26,6 +27,7 @@ class ProgramWindows {
   FormPipe pipe;  // the tool window of the outside programs
   Form1 form1;    // the folders and tile caches
   fLatitude latitude;
+  FormTDBvorhanden tdbVorhanden;  // registers an existing TDB and overview
 
   // The main window first.
   std::vector<Form*> all();

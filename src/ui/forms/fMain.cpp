@@ -25,7 +25,7 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   ListMapsetGMP.onDblClick = [this] { ListMapsetGMP_DblClick(); };
   CommandKompa.onClick = [this] { CommandKompa_Click(); };
   CommandKompa.onGotFocus = [this] { CommandKompa_GotFocus(); };
-  CommandKompa.onMouseMove = [this] { CommandKompa_MouseMove(); };
+  CommandKompa.onMouseEnter = [this] { CommandKompa_MouseEnter(); };
   LabelGMPFolder.onClick = [this] { LabelGMPFolder_Click(); };
   MnuLatitude.onClick = [this] { MnuLatitude_Click(); };
   bindSelectionEvents();

@@ -8,7 +8,9 @@
 // the folders window), fMainLatitude.cpp (the latitude window),
 // fMainSelection.cpp (the tile selection), fMainNewMapset.cpp (the new
 // mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
-// fMainInstall.cpp (the installation run).
+// fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
+// for an existing TDB and overview, and the device-image run that hands it
+// each family).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +21,8 @@
 #include "app/Startup.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
+#include "install/DeviceImage.h"
+#include "install/InstallationRun.h"
 #include "install/InstallationView.h"
 #include "install/TileSelection.h"
 #include "ui/forms/controls/Button.h"
@@ -162,9 +166,9 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   const RegistryCatalogue& registryCatalogue() const { return catalogue_; }
   const GmapCatalogue& gmapCatalogue() const { return packages_; }
 
-  // The BaseCamp cache button's caption for what the cache holds now, in
-  // fMainCache.cpp; the session's vMB and vstringMB follow it.
-  void showBaseCampCacheCaption();
+  // The BaseCamp cache button's caption for the size the session keeps
+  // (vMB, vstringMB), in fMainCache.cpp; nothing is measured for it.
+  void showBaseCampCacheCaption() override;
 
   // The tile selection behind List1, in fMainSelection.cpp.
   const TileSelection& selection() const { return selection_; }
@@ -173,6 +177,16 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   // The installation run, as "next step-add to Mapsource" starts it; in
   // fMainInstall.cpp.
   void CommandButtonPV_Click();
+
+  // The window for an existing TDB and overview, in fMainTdbVorhanden.cpp:
+  // opening it, and the running report of the package it builds.
+  void openTdbVorhanden();
+  void showPackageReport();
+  // `gmapsuppsplitten` on the device image at path.
+  DeviceImageRun gmapsuppsplitten(const std::string& image);
+  // The device image's fall-back: its tiles in the split folder become the
+  // selection, to be named and installed as any tiles.
+  void selectSplitTiles(const std::string& folder, const std::vector<std::string>& tiles);
 
  protected:
   void Form_Load() override;
@@ -204,9 +218,12 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   void Label9_Click();
 
   // Tile caches and the folders window, in fMainCache.cpp.
+  // The cache is measured once when the pointer comes over the button, when
+  // it gets the focus and after a click, never on every move of the pointer.
+  CacheReading refreshBaseCampCache();
   void CommandKompa_Click();
   void CommandKompa_GotFocus();
-  void CommandKompa_MouseMove();
+  void CommandKompa_MouseEnter();
   void LabelGMPFolder_Click();
 
   // The latitude window, in fMainLatitude.cpp.

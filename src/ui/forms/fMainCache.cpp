@@ -9,28 +9,23 @@ namespace mapsetdesk::ui {
 namespace {
 
 constexpr std::string_view kClickNotExisting = "TileCache is not existing";
-constexpr std::string_view kCaptionNotExisting = "Garmin\\BaseCamp\\TileCache is not existing";
+constexpr std::string_view kFocusNotExisting = "Garmin\\BaseCamp\\TileCache is not existing";
 
 }  // namespace
 
 void fMain::showBaseCampCacheCaption() {
-  const CacheReading reading = readTileCache(services_.facts, TileCache::BaseCamp);
-  session_.vMB = 0;
-  session_.vstringMB.clear();
-  if (reading.state == CacheState::Missing) {
-    CommandKompa.caption = std::string(kCaptionNotExisting);
-    return;
-  }
-  if (reading.state == CacheState::Measured) {
-    session_.vMB = static_cast<long long>(reading.megabytes());
-    session_.vstringMB = std::to_string(session_.vMB) + " MB";
-  }
   const MessageCatalogue& texts = session_.texts;
   if (session_.vMB == 0) {
     CommandKompa.caption = texts.text(key::Satz77);
     return;
   }
   CommandKompa.caption = texts.text(key::Satz75) + session_.vstringMB + texts.text(key::Satz76);
+}
+
+CacheReading fMain::refreshBaseCampCache() {
+  const CacheReading reading = measureBaseCampTileCache(services_, session_);
+  showBaseCampCacheCaption();
+  return reading;
 }
 
 void fMain::CommandKompa_Click() {
@@ -51,12 +46,16 @@ void fMain::CommandKompa_Click() {
       break;
   }
   Farbe();
+  keepBaseCampCacheSize(session_, clearing.left);
   showBaseCampCacheCaption();
 }
 
-void fMain::CommandKompa_GotFocus() { showBaseCampCacheCaption(); }
+void fMain::CommandKompa_GotFocus() {
+  if (refreshBaseCampCache().state == CacheState::Missing)
+    services_.dialogs.message(cacheNotExistingMessage(kFocusNotExisting));
+}
 
-void fMain::CommandKompa_MouseMove() { showBaseCampCacheCaption(); }
+void fMain::CommandKompa_MouseEnter() { refreshBaseCampCache(); }
 
 void fMain::LabelGMPFolder_Click() { program_.form1.open(); }
 

@@ -23,9 +23,9 @@ void fMain::CommandButtonPV_Click() {
   setMousePointer(MousePointer::Hourglass);
   List1.enabled = false;
   if (selection_.vgmapsupp()) {
-    // The device image's own run splits it; the selection ends here.
     CommandAllesLoeschen.enabled = true;
-    endInstallation();
+    const DeviceImageRun run = gmapsuppsplitten(selection_.entries().front());
+    if (run.outcome != DeviceImageOutcome::TileSelection) endInstallation();
     return;
   }
   const std::initializer_list<Control*> entry{&TextBoxMSName, &TextBoxID, &CommandButtonPV,

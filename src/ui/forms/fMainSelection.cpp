@@ -60,8 +60,7 @@ void fMain::CommandHinzufuegen_Click() {
   Dir1.enabled = true;
   File1.enabled = true;
   showTypPicker(CheckTypfile.value());
-  // Optiontdbja chooses the window for an existing TDB and overview; until
-  // the program has that window, the tile selection serves both choices.
+  if (Optiontdbja.value()) openTdbVorhanden();
 }
 
 void fMain::Dir1_Change() {

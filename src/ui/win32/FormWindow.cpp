@@ -310,7 +310,14 @@ bool FormWindow::handleControl(NativeControl& native, UINT message, WPARAM wPara
       result = 0;
       return true;
     case WM_MOUSEMOVE:
-      if (model.onMouseMove) runEvent(skin_, [&] { fire(model.onMouseMove); });
+      if (model.onMouseEnter || model.onMouseMove) {
+        TRACKMOUSEEVENT leave{sizeof(TRACKMOUSEEVENT), TME_LEAVE, native.hwnd, 0};
+        TrackMouseEvent(&leave);
+        runEvent(skin_, [&] { form_.pointerMoved(model); });
+      }
+      return false;
+    case WM_MOUSELEAVE:
+      form_.pointerLeft(model);
       return false;
     case WM_GETDLGCODE:
       if (model.onKeyEnter && wParam == VK_RETURN) {

@@ -6,6 +6,7 @@
 
 #include "app/Services.h"
 #include "app/Session.h"
+#include "app/ToolLauncher.h"
 #include "platform/Platform.h"
 #include "ui/forms/ProgramWindows.h"
 #include "ui/win32/Win32Dialogs.h"
@@ -25,9 +26,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const auto facts = openSystemFacts(options);
   const auto sound = openSystemSound();
   const auto shell = openSystemShell();
-  const auto processes = openSystemProcessLauncher();
-  ToolRunner runner(*processes);
   ui::win32::Win32Skin skin(instance);
+  const auto systemProcesses = openSystemProcessLauncher();
+  const auto processes =
+      openToolLauncher(*systemProcesses, *registry, [&skin] { skin.letEventsRun(); });
+  ToolRunner runner(*processes);
   ui::win32::Win32Dialogs dialogs;
   const auto folders = openSystemFolderOps(dialogs);
   Services services{*registry,         *facts, dialogs, *sound, *shell, runner, *folders,

@@ -10,6 +10,7 @@
 #include "builtin/OverviewCompiler.h"
 #include "formats/ImgContainer.h"
 #include "formats/MapDecoder.h"
+#include "formats/OverviewSource.h"
 #include "formats/PolishSource.h"
 #include "formats/TdbTiles.h"
 #include "platform/FilePath.h"
@@ -100,17 +101,11 @@ TEST_F(OverviewAgainstMkgmap, TheSourcesOfTheStandinAndOfTheBuiltInGmt) {
   standin.areas = tileGrid(2, 51.9, 10.4, 0.3);
   standin.areas.push_back({51.9, 11.0, 51.6, 10.4, "", -1, "0x6300"});
   compareOn(polishSource(standin), "stand-in");
-  SourceSpec builtIn;
-  builtIn.areas = tileGrid(1, 47.5, 9.5, 0.25);
-  builtIn.areas[0].endLevel = 0;
-  compareOn(polishSource(builtIn), "one tile");
+  compareOn(writeOverviewSource(gridMapset(1, 47.5, 9.5, 0.25)), "one tile");
 }
 
 TEST_F(OverviewAgainstMkgmap, FiveThousandTiles) {
-  SourceSpec spec;
-  spec.areas = tileGrid(5000, 60.0, 5.0, 0.125);
-  for (SourceArea& area : spec.areas) area.endLevel = 0;
-  compareOn(polishSource(spec), "5000 tiles");
+  compareOn(writeOverviewSource(gridMapset(5000, 60.0, 5.0, 0.125)), "5000 tiles");
 }
 
 TEST_F(OverviewAgainstMkgmap, UmlautsTheEquatorAndTheUpperLevel) {

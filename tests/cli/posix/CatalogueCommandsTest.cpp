@@ -18,10 +18,7 @@ namespace fs = std::filesystem;
 
 class CatalogueCommands : public ::testing::Test {
  protected:
-  void SetUp() override {
-    if (!mapsets.available())
-      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
-  }
+  void SetUp() override { ASSERT_TRUE(mapsets.available()) << kNoGarminFiles; }
 
   ProgramRun cli(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {"--home", home.str()});

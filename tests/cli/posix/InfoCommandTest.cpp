@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "support/RealMapsets.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
 
@@ -26,11 +26,10 @@ CliRun runInfo(const TempDir& scratch, const std::vector<std::string>& files) {
 class InfoCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* root = std::getenv("MAPSETDESK_GARMIN_FILES");
-    if (root == nullptr || !fs::is_directory(root))
-      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
-    mapset_ = fs::path(root) / "mapset";
-    typ_ = fs::path(root) / "typ";
+    const testing::RealMapsets mapsets;
+    ASSERT_TRUE(mapsets.available()) << testing::kNoGarminFiles;
+    mapset_ = mapsets.root() / "mapset";
+    typ_ = mapsets.root() / "typ";
   }
 
   std::string mapset(const std::string& name) const { return (mapset_ / name).string(); }

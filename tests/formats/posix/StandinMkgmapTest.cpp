@@ -1,6 +1,6 @@
 // The compiler stand-in with mkgmap behind it: the overview source that the
 // gmt stand-in wrote, patched as the installation patches it, becomes a real
-// map. Skipped where java or Debian's mkgmap.jar is missing.
+// map. The build finds Java and mkgmap.jar, which the tests depend on.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,8 +15,6 @@ namespace mapsetdesk::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char* kMkgmapJar = "/usr/share/mkgmap/mkgmap.jar";
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos;
@@ -36,10 +34,6 @@ class StandinMkgmap : public GarminFilesTest {
 };
 
 TEST_F(StandinMkgmap, ThePatchedOverviewSourceCompilesIntoARealMap) {
-  CaptureWatcher quiet;
-  if (!fs::is_regular_file(kMkgmapJar) ||
-      runner.capture("java -version", quiet).failure != CaptureFailure::None)
-    GTEST_SKIP() << "no java or no " << kMkgmapJar;
   const fs::path program = scratch_ / "program";
   installStandins(program);
   const fs::path tiles = scratch_ / "tiles";
@@ -54,7 +48,7 @@ TEST_F(StandinMkgmap, ThePatchedOverviewSourceCompilesIntoARealMap) {
   writeFile(source, replaced(replaced(readFile(source), "Label=GMapTool Preview", " "),
                              "Type=0x0b00", "Type=0x6300"));
 
-  const ScopedEnvironment jar("MAPSETDESK_MKGMAP_JAR", kMkgmapJar);
+  const ScopedEnvironment jar("MAPSETDESK_MKGMAP_JAR", MAPSETDESK_MKGMAP_JAR);
   const std::string output = run('"' + pathText(program / "Version97c" / "cgpsmapper.exe") +
                                  "\" \"" + pathText(source) + '"');
   EXPECT_NE(output.find("compiled by mkgmap"), std::string::npos) << output;

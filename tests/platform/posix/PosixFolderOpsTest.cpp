@@ -1,8 +1,10 @@
 // A gmap package can hold a symbolic link to a folder elsewhere; removing the
-// package must delete the link, never the files it points to.
+// package must delete the link, never the files it points to. A failed copy
+// is told in the words of the system.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <system_error>
 
 #include "platform/FolderOps.h"
 #include "support/ScriptedDialogs.h"
@@ -25,6 +27,18 @@ TEST(PosixFolderOps, RemoveFolderDeletesALinkButNotWhatItPointsTo) {
   EXPECT_EQ(removed.status, RemoveStatus::Removed);
   EXPECT_FALSE(fs::exists(folder / "Paket.gmap"));
   EXPECT_EQ(readFile(folder / "Fremd" / "Karte.img"), "img");
+  dialogs.expectAllTaken();
+}
+
+TEST(PosixFolderOps, AFailedCopyTellsTheSystemsOwnDescription) {
+  TempDir folder;
+  ScriptedDialogs dialogs;
+  const auto ops = openSystemFolderOps(dialogs);
+  const std::string source = (folder / "Fehlt").string();
+  EXPECT_FALSE(ops->copyFolder(source, (folder / "Ziel").string()));
+  EXPECT_EQ(dialogs.take().text,
+            "Following error occurd while copying folder " + source + "\n" +
+                std::make_error_code(std::errc::no_such_file_or_directory).message());
   dialogs.expectAllTaken();
 }
 

@@ -25,5 +25,9 @@ TEST(PosixPermissions, FolderGrantsLeaveTheFolderAsItWas) {
   dialogs.expectAllTaken();
 }
 
+TEST(PosixPermissions, RegistryKeyRightsNeedNothingAndSucceed) {
+  EXPECT_TRUE(takeRegistryKeyRights("SOFTWARE\\Wow6432Node\\Garmin", "nobody"));
+}
+
 }  // namespace
 }  // namespace mapsetdesk::testing

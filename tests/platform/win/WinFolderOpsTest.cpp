@@ -1,13 +1,14 @@
 // Deletions refused by Windows: a file another program holds open, and a
-// read-only file, which a folder deletion does not force.
+// read-only file, which a folder deletion does not force; and a failed copy
+// told in Windows' own words.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 
 #include "platform/FolderOps.h"
+#include "platform/win/ShellCopyErrors.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -79,7 +80,7 @@ TEST_F(WinFolderOps, RemoveFolderDeletesALinkButNotWhatItPointsTo) {
   EXPECT_EQ(readFile(folder / "Fremd" / "Karte.img"), "img");
 }
 
-TEST_F(WinFolderOps, CopyTakesRelativePathsAndTellsAFailureByTheShellsCode) {
+TEST_F(WinFolderOps, CopyTakesRelativePathsAndTellsAFailureInWindowsOwnWords) {
   writeFile(folder / "Quelle" / "Info.xml", "xml");
   const fs::path before = fs::current_path();
   fs::current_path(folder.path());
@@ -91,12 +92,23 @@ TEST_F(WinFolderOps, CopyTakesRelativePathsAndTellsAFailureByTheShellsCode) {
   EXPECT_EQ(readFile(folder / "Ziel" / "Info.xml"), "xml");
   EXPECT_FALSE(missingCopied);
   const Message shown = dialogs.take();
-  EXPECT_TRUE(std::regex_match(shown.text, std::regex("Following error occurd while copying folder "
-                                                      "Fehlt\nThe shell reported error code "
-                                                      "[0-9]+\\.")))
-      << shown.text;
+  EXPECT_EQ(shown.text, "Following error occurd while copying folder Fehlt\n" +
+                            systemErrorText(ERROR_FILE_NOT_FOUND));
   EXPECT_EQ(shown.title, "Error message");
+  EXPECT_EQ(shown.icon, Icon::Exclamation);
   EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST(ShellOperationErrors, AreDescribedNotNumbered) {
+  const std::string notFound = systemErrorText(ERROR_FILE_NOT_FOUND);
+  EXPECT_FALSE(notFound.empty());
+  EXPECT_EQ(notFound.find_first_of("0123456789\r\n"), std::string::npos) << notFound;
+  EXPECT_EQ(shellOperationErrorText(ERROR_ACCESS_DENIED), systemErrorText(ERROR_ACCESS_DENIED));
+  // The shell's older codes mean something else than the system codes of the
+  // same number.
+  EXPECT_EQ(shellOperationErrorText(0x7C), "The path in the source or destination or both was invalid.");
+  EXPECT_NE(shellOperationErrorText(0x7C), systemErrorText(0x7C));
+  EXPECT_EQ(shellOperationErrorText(0x10000), "An unspecified error occurred on the destination.");
 }
 
 TEST(WinAccessDenied, SharingAndAccessErrorsCount) {

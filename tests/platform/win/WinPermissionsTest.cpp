@@ -8,6 +8,10 @@
 #include <vector>
 
 #include "platform/Permissions.h"
+#include "platform/RegistryOps.h"
+#include "platform/RegistryTransfer.h"
+#include "platform/win/RegistryView.h"
+#include "platform/win/WinRegistry.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -88,6 +92,76 @@ TEST(WinPermissions, AMissingFolderIsToldByTheFailingCall) {
   grantFolderWriteAccess(dialogs, (folder.path() / "fehlt").string(), userName());
   EXPECT_EQ(dialogs.take().text, "GetNamedSecurityInfo failed with error code : 2");
 }
+
+// The owner and the full-control entries of the user on a key below
+// HKEY_LOCAL_MACHINE, read in the view given.
+struct KeyRights {
+  bool ownedByUser = false;
+  int fullControlEntries = 0;
+};
+
+KeyRights keyRights(const std::string& keyPath, REGSAM view, const std::string& user) {
+  KeyRights rights;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, READ_CONTROL | view, &key) !=
+      ERROR_SUCCESS)
+    return rights;
+  PSID owner = nullptr;
+  PACL list = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  BYTE sid[SECURITY_MAX_SID_SIZE];
+  DWORD sidSize = sizeof sid;
+  char domain[256];
+  DWORD domainSize = sizeof domain;
+  SID_NAME_USE use;
+  if (GetSecurityInfo(key, SE_REGISTRY_KEY, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+                      &owner, nullptr, &list, nullptr, &descriptor) == ERROR_SUCCESS &&
+      LookupAccountNameA(nullptr, user.c_str(), sid, &sidSize, domain, &domainSize, &use)) {
+    rights.ownedByUser = EqualSid(owner, sid);
+    for (DWORD i = 0; list != nullptr && i < list->AceCount; ++i) {
+      ACCESS_ALLOWED_ACE* entry = nullptr;
+      if (GetAce(list, i, reinterpret_cast<void**>(&entry)) &&
+          entry->Header.AceType == ACCESS_ALLOWED_ACE_TYPE &&
+          (entry->Mask & KEY_ALL_ACCESS) == KEY_ALL_ACCESS && EqualSid(&entry->SidStart, sid))
+        ++rights.fullControlEntries;
+    }
+  }
+  LocalFree(descriptor);
+  RegCloseKey(key);
+  return rights;
+}
+
+class WinRegistryKeyRights : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override { registry.createKey(Root::LocalMachine, key); }
+  void TearDown() override { deleteKeyTree(registry, Root::LocalMachine, key); }
+
+  WinRegistry registry;
+  const std::string key = std::string(GetParam()) + "\\mapsetdesk rights test " +
+                          std::to_string(GetCurrentProcessId());
+};
+
+TEST_P(WinRegistryKeyRights, TheUserOwnsAnExistingKeyAndHasFullControlOfIt) {
+  const std::string user = userName();
+  ASSERT_FALSE(user.empty());
+  ASSERT_TRUE(registry.keyExists(Root::LocalMachine, key));
+  EXPECT_TRUE(takeRegistryKeyRights(key, user));
+  // Read in the view the registry layer writes the key in.
+  const KeyRights rights = keyRights(key, registryViewOf(key), user);
+  EXPECT_TRUE(rights.ownedByUser);
+  EXPECT_GE(rights.fullControlEntries, 1);
+}
+
+TEST_P(WinRegistryKeyRights, AMissingKeyOrAnUnknownAccountFailsSilently) {
+  EXPECT_FALSE(takeRegistryKeyRights(key + "\\fehlt", userName()));
+  EXPECT_FALSE(takeRegistryKeyRights(key, "niemand-den-es-gibt-4711"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bases, WinRegistryKeyRights,
+                         ::testing::Values("SOFTWARE\\Wow6432Node", "SOFTWARE"),
+                         [](const auto& instance) {
+                           return std::string(instance.param) == "SOFTWARE" ? "Software" : "Wow6432Node";
+                         });
 
 }  // namespace
 }  // namespace mapsetdesk::testing

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <string>
@@ -19,9 +20,8 @@ class WinRegistryView : public ::testing::Test {
 
   void SetUp() override {
     // Windows names the machine's architecture here only for WOW64 processes.
-    if (!std::getenv("PROCESSOR_ARCHITEW6432")) {
-      GTEST_SKIP() << "not a 32-bit program on 64-bit Windows";
-    }
+    ASSERT_TRUE(std::getenv("PROCESSOR_ARCHITEW6432"))
+        << "the Windows tests run as a 32-bit program on 64-bit Windows";
     removeKeys();
   }
   void TearDown() override { removeKeys(); }
@@ -44,6 +44,19 @@ TEST_F(WinRegistryView, Wow6432NodeNamesTheKeysA32BitProgramSeesBelowSoftware) {
 
   fSchluesselLoeschen(registry, Root::LocalMachine, std::string(kRedirected) + "\\Family");
   EXPECT_FALSE(registry.canOpen(Root::LocalMachine, std::string(kPlain) + "\\Family"));
+}
+
+TEST_F(WinRegistryView, AKeyCreatedBelowWow6432NodeIsNotDoubled) {
+  fStringSpeichern(registry, Root::LocalMachine, std::string(kRedirected) + "\\Family", "ID", "4712");
+  EXPECT_EQ(fRegAbfrageWert(registry, Root::LocalMachine, std::string(kPlain) + "\\Family", "ID"),
+            "4712");
+  HKEY doubled = nullptr;
+  EXPECT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                          L"SOFTWARE\\Wow6432Node\\Wow6432Node\\mapsetdesk view test", 0,
+                          KEY_READ | KEY_WOW64_64KEY, &doubled),
+            ERROR_FILE_NOT_FOUND);
+  EXPECT_TRUE(registry.deleteKey(Root::LocalMachine, std::string(kRedirected) + "\\Family"));
+  EXPECT_FALSE(registry.keyExists(Root::LocalMachine, std::string(kPlain) + "\\Family"));
 }
 
 }  // namespace

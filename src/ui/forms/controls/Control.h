@@ -69,6 +69,7 @@ class Control {
   ValidateHandler onValidate;
   Handler onLostFocus;
   Handler onKeyEnter;
+  Handler onMouseEnter;  // the pointer came over the control (see Form::pointerMoved)
   Handler onMouseMove;
   DropHandler onDrop;
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/Blanks.h"
+
 namespace mapsetdesk::ui {
 namespace {
 
@@ -52,19 +54,13 @@ bool matchesOne(const std::vector<char32_t>& name, const std::vector<char32_t>& 
   return p == pattern.size();
 }
 
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 bool matchesPattern(std::string_view fileName, std::string_view patterns) {
   const auto name = characters(fileName);
   while (true) {
     const auto separator = patterns.find(';');
-    const auto pattern = trimmed(patterns.substr(0, separator));
+    const auto pattern = trimBlanks(patterns.substr(0, separator));
     if (!pattern.empty() && matchesOne(name, characters(pattern))) return true;
     if (separator == std::string_view::npos) return false;
     patterns.remove_prefix(separator + 1);

@@ -30,6 +30,7 @@ void Form::show(Modality modality) {
 void Form::hide() {
   if (!visible_) return;
   visible_ = false;
+  pointerOver_ = nullptr;
   windows_.formHidden(*this);
 }
 
@@ -39,6 +40,7 @@ void Form::unload() {
   loaded_ = false;
   visible_ = false;
   focused_ = nullptr;
+  pointerOver_ = nullptr;
   windows_.formUnloaded(*this);
 }
 
@@ -58,6 +60,20 @@ bool Form::moveFocus(Control* next) {
   focused_ = next;
   if (next) fire(next->onGotFocus);
   return true;
+}
+
+void Form::pointerMoved(Control& control) {
+  if (pointerOver_ != &control) {
+    pointerOver_ = &control;
+    fire(control.onMouseEnter);
+  }
+  fire(control.onMouseMove);
+}
+
+// A late leave of the control the pointer came from does not end the visit
+// of the one it is over now.
+void Form::pointerLeft(const Control& control) {
+  if (pointerOver_ == &control) pointerOver_ = nullptr;
 }
 
 }  // namespace mapsetdesk::ui

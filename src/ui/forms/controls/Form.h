@@ -51,6 +51,12 @@ class Form {
   // and the move fails. Otherwise it loses the focus and next gets it.
   bool moveFocus(Control* next);
 
+  // The pointer moved over control: it enters first when it was not over it
+  // already, so a handler that measures something runs once per visit
+  // however many moves follow, until the pointer leaves it.
+  void pointerMoved(Control& control);
+  void pointerLeft(const Control& control);
+
  protected:
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
@@ -66,6 +72,7 @@ class Form {
   bool visible_ = false;
   MousePointer pointer_ = MousePointer::Default;
   Control* focused_ = nullptr;
+  Control* pointerOver_ = nullptr;
 };
 
 }  // namespace mapsetdesk::ui

@@ -1,0 +1,136 @@
+// install GMAPSUPP.img: the device-image run of the main window, each family
+// registered (or packaged) through the window for an existing TDB in turn.
+// --keep-fid answers the FID question with Yes, --free-fid with No; without
+// either a family whose FID is taken already is refused. --yes lets an
+// existing SplittMaps folder be emptied.
+#include <ostream>
+
+#include "app/messages/MessageKeys.h"
+#include "cli/CapturedToolWindow.h"
+#include "cli/CatalogueReading.h"
+#include "cli/DeviceImageCommand.h"
+#include "cli/HeadlessProgram.h"
+#include "cli/MapsetRows.h"
+#include "install/NewMapsetChecks.h"
+#include "install/TileFiles.h"
+
+namespace mapsetdesk::cli {
+namespace {
+
+constexpr char kUsage[] =
+    "install [--registry|--gmap] [--keep-fid|--free-fid] [--yes] GMAPSUPP.img";
+
+struct DeviceOptions {
+  bool gmap = false;
+  bool registry = false;
+  bool keepFid = false;
+  bool freeFid = false;
+  bool yes = false;
+  std::string image;
+};
+
+std::optional<DeviceOptions> parseOptions(const std::vector<std::string>& args) {
+  DeviceOptions options;
+  const std::pair<const char*, bool DeviceOptions::*> flags[] = {
+      {"--gmap", &DeviceOptions::gmap},         {"--registry", &DeviceOptions::registry},
+      {"--keep-fid", &DeviceOptions::keepFid}, {"--free-fid", &DeviceOptions::freeFid},
+      {"--yes", &DeviceOptions::yes}};
+  for (const std::string& arg : args) {
+    bool known = false;
+    for (const auto& [name, flag] : flags)
+      if (arg == name) known = options.*flag = true;
+    if (known) continue;
+    if (arg.rfind("--", 0) == 0 || !options.image.empty()) return std::nullopt;
+    options.image = arg;
+  }
+  if (options.image.empty() || (options.gmap && options.registry) ||
+      (options.keepFid && options.freeFid))
+    return std::nullopt;
+  return options;
+}
+
+// The families handed over in turn, each registered or packaged at once.
+class CommandLineFamilies : public DeviceImageView {
+ public:
+  CommandLineFamilies(Context& context, HeadlessProgram& program, const DeviceOptions& options)
+      : context_(context), program_(program), options_(options), tool_(*program.runner) {}
+
+  void showReport(const std::string&) override {}
+  ToolWindow& toolWindow() override { return tool_; }
+  void showWorking(bool) override {}
+  std::optional<std::uint16_t> freeFid() override { return program_.windows->main.FreieIdNr(); }
+
+  void registerFamily(const FamilyFiles& family) override {
+    ui::FormTDBvorhanden& window = program_.windows->tdbVorhanden;
+    window.fillFamily(family);
+    if (!fidFree(window) || !press(window)) ++refused;
+    window.unload();
+    window.familyDone();
+  }
+
+  void selectTiles(const std::string&, const std::vector<std::string>& tiles) override {
+    for (const std::string& tile : tiles) context_.out << tile << '\n';
+  }
+
+  int refused = 0;
+
+ private:
+  bool fidFree(ui::FormTDBvorhanden& window) {
+    if (options_.keepFid || options_.freeFid) return true;
+    const ui::fMain& main = program_.windows->main;
+    if (fidClash(window.TextID.text(), main.registryCatalogue(), main.gmapCatalogue()) ==
+        FidClash::None)
+      return true;
+    context_.err << "install: FID " << window.TextID.text()
+                 << " is used already; choose --keep-fid or --free-fid\n";
+    return false;
+  }
+
+  bool press(ui::FormTDBvorhanden& window) {
+    ui::Button& action = options_.registry ? window.Commandregistriere : window.Commandgmapsatz;
+    if (!action.enabled) return false;
+    const ExistingMapset mapset = window.mapsetOfFields();
+    const std::string package =
+        options_.registry ? std::string() : existingPackageFolder(program_, mapset.name);
+    ui::fire(action.onClick);
+    if (!window.lastActionCompleted()) return false;
+    printExistingMapsetRows(context_, mapset, package);
+    return true;
+  }
+
+  Context& context_;
+  HeadlessProgram& program_;
+  const DeviceOptions& options_;
+  CapturedToolWindow tool_;
+};
+
+}  // namespace
+
+bool isDeviceImageCall(const std::vector<std::string>& args) {
+  int files = 0;
+  bool image = false;
+  for (const std::string& arg : args) {
+    if (arg.rfind("--", 0) == 0) continue;
+    ++files;
+    image = isDeviceImage(arg);
+  }
+  return files == 1 && image;
+}
+
+int installDeviceImage(Context& context) {
+  const auto options = parseOptions(context.args);
+  if (!options) return usageError(context, kUsage);
+  if (!readCatalogues(context)) return 1;
+  HeadlessProgram program(context);
+  const MessageCatalogue& texts = program.session.texts;
+  program.stream.answer(texts.text(key::Satz67), options->freeFid ? Answer::No : Answer::Yes);
+  if (options->yes) program.stream.answer(texts.text(key::Satz66), Answer::Yes);
+  CommandLineFamilies families(context, program, *options);
+  const DeviceImageRun run =
+      gmapsuppsplitten(*program.services, program.session, families, options->image);
+  const bool complete = run.outcome == DeviceImageOutcome::Integrated && run.families > 0 &&
+                        run.registered == run.families && families.refused == 0;
+  return complete ? 0 : 1;
+}
+
+}  // namespace mapsetdesk::cli

@@ -1,0 +1,357 @@
+#include "ui/forms/FormTDBvorhanden.h"
+
+#include "app/Language.h"
+#include "app/ProductTitle.h"
+#include "app/Settings.h"
+#include "app/messages/MessageKeys.h"
+#include "catalogue/GmapCatalogue.h"
+#include "formats/GmapPackage.h"
+#include "install/ExistingTdbFiles.h"
+#include "install/ExistingTdbPackage.h"
+#include "install/ExistingTdbRegistration.h"
+#include "platform/FilePath.h"
+#include "platform/FolderOps.h"
+#include "ui/forms/fMain.h"
+
+namespace mapsetdesk::ui {
+namespace {
+
+bool hasCharacterAbove127(const std::string& text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) > 127) return true;
+  return false;
+}
+
+std::string fileNameOf(const std::string& path) { return pathText(filePath(path).filename()); }
+
+std::string lowerLastThree(const std::string& text) {
+  std::string last = text.size() < 3 ? text : text.substr(text.size() - 3);
+  for (char& c : last) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return last;
+}
+
+// A path names its folder with the system's separator; "\" on Windows.
+bool hasFolder(const std::string& text) {
+  return text.find('\\') != std::string::npos || text.find('/') != std::string::npos;
+}
+
+}  // namespace
+
+FormTDBvorhanden::FormTDBvorhanden(WindowSystem& windows, Services& services, Session& session,
+                                   fMain& main)
+    : Form(windows, "FormTDBvorhanden"),
+      services_(services),
+      session_(session),
+      main_(main),
+      texts_(tdbVorhandenTexts(Sprache::Deutsch)) {
+  placeControls();
+  bindEvents();
+}
+
+void FormTDBvorhanden::bindEvents() {
+  TextPfadTDB.onChange = [this] { TextPfadTDB_Change(); };
+  Text1.onChange = [this] { Text1_Change(); };
+  TextID.onChange = [this] { TextID_Change(); };
+  TextPfadLoc.onLostFocus = [this] { TextPfadLoc_LostFocus(); };
+  const FileField fields[] = {
+      {&TextPfadTDB, "tdb", &TdbVorhandenTexts::tdbInvalid},
+      {&TextPfadPreview, "img", &TdbVorhandenTexts::previewInvalid},
+      {&TextPfadTyp, "typ", &TdbVorhandenTexts::typInvalid},
+      {&TextIndexFile, "mdx", &TdbVorhandenTexts::indexInvalid},
+      {&TextMdr, "img", &TdbVorhandenTexts::mdrInvalid},
+      {&TextPfadTrf, "trf", &TdbVorhandenTexts::trfInvalid},
+  };
+  for (const FileField& file : fields)
+    file.field->onValidate = [this, file] {
+      validateFileField(file);
+      return false;
+    };
+  CommandPfadLoc.onClick = [this] { CommandPfadLoc_Click(); };
+  CommandPfadTDB.onClick = [this] { chooseFile(TextPfadTDB, texts_.chooseTdb, kTdbFilter); };
+  CommandPfadPreview.onClick = [this] {
+    chooseFile(TextPfadPreview, texts_.choosePreview, kPreviewFilter);
+  };
+  CommandPfadTyp.onClick = [this] { chooseFile(TextPfadTyp, texts_.chooseTyp, kTypFilter); };
+  CommandIndexFile.onClick = [this] {
+    chooseFile(TextIndexFile, texts_.chooseIndex, kIndexFilter);
+  };
+  CommandMdr.onClick = [this] { chooseFile(TextMdr, texts_.chooseMdr, kMdrFilter); };
+  CommandPfadTrf.onClick = [this] { chooseFile(TextPfadTrf, texts_.chooseTrf, kTrfFilter); };
+  Commandregistriere.onClick = [this] { Commandregistriere_Click(); };
+  Commandgmapsatz.onClick = [this] { Commandgmapsatz_Click(); };
+}
+
+void FormTDBvorhanden::placeControls() {
+  width = 560;
+  height = 500;
+  int top = 12;
+  const auto row = [&top](Label& label, TextBox& field, Button* chooser) {
+    label.position = {12, top, 520, 20};
+    field.position = {12, top + 22, chooser ? 488 : 520, 24};
+    if (chooser) {
+      chooser->caption = "...";
+      chooser->position = {504, top + 22, 28, 24};
+    }
+    top += 52;
+  };
+  row(LabelPfadLoc, TextPfadLoc, &CommandPfadLoc);
+  row(LabelPfadTDB, TextPfadTDB, &CommandPfadTDB);
+  row(LabelPfadPreview, TextPfadPreview, &CommandPfadPreview);
+  row(LabelPfadTyp, TextPfadTyp, &CommandPfadTyp);
+  row(LabelIndexFile, TextIndexFile, &CommandIndexFile);
+  row(LabelMdr, TextMdr, &CommandMdr);
+  row(LabelPfadTrf, TextPfadTrf, &CommandPfadTrf);
+  LabelName.position = {12, top, 300, 20};
+  Text1.position = {12, top + 22, 300, 24};
+  LabelID.caption = "FID";
+  LabelID.position = {324, top, 100, 20};
+  TextID.position = {324, top + 22, 100, 24};
+  LabelPID.caption = "PID";
+  LabelPID.position = {432, top, 100, 20};
+  TextPID.position = {432, top + 22, 100, 24};
+  Commandregistriere.position = {12, top + 60, 256, 36};
+  Commandgmapsatz.position = {276, top + 60, 256, 36};
+}
+
+void FormTDBvorhanden::Form_Load() {
+  vWarten = true;
+  main_.TDBlesen();
+  main_.GMPFileslisten();
+  language();
+  enableActions(false);
+}
+
+void FormTDBvorhanden::Form_Unload() { vWarten = false; }
+
+void FormTDBvorhanden::language() {
+  if (const auto sprache = spracheFor(Settings(services_.registry).language()))
+    texts_ = tdbVorhandenTexts(*sprache);
+  caption = texts_.caption;
+  LabelPfadLoc.caption = texts_.labelLoc;
+  LabelPfadTDB.caption = texts_.labelTdb;
+  LabelPfadPreview.caption = texts_.labelPreview;
+  LabelPfadTyp.caption = texts_.labelTyp;
+  LabelIndexFile.caption = texts_.labelIndex;
+  LabelMdr.caption = texts_.labelMdr;
+  LabelPfadTrf.caption = texts_.labelTrf;
+  LabelName.caption = texts_.labelName;
+  Commandregistriere.caption = texts_.commandRegistriere;
+  Commandgmapsatz.caption = gmapsatzCaption(Text1.text());
+}
+
+void FormTDBvorhanden::say(const std::string& text) {
+  services_.dialogs.message({text, std::string(kMessageTitle), Buttons::Ok, Icon::None});
+}
+
+bool FormTDBvorhanden::ask(const std::string& text) {
+  return services_.dialogs.message({text, std::string(kMessageTitle), Buttons::YesNo,
+                                    Icon::None}) == Answer::Yes;
+}
+
+void FormTDBvorhanden::enableActions(bool enabled) {
+  Commandregistriere.enabled = enabled;
+  Commandgmapsatz.enabled = enabled;
+}
+
+void FormTDBvorhanden::TextPfadTDB_Change() {
+  if (isFile(TextPfadTDB.text())) readTdb();
+}
+
+void FormTDBvorhanden::readTdb() {
+  const ExistingTdbRead tdb = readExistingTdb(TextPfadTDB.text(), services_.dialogs, texts_.tdb);
+  if (!tdb.read) return;
+  nameArea_ = tdb.nameArea;
+  keyBasis_ = tdb.keyBasis;
+  Text1.setText(tdb.name);
+  TextID.setText(std::to_string(tdb.fid));
+  TextPID.setText(std::to_string(tdb.pid));
+  enableWhenComplete();
+}
+
+void FormTDBvorhanden::enableWhenComplete() {
+  if (isFolder(TextPfadLoc.text()) && isFile(TextPfadTDB.text()) &&
+      isFile(TextPfadPreview.text()))
+    enableActions(true);
+}
+
+void FormTDBvorhanden::Text1_Change() {
+  const std::string replaced = existingPackageName(Text1.text());
+  if (replaced != Text1.text()) {
+    Text1.setText(replaced);
+    return;
+  }
+  Commandgmapsatz.caption = gmapsatzCaption(replaced);
+}
+
+void FormTDBvorhanden::TextID_Change() { enableActions(isNumericId(TextID.text())); }
+
+void FormTDBvorhanden::TextPfadLoc_LostFocus() {
+  Settings(services_.registry).storeLastDir(TextPfadLoc.text());
+}
+
+// An empty field is an optional file not given: nothing to check.
+void FormTDBvorhanden::validateFileField(const FileField& file) {
+  TextBox& field = *file.field;
+  if (&field == &TextMdr && !askToClearMdr()) return;
+  const std::string& text = field.text();
+  if (text.empty()) return;
+  if (hasCharacterAbove127(fileNameOf(text))) {
+    say(session_.texts.text(key::Satzumlaut));
+    field.setText({});
+    Commandgmapsatz.enabled = false;
+  } else if (!hasFolder(text) || lowerLastThree(text) != file.extension) {
+    say(texts_.*file.invalid);
+  } else if (!isFile(text)) {
+    say(texts_.fileMissing);
+  }
+}
+
+// False when the person had the field cleared.
+bool FormTDBvorhanden::askToClearMdr() {
+  if (!mapsFromGmapsupp || TextMdr.text().empty() || !ask(texts_.mdrFromGmapsupp)) return true;
+  TextMdr.setText({});
+  return false;
+}
+
+void FormTDBvorhanden::chooseFile(TextBox& field, const std::string& title, const char* filter) {
+  if (const auto chosen = services_.dialogs.chooseFile(title, filter, TextPfadLoc.text()))
+    field.setText(*chosen);
+}
+
+void FormTDBvorhanden::CommandPfadLoc_Click() {
+  const std::string folder = browseForFolder(services_.dialogs, texts_.chooseLoc);
+  if (folder.empty()) return;
+  TextPfadLoc.setText(folder);
+  TextPfadLoc_LostFocus();
+}
+
+ExistingMapset FormTDBvorhanden::mapsetOfFields() const {
+  ExistingMapset mapset;
+  mapset.tiles = TextPfadLoc.text();
+  mapset.tdb = TextPfadTDB.text();
+  mapset.overview = TextPfadPreview.text();
+  mapset.typ = TextPfadTyp.text();
+  mapset.index = TextIndexFile.text();
+  mapset.mdr = TextMdr.text();
+  mapset.trf = TextPfadTrf.text();
+  mapset.name = Text1.text();
+  mapset.nameArea = nameArea_;
+  mapset.fid = idValue(TextID.text());
+  mapset.pid = idValue(TextPID.text());
+  return mapset;
+}
+
+bool FormTDBvorhanden::patchFiles(const ExistingMapset& mapset, std::string& typCopy) {
+  const ExistingFilesPatched patched =
+      patchExistingFiles(mapset, main_.registryCatalogue(), services_.dialogs, texts_.tdb);
+  typCopy = patched.typCopy;
+  switch (patched.outcome) {
+    case FilesOutcome::TypClash:
+      say(texts_.typClash + patched.typCopy);
+      return false;
+    case FilesOutcome::TypNotCopied:
+      say(texts_.typNotCopied + typCopyPath(mapset));
+      return true;
+    case FilesOutcome::Patched:
+      return true;
+  }
+  return true;
+}
+
+void FormTDBvorhanden::Commandregistriere_Click() {
+  completed_ = false;
+  if (!isNumericId(TextID.text())) {
+    say(kWrongId);
+    return;
+  }
+  setMousePointer(MousePointer::Hourglass);
+  enableActions(false);
+  const ExistingMapset mapset = mapsetOfFields();
+  std::string typCopy;
+  if (patchFiles(mapset, typCopy)) {
+    registerExistingMapset(services_.registry, session_.vReg6432, mapset, typCopy);
+    say(texts_.finished);
+    main_.TDBlesen();
+    TextPfadLoc.setText({});
+    TextID.setText({});
+    completed_ = true;
+  } else {
+    enableActions(true);
+  }
+  setMousePointer(MousePointer::Default);
+}
+
+void FormTDBvorhanden::Commandgmapsatz_Click() {
+  completed_ = false;
+  if (!isFile(TextPfadPreview.text())) {
+    say(texts_.fileMissing);
+    return;
+  }
+  if (!isNumericId(TextID.text())) {
+    say(kWrongId);
+    return;
+  }
+  setMousePointer(MousePointer::Hourglass);
+  enableActions(false);
+  ExistingMapset mapset = mapsetOfFields();
+  std::string typCopy;
+  if (!patchFiles(mapset, typCopy)) {
+    enableActions(true);
+    setMousePointer(MousePointer::Default);
+    return;
+  }
+  if (!typCopy.empty()) mapset.typ = typCopy;
+  main_.showPackageReport();
+  const PackageRun run{services_.runner, services_.programFolder,
+                       gmapFolders(services_.registry, services_.facts, session_.vReg6432).allUsers,
+                       [this](const std::string& line) { main_.TextMeldung.setText(line); },
+                       services_.letEventsRun};
+  const PackageBuilt built = gmapTDBvorhandenErzeugen(mapset, run);
+  main_.TextMeldung.setText(session_.texts.text(key::Satz61) + std::to_string(built.tileBlocks) +
+                            session_.texts.text(key::Satz62));
+  if (!built.missingTiles.empty()) {
+    std::string names;
+    for (const std::string& name : built.missingTiles) names += "\r\n" + name;
+    say(kTilesMissing + names);
+  }
+  completed_ = built.missingTiles.empty() && built.infoXmlWritten;
+  setMousePointer(MousePointer::Default);
+  main_.setMousePointer(MousePointer::Default);
+  clearPathFields();
+  main_.GMPFileslisten();
+}
+
+void FormTDBvorhanden::clearPathFields() {
+  for (TextBox* field : {&TextPfadLoc, &TextPfadPreview, &TextMdr, &TextPfadTDB, &TextPfadTrf,
+                         &TextPfadTyp, &TextIndexFile})
+    field->setText({});
+}
+
+}  // namespace mapsetdesk::ui
+
+namespace mapsetdesk::ui {
+
+void FormTDBvorhanden::fillFamily(const FamilyFiles& family) {
+  load();
+  mapsFromGmapsupp = true;
+  TextPfadLoc.setText(family.folder);
+  TextPfadPreview.setText(family.overview);
+  TextPfadTDB.setText(family.tdb);
+  TextIndexFile.setText(family.index);
+  TextPfadTyp.setText(family.typ);
+  if (family.withTrf) TextPfadTrf.enabled = false;
+  if (family.freeFid) {
+    enableActions(false);
+    TextID.setText(std::to_string(*family.freeFid));
+  }
+  setMousePointer(MousePointer::Default);
+  Text1.enabled = false;
+}
+
+void FormTDBvorhanden::familyDone() {
+  mapsFromGmapsupp = false;
+  TextPfadTrf.enabled = true;
+  Text1.enabled = true;
+}
+
+}  // namespace mapsetdesk::ui

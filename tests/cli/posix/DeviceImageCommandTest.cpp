@@ -1,0 +1,88 @@
+// install GMAPSUPP.img of the command-line front end: mkgmap's device image
+// of two families registered or packaged family by family, with the
+// stand-ins of gmt and cgpsmapper in the program folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/messages/CatalogueTexts.h"
+#include "support/RealMapsets.h"
+#include "support/RunProgram.h"
+#include "support/Standins.h"
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string& catalogueText(const char* key) {
+  return catalogueTexts(Sprache::Deutsch).messages.find(key)->second;
+}
+
+int countOf(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+class DeviceImageCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(mapsets.available()) << "run through ctest, which makes the mkgmap files";
+    installStandins(home / "program");
+    ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+    fs::create_directories(home / "Geraet");
+    fs::copy_file(mapsets.root() / "families" / "gmapsupp.img", image());
+  }
+
+  ProgramRun cli(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"--home", home.str(), "--program-folder",
+                                         (home / "program").string()});
+    return runProgram(MAPSETDESK_CLI, arguments, scratch);
+  }
+  fs::path image() const { return home / "Geraet" / "gmapsupp.img"; }
+
+  TempDir home;
+  TempDir scratch;
+  RealMapsets mapsets;
+};
+
+TEST_F(DeviceImageCommand, RegistersEveryFamilyWithItsOwnFid) {
+  const ProgramRun run = cli({"install", "--registry", "--keep-fid", image().string()});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_EQ(countOf(run.out, "\tFamilies\t"), 2) << run.out;
+  EXPECT_NE(run.out.find("\t4711\t3\tFamilies\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\t4712\t5\tFamilies\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(catalogueText("Text2") + "\n"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(home / "Geraet" / "SplittMaps" / "gmapsupp_4711"));
+  EXPECT_TRUE(fs::is_directory(home / "Geraet" / "SplittMaps" / "gmapsupp_4712"));
+}
+
+TEST_F(DeviceImageCommand, PackagesWithFreeFids) {
+  const ProgramRun run = cli({"install", "--free-fid", image().string()});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("FID:10;PID:3\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("FID:11;PID:5\t"), std::string::npos) << run.out;
+  EXPECT_EQ(countOf(cli({"list"}).out, "gmap; "), 2);
+}
+
+TEST_F(DeviceImageCommand, RefusesATakenFidWithoutAnAnswerAndKeepsSplittMapsWithoutYes) {
+  ASSERT_EQ(cli({"install", "--registry", "--keep-fid", image().string()}).exitCode, 0);
+
+  const ProgramRun kept = cli({"install", "--registry", image().string()});
+  EXPECT_EQ(kept.exitCode, 1);
+  EXPECT_NE(kept.out.find(catalogueText("Satz66")), std::string::npos) << kept.out;
+  EXPECT_TRUE(fs::is_directory(home / "Geraet" / "SplittMaps" / "gmapsupp_4711"));
+
+  const ProgramRun taken = cli({"install", "--registry", "--yes", image().string()});
+  EXPECT_EQ(taken.exitCode, 1);
+  EXPECT_NE(taken.err.find("install: FID 4711 is used already; choose --keep-fid or --free-fid"),
+            std::string::npos)
+      << taken.err;
+  EXPECT_EQ(cli({"install", "--keep-fid", "--free-fid", image().string()}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing

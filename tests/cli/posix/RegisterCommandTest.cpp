@@ -1,0 +1,117 @@
+// register of the command-line front end: the window for an existing TDB
+// filled from the options, registering or packaging mkgmap's mapset.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/messages/CatalogueTexts.h"
+#include "app/messages/TdbVorhandenTexts.h"
+#include "platform/Platform.h"
+#include "platform/RegistryOps.h"
+#include "support/ExistingMapsetFiles.h"
+#include "support/RunProgram.h"
+#include "support/Standins.h"
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const TdbVorhandenTexts& german() {
+  static const TdbVorhandenTexts texts = tdbVorhandenTexts(Sprache::Deutsch);
+  return texts;
+}
+std::string backupLine(const std::string& tdb) {
+  return catalogueTexts(Sprache::Deutsch).messages.find("Satz25")->second + tdb + "-BAK\n";
+}
+
+class RegisterCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(files.available()) << "run through ctest, which makes the mkgmap files";
+    ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+    mapset = files.make(home / "Karten", "Harzkarte Süd", 4711, 3, {.typ = true, .index = true});
+  }
+
+  ProgramRun cli(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"--home", home.str(), "--program-folder",
+                                         (home / "program").string()});
+    return runProgram(MAPSETDESK_CLI, arguments, scratch);
+  }
+  std::vector<std::string> required() const {
+    return {"register", "--tiles", mapset.tiles, "--tdb", mapset.tdb, "--overview",
+            mapset.overview};
+  }
+  std::string hklm(const std::string& key, const std::string& name) {
+    PlatformOptions options;
+    options.dataRoot = home.str();
+    return fRegAbfrageWert(*openSystemRegistry(options), Root::LocalMachine, key, name);
+  }
+
+  TempDir home;
+  TempDir scratch;
+  ExistingMapsetFiles files;
+  ExistingFiles mapset;
+};
+
+TEST_F(RegisterCommand, RegistersWithWhatTheTdbHolds) {
+  auto arguments = required();
+  arguments.insert(arguments.end(), {"--typ", mapset.typ, "--mdx", mapset.index});
+  const ProgramRun run = cli(arguments);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const std::string typCopy = (home / "Karten" / "10318.Typ").string();
+  EXPECT_EQ(run.out, backupLine(mapset.tdb) + german().finished + "\n" + "Harzkarte_SUd\t4711\t3\t"
+                         "Families\tHarzkarte_S\xC3\xBC" "4711\\3\t" + mapset.tdb + "\t" +
+                         mapset.overview + "\t" + mapset.tiles + "\t" + typCopy + "\n");
+  const std::string family = "SOFTWARE\\Garmin\\MapSource\\Families\\Harzkarte_S\xC3\xBC" "4711";
+  EXPECT_EQ(hklm(family, "IDX"), mapset.index);
+  EXPECT_EQ(hklm(family + "\\3", "Loc"), mapset.tiles);
+}
+
+TEST_F(RegisterCommand, OptionsStandAnywhereAndReplaceNameAndIds) {
+  auto arguments = required();
+  arguments.insert(arguments.begin() + 1, {"--fid", "1234", "--name", "Karte Süd"});
+  arguments.insert(arguments.end(), {"--pid", "1"});
+  const ProgramRun run = cli(arguments);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("Karte_SUd\t1234\t1\tFamilies\tHarzkarte_S\xC3\xBC" "1234\\1\t"),
+            std::string::npos)
+      << run.out;
+}
+
+TEST_F(RegisterCommand, PackagesWithGmap) {
+  installStandins(home / "program");
+  auto arguments = required();
+  arguments.insert(arguments.end(), {"--gmap", "--mdx", mapset.index});
+  const ProgramRun run = cli(arguments);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const fs::path package = home / "ProgramData" / "GARMIN" / "Maps" / "Harzkarte_SUd.gmap";
+  EXPECT_TRUE(fs::is_directory(package / "Product3" / "63240001"));
+  EXPECT_NE(run.out.find("gmap; Harzkarte_SUd; FID:4711;PID:3\t" +
+                         (package / "Info.xml").string() + "\t4711\t3\t" +
+                         (package / "Product3" / "osmmap.tdb").string() + "\tosmmap.mdx\n"),
+            std::string::npos)
+      << run.out;
+}
+
+TEST_F(RegisterCommand, RefusesWhatTheWindowRefuses) {
+  EXPECT_EQ(cli({"register", "--tdb", mapset.tdb}).exitCode, 2);
+  EXPECT_EQ(cli({"register", "--tiles"}).exitCode, 2);
+
+  auto missing = required();
+  missing[4] = (home / "Karten" / "fehlt.tdb").string();
+  const ProgramRun missingRun = cli(missing);
+  EXPECT_EQ(missingRun.exitCode, 1);
+  EXPECT_EQ(missingRun.out, german().fileMissing + "\n");
+
+  auto wrongId = required();
+  wrongId.insert(wrongId.end(), {"--fid", "12a"});
+  const ProgramRun wrongRun = cli(wrongId);
+  EXPECT_EQ(wrongRun.exitCode, 1);
+  EXPECT_EQ(wrongRun.err, "register: the window does not let the mapset be registered\n");
+  EXPECT_EQ(cli({"list"}).out, "") << "nothing was registered";
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing

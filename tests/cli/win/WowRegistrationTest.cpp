@@ -1,0 +1,158 @@
+// A registration below either registry base, written as the installation
+// writes it and through `reg import`, under WOW64: one key, physically
+// Software\Wow6432Node\Garmin, which 32-bit MapSource reads as
+// "SOFTWARE\Garmin" and a 64-bit program as "SOFTWARE\Wow6432Node\Garmin".
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/CatalogueListing.h"
+#include "catalogue/Registration.h"
+#include "platform/RegistryOps.h"
+#include "platform/RegistryTransfer.h"
+#include "platform/win/WideText.h"
+#include "platform/win/WinRegistry.h"
+#include "support/RealMapsets.h"
+#include "support/RunProgram.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+constexpr const char* kSettings = "Software\\ZORVAN";
+constexpr const char* kFamiliesBelowBase = "\\Garmin\\MapSource\\Families\\";
+
+// The value as a program of one bitness reads it through its own view.
+std::optional<std::string> readInView(REGSAM view, const std::string& path,
+                                      const std::string& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, wideText(path).c_str(), 0, KEY_READ | view, &key) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  wchar_t data[512] = {};
+  DWORD size = sizeof data - sizeof(wchar_t);
+  const LONG status = RegQueryValueExW(key, wideText(name).c_str(), nullptr, nullptr,
+                                       reinterpret_cast<BYTE*>(data), &size);
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) return std::nullopt;
+  return utf8Text(data);
+}
+
+bool existsInView(REGSAM view, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, wideText(path).c_str(), 0, KEY_READ | view, &key) !=
+      ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+// A .reg text holds backslashes doubled inside quotes.
+std::string regQuoted(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) out += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  return out + "\"";
+}
+
+class WowRegistration : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    // Windows names the machine's architecture here only for WOW64 processes.
+    ASSERT_TRUE(std::getenv("PROCESSOR_ARCHITEW6432"))
+        << "the Windows tests run as a 32-bit program on 64-bit Windows";
+    ASSERT_TRUE(mapsets.available()) << "run through ctest, which makes the mkgmap files";
+    files = mapsets.make(folder / "Karten", "Wowview", "Wow Ansicht", 4711, 1);
+    savedWow64 = fRegAbfrageWert(registry, Root::CurrentUser, kSettings, "Wow64");
+  }
+  void TearDown() override {
+    deleteKeyTree(registry, Root::LocalMachine, familyKey());
+    if (savedWow64.empty())
+      fWerteLoeschen(registry, Root::CurrentUser, kSettings, "Wow64");
+    else
+      fStringSpeichern(registry, Root::CurrentUser, kSettings, "Wow64", savedWow64);
+  }
+
+  std::string base() const { return GetParam(); }
+  std::string familyKey() const { return base() + kFamiliesBelowBase + family; }
+  std::string productKeyBelow(const std::string& registryBase) const {
+    return registryBase + kFamiliesBelowBase + family + "\\1";
+  }
+
+  ProgramRun cli(const std::vector<std::string>& arguments) {
+    return runProgram(MAPSETDESK_CLI, arguments, scratch);
+  }
+
+  // The one key every reader must find, and no doubled or 64-bit copy.
+  void expectOneKeySeenByGarmin() {
+    EXPECT_EQ(readInView(KEY_WOW64_32KEY, productKeyBelow("SOFTWARE"), "TDB"), files.tdb);
+    EXPECT_EQ(readInView(KEY_WOW64_64KEY, productKeyBelow("SOFTWARE\\Wow6432Node"), "TDB"),
+              files.tdb);
+    EXPECT_FALSE(
+        existsInView(KEY_WOW64_64KEY, productKeyBelow("SOFTWARE\\Wow6432Node\\Wow6432Node")));
+    EXPECT_FALSE(existsInView(KEY_WOW64_64KEY, productKeyBelow("SOFTWARE")));
+  }
+
+  WinRegistry registry;
+  RealMapsets mapsets;
+  TempDir folder;
+  TempDir scratch;
+  MapsetFiles files;
+  std::string savedWow64;
+  const std::string family = "Wowview" + std::to_string(GetCurrentProcessId());
+};
+
+TEST_P(WowRegistration, WrittenAsAnInstallationWritesItIsOneKeyListedAndSeenByGarmin) {
+  registerFamilyProduct(registry, base(), RegistrationRoot::Families, family, 4711, "1", files);
+
+  ScriptedDialogs dialogs;
+  const RegistryCatalogue catalogue = TDBlesen(registry, dialogs, base(), "Fehler25");
+  const auto row = std::find_if(catalogue.rows.begin(), catalogue.rows.end(), [&](const auto& r) {
+    return r.entry.subkeyPath == family + "\\1";
+  });
+  ASSERT_NE(row, catalogue.rows.end());
+  EXPECT_EQ(row->state, EntryState::Complete);
+  EXPECT_EQ(row->cells.name, "Wow Ansicht");
+  EXPECT_EQ(row->entry.tdb, files.tdb);
+  EXPECT_TRUE(dialogs.messages().empty());
+  expectOneKeySeenByGarmin();
+}
+
+TEST_P(WowRegistration, ImportedByTheCommandLineIsOneKeyExportedListedAndSeenByGarmin) {
+  const std::string key = "HKEY_LOCAL_MACHINE\\" + familyKey();
+  const std::string regText = "REGEDIT4\r\n\r\n[" + key + "]\r\n\"ID\"=hex:67,12\r\n\r\n[" + key +
+                              "\\1]\r\n\"TDB\"=" + regQuoted(files.tdb) +
+                              "\r\n\"BMAP\"=" + regQuoted(files.overview) +
+                              "\r\n\"LOC\"=" + regQuoted(files.tiles) + "\r\n";
+  writeFile(scratch / "registration.reg", regText);
+
+  const ProgramRun imported = cli({"reg", "import", (scratch / "registration.reg").string()});
+  EXPECT_EQ(imported.exitCode, 0) << imported.err;
+  // The export spells the keys and orders the values as the registry keeps them.
+  const ProgramRun exported = cli({"reg", "export", key});
+  EXPECT_EQ(exported.exitCode, 0) << exported.err;
+  for (const std::string& line : {std::string("\"ID\"=hex:67,12\r\n"),
+                                 "\"TDB\"=" + regQuoted(files.tdb) + "\r\n",
+                                 "\\MapSource\\Families\\" + family + "\\1]\r\n"})
+    EXPECT_NE(exported.out.find(line), std::string::npos) << line << exported.out;
+
+  const bool wow64 = base() != kBase32Bit;
+  ASSERT_EQ(cli({"set-wow64", wow64 ? "yes" : "no"}).exitCode, 0);
+  const ProgramRun listed = cli({"list"});
+  EXPECT_EQ(listed.exitCode, 0) << listed.err;
+  const std::string row = "Wow Ansicht\t4711\t1\tFamilies\t" + family + "\\1\t" + files.tdb + "\t" +
+                          files.overview + "\t" + files.tiles + "\t" + kNoTypefile + "\n";
+  EXPECT_NE(withLf(listed.out).find(row), std::string::npos) << listed.out;
+  expectOneKeySeenByGarmin();
+}
+
+INSTANTIATE_TEST_SUITE_P(Bases, WowRegistration, ::testing::Values(kBase64Bit, kBase32Bit),
+                         [](const auto& instance) {
+                           return std::string(instance.param) == kBase64Bit ? "Wow6432Node" : "Software";
+                         });
+
+}  // namespace
+}  // namespace mapsetdesk::testing

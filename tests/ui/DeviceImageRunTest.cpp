@@ -1,0 +1,183 @@
+// The device-image run of the main window over mkgmap's gmapsupp.img of two
+// families, with the stand-ins of gmt and cgpsmapper: the split folder, one
+// registration window per family, the FID question, the fall-back to tiles.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/ProductTitle.h"
+#include "app/messages/CatalogueTexts.h"
+#include "app/messages/DeviceImageTexts.h"
+#include "app/messages/TdbVorhandenTexts.h"
+#include "install/DeviceImage.h"
+#include "platform/FilePath.h"
+#include "platform/RegistryOps.h"
+#include "support/FormDriver.h"
+#include "support/ProgramHarness.h"
+#include "support/RealMapsets.h"
+#include "support/Standins.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string& catalogueText(const char* key) {
+  return catalogueTexts(Sprache::Deutsch).messages.find(key)->second;
+}
+const TdbVorhandenTexts& german() {
+  static const TdbVorhandenTexts texts = tdbVorhandenTexts(Sprache::Deutsch);
+  return texts;
+}
+
+std::vector<std::string> subfolders(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    if (entry.is_directory()) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class DeviceImageRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(mapsets.available()) << "run through ctest, which makes the mkgmap files";
+    program.storeSetting("Wow64", "falsch");
+    installStandins(program.folder / "program");
+    fs::create_directories(device());
+    fs::copy_file(mapsets.root() / "families" / "gmapsupp.img", device() / "gmapsupp.img");
+  }
+  void TearDown() override { program.dialogs.expectAllTaken(); }
+
+  fs::path device() const { return program.folder / "Geraet"; }
+  fs::path split() const { return device() / "SplittMaps"; }
+  mapsetdesk::DeviceImageRun run() {
+    return program.start().main.gmapsuppsplitten(pathOf(device() / "gmapsupp.img"));
+  }
+  void expectSaid(const std::string& text, std::string_view title = kMessageTitle,
+                  Buttons buttons = Buttons::Ok) {
+    const Message shown = program.dialogs.take();
+    EXPECT_EQ(shown.text, text);
+    EXPECT_EQ(shown.title, title);
+    EXPECT_EQ(shown.buttons, buttons);
+  }
+  // The messages of one family handed to the registration window: the FID
+  // question, the TDB's backup, the finished text.
+  void expectFamily(const std::string& familyFolder) {
+    expectSaid(catalogueText("Satz67"), kMessageTitle, Buttons::YesNo);
+    expectSaid(catalogueText("Satz25") + pathOf(split() / familyFolder / "mapset.tdb") + "-BAK");
+    expectSaid(german().finished);
+  }
+  // In the registration window: what the run filled in, then the
+  // registration and the close.
+  void registerWhenShown(std::vector<std::string>& seen) {
+    program.screen.whenModal("FormTDBvorhanden", [this, &seen](ui::Form& form) {
+      auto& window = static_cast<ui::FormTDBvorhanden&>(form);
+      seen.push_back(window.TextID.text() + "/" + window.TextPID.text());
+      EXPECT_FALSE(window.Text1.enabled) << "the name comes from the family's TDB";
+      EXPECT_TRUE(window.vWarten);
+      EXPECT_TRUE(fs::exists(filePath(window.TextPfadPreview.text())));
+      EXPECT_EQ(filePath(window.TextPfadTDB.text()).filename(), "mapset.tdb");
+      EXPECT_TRUE(click(window.Commandregistriere));
+      window.unload();
+    });
+  }
+
+  ProgramHarness program;
+  RealMapsets mapsets;
+};
+
+TEST_F(DeviceImageRun, TwoFamiliesTwoWindowsOneAfterTheOther) {
+  std::vector<std::string> seen;
+  registerWhenShown(seen);
+  registerWhenShown(seen);
+  program.dialogs.answer(Answer::Yes);
+  program.dialogs.answer(Answer::Yes);
+  const auto result = run();
+  expectFamily("gmapsupp_4711");
+  expectFamily("gmapsupp_4712");
+  expectSaid(catalogueText("Text2"));
+  EXPECT_EQ(result.outcome, DeviceImageOutcome::Integrated);
+  EXPECT_EQ(result.families, 2);
+  EXPECT_EQ(result.registered, 2);
+  EXPECT_EQ(seen, (std::vector<std::string>{"4711/3", "4712/5"}));
+  EXPECT_EQ(subfolders(split()), (std::vector<std::string>{"gmapsupp_4711", "gmapsupp_4712"}));
+  EXPECT_FALSE(fs::exists(split() / "gmapsupp_4711" / "gmapsupp_4711.img"))
+      << "the family file goes once the family was handled";
+  const auto& log = program.screen.log;
+  EXPECT_EQ(std::count(log.begin(), log.end(), "modal FormTDBvorhanden"), 2);
+  const auto& rows = program.windows().main.registryCatalogue().rows;
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(program.windows().main.TextMeldung.text(), catalogueText("Text2"));
+  EXPECT_TRUE(program.windows().tdbVorhanden.Text1.enabled);
+}
+
+TEST_F(DeviceImageRun, NoTakesAFreeFid) {
+  std::vector<std::string> seen;
+  registerWhenShown(seen);
+  registerWhenShown(seen);
+  program.dialogs.answer(Answer::No);
+  program.dialogs.answer(Answer::No);
+  run();
+  expectFamily("gmapsupp_4711");
+  expectFamily("gmapsupp_4712");
+  expectSaid(catalogueText("Text2"));
+  EXPECT_EQ(seen, (std::vector<std::string>{"10/3", "11/5"}));
+}
+
+TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredNoLeavesEverything) {
+  fs::create_directories(split() / "alt");
+  writeFile(split() / "alt" / "datei.img", "alt");
+  program.dialogs.answer(Answer::No);
+  const auto result = run();
+  expectSaid(catalogueText("Satz66"), kMessageTitle, Buttons::YesNo);
+  EXPECT_EQ(result.outcome, DeviceImageOutcome::Declined);
+  EXPECT_EQ(readFile(split() / "alt" / "datei.img"), "alt");
+  EXPECT_EQ(subfolders(split()), std::vector<std::string>{"alt"});
+}
+
+TEST_F(DeviceImageRun, SplitFolderThatIsALinkIsNeverEmptied) {
+  fs::create_directories(program.folder / "woanders");
+  writeFile(program.folder / "woanders" / "fremd.img", "fremd");
+  fs::create_directory_symlink(program.folder / "woanders", split());
+  program.dialogs.answer(Answer::Yes);
+  const auto result = run();
+  expectSaid(catalogueText("Satz66"), kMessageTitle, Buttons::YesNo);
+  expectSaid(splitFolderIsLink(Sprache::Deutsch));
+  EXPECT_EQ(result.outcome, DeviceImageOutcome::SplitRefused);
+  EXPECT_EQ(readFile(program.folder / "woanders" / "fremd.img"), "fremd");
+}
+
+TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredYesIsEmptiedFirst) {
+  fs::create_directories(split() / "alt");
+  writeFile(split() / "rest.txt", "alt");
+  std::vector<std::string> seen;
+  registerWhenShown(seen);
+  registerWhenShown(seen);
+  program.dialogs.answer(Answer::Yes);
+  program.dialogs.answer(Answer::Yes);
+  program.dialogs.answer(Answer::Yes);
+  run();
+  expectSaid(catalogueText("Satz66"), kMessageTitle, Buttons::YesNo);
+  expectFamily("gmapsupp_4711");
+  expectFamily("gmapsupp_4712");
+  expectSaid(catalogueText("Text2"));
+  EXPECT_FALSE(fs::exists(split() / "alt"));
+  EXPECT_FALSE(fs::exists(split() / "rest.txt"));
+}
+
+TEST_F(DeviceImageRun, FallBackListsOnlyNumericLowerCaseImgTiles) {
+  writeFile(device() / "gmapsupp.img", "no device image");
+  fs::create_directories(split());
+  const auto tiles = splitTiles(pathOf(split()));
+  EXPECT_TRUE(tiles.empty());
+  for (const char* name : {"00001234.img", "00001235.IMG", "abc.img", "00001236.img.bak",
+                           "00001237.img"})
+    writeFile(split() / name, "x");
+  EXPECT_EQ(splitTiles(pathOf(split())),
+            (std::vector<std::string>{pathOf(split() / "00001234.img"),
+                                      pathOf(split() / "00001237.img")}));
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing
