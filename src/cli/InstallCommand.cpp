@@ -1,8 +1,9 @@
 // install: the installation run of the main window on tiles named on the
 // command line, with the outside programs or the built-in tools as the
-// Tools setting and the program folder choose. The name and the FID get the window's checks; the question
-// between gmap package and registration is answered by --gmap (the
-// preferred answer, also without an option) or --registry.
+// Tools setting and the program folder choose. The name and the FID get the
+// window's checks; the question between gmap package and registration is
+// answered by --gmap (the preferred answer, also without an option) or
+// --registry.
 #include <ostream>
 
 #include "app/Language.h"
@@ -10,10 +11,8 @@
 #include "app/Services.h"
 #include "app/Session.h"
 #include "app/Settings.h"
+#include "app/ToolLauncher.h"
 #include "app/messages/MessageKeys.h"
-#include "builtin/BuiltinGmt.h"
-#include "builtin/BuiltinLauncher.h"
-#include "builtin/OverviewCompiler.h"
 #include "catalogue/FidAllocation.h"
 #include "cli/CapturedToolWindow.h"
 #include "cli/CatalogueReading.h"
@@ -111,12 +110,6 @@ std::optional<TileSelection> selectTiles(Dialogs& dialogs, const MessageCatalogu
   return selection;
 }
 
-// gmt.exe's and cgpsmapper's work built in; SetACL's is not asked for here.
-builtin::BuiltinOperations builtinTools() {
-  return {builtin::runGmt, builtin::compileOverview,
-          [](const std::string&, const std::string&) { return false; }};
-}
-
 void printNewMapset(Context& context, const InstallResult& result, const std::string& fidText) {
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return;
@@ -161,10 +154,8 @@ int install(Context& context) {
   const auto sound = openSystemSound();
   const auto shell = openSystemShell();
   const auto processes = openSystemProcessLauncher();
-  builtin::BuiltinLauncher seam(
-      *processes, builtin::ToolSelection([&registry] { return Settings(*registry).tools(); }),
-      builtinTools());
-  ToolRunner runner(seam);
+  const auto tools = openToolLauncher(*processes, *registry, [] {});
+  ToolRunner runner(*tools);
   const auto folders = openSystemFolderOps(dialogs);
   Services services{*registry, *facts, dialogs, *sound, *shell, runner, *folders,
                     context.programFolder};
