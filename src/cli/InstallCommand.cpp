@@ -1,8 +1,9 @@
 // install: the installation run of the main window on tiles named on the
 // command line, with the outside programs or the built-in tools as the
-// Tools setting and the program folder choose. The name and the FID get the window's checks; the question
-// between gmap package and registration is answered by --gmap (the
-// preferred answer, also without an option) or --registry.
+// Tools setting and the program folder choose. The name and the FID get the
+// window's checks; the question between gmap package and registration is
+// answered by --gmap (the preferred answer, also without an option) or
+// --registry.
 #include <ostream>
 
 #include "app/Language.h"

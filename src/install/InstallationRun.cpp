@@ -86,11 +86,6 @@ InstallOutcome createPackage(Services& services, Session& session, InstallationV
 
 }  // namespace
 
-bool reachedLayoutChoice(InstallOutcome outcome) {
-  return outcome != InstallOutcome::Refused && outcome != InstallOutcome::ToolsMissing &&
-         outcome != InstallOutcome::NoTdb && outcome != InstallOutcome::NoOverview;
-}
-
 InstallResult runNewInstallation(Services& services, Session& session, InstallationView& view,
                                  const NewInstallation& job) {
   const MessageCatalogue& texts = session.texts;

@@ -37,9 +37,6 @@ struct InstallResult {
   std::string packageFolder;  // set for the package outcomes
 };
 
-// Whether the run went as far as the question between package and registration.
-bool reachedLayoutChoice(InstallOutcome outcome);
-
 InstallResult runNewInstallation(Services& services, Session& session, InstallationView& view,
                                  const NewInstallation& job);
 

@@ -3,6 +3,7 @@
 // the tool window, and sets its buttons for what the run reached.
 #include <initializer_list>
 
+#include "install/InstallationRun.h"
 #include "ui/forms/ProgramWindows.h"
 #include "ui/forms/fMain.h"
 
