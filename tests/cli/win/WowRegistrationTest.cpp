@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Settings.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/Registration.h"
 #include "platform/RegistryOps.h"
@@ -24,6 +25,10 @@ namespace mapsetdesk::testing {
 namespace {
 
 constexpr const char* kSettings = "Software\\ZORVAN";
+// Both bases as the test's parameters; the views are literals, so their data
+// end in a NUL.
+constexpr const char* kBase64Bit = kRegistryBase64.data();
+constexpr const char* kBase32Bit = kRegistryBase32.data();
 constexpr const char* kFamiliesBelowBase = "\\Garmin\\MapSource\\Families\\";
 
 // The value as a program of one bitness reads it through its own view.
