@@ -135,9 +135,10 @@ TEST_F(JoinTiles, ReportsEveryFileReadAndWrittenAndLetsTheWindowsPaint) {
 }
 
 TEST_F(JoinTiles, TheListMayNameTilesInTheAnsiCodePage) {
-  const fs::path south = scratch_ /
-                         "Karten S\xC3\xBC"
-                         "d";
+  // A UTF-8 name: a path made of plain chars would take them as the ANSI
+  // code page on Windows.
+  const fs::path south = scratch_.path() / filePath("Karten S\xC3\xBC"
+                                              "d");
   fs::create_directories(south);
   fs::copy_file(garmin("mapset/63240001.img"), south / "63240001.img");
   const std::string listed = pathText(south / "63240001.img");

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "platform/Platform.h"
 #include "platform/SystemFacts.h"
 
 namespace mapsetdesk::testing {
@@ -11,7 +12,9 @@ class FakeSystemFacts : public SystemFacts {
  public:
   std::string version;
   bool admin = true;
-  std::string user = "tester";
+  // The account the tests run as: on Windows the folder grants of an
+  // installation look it up, and a made-up name would make them fail.
+  std::string user = openSystemFacts({})->myGetUserName();
   std::string windowsFolder;
   std::map<int, std::string> folders;  // special folder number -> path
 

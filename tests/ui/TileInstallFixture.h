@@ -17,6 +17,8 @@
 
 namespace mapsetdesk::testing {
 
+inline constexpr char kJavaKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+
 class TileInstallFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -29,6 +31,10 @@ class TileInstallFixture : public ::testing::Test {
       std::filesystem::copy_file(mapsets.root() / "mapset" / tile, karten() / tile);
   }
   void TearDown() override { program.dialogs.expectAllTaken(); }
+
+  bool exists(const std::string& path) { return std::filesystem::exists(filePath(path)); }
+  void install(ui::fMain& main) { ASSERT_TRUE(click(main.CommandButtonPV)); }
+  void expectLayoutQuestion() { expectMessage(text("Satz43"), "ZORVAN", Buttons::YesNo); }
 
   std::filesystem::path karten() const { return program.folder / "Karten"; }
   std::string tile(const std::string& name) const { return pathText(karten() / name); }
