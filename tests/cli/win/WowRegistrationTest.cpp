@@ -154,6 +154,38 @@ TEST_P(WowRegistration, ImportedByTheCommandLineIsOneKeyExportedListedAndSeenByG
   expectOneKeySeenByGarmin();
 }
 
+TEST_P(WowRegistration, TilesInstalledByTheCommandLineWithTheBuiltinToolsAreListedAndSeenByGarmin) {
+  const std::filesystem::path tiles = folder.path() / "Kacheln";
+  std::filesystem::create_directories(tiles);
+  std::filesystem::create_directories(folder.path() / "program");
+  std::vector<std::string> arguments = {"--program-folder", (folder.path() / "program").string(),
+                                        "install", "--registry", "--name", "Kachel Test",
+                                        "--fid", "4713"};
+  for (const char* tile : {"63240001.img", "63240002.img"}) {
+    std::filesystem::copy_file(mapsets.root() / "mapset" / tile, tiles / tile);
+    arguments.push_back((tiles / tile).string());
+  }
+  const std::string installedFamily = base() + kFamiliesBelowBase + "Kachel_T4713";
+  ASSERT_EQ(cli({"set-wow64", base() != kBase32Bit ? "yes" : "no"}).exitCode, 0);
+
+  const ProgramRun installed = cli(arguments);
+  EXPECT_EQ(installed.exitCode, 0) << installed.out << installed.err;
+  const std::string tdb = pathText(tiles) + "\\Kachel_T.TDB";
+  // The TDB names the mapset as gmt's -m gets it: blanks as "_".
+  EXPECT_NE(withLf(installed.out).find("Kachel_Test\t4713\t1\tFamilies\tKachel_T4713\\1\t" + tdb),
+            std::string::npos)
+      << installed.out;
+  const ProgramRun listed = cli({"list"});
+  EXPECT_NE(withLf(listed.out).find("Kachel_Test\t4713\t1\t"), std::string::npos) << listed.out;
+  EXPECT_EQ(readInView(KEY_WOW64_32KEY, "SOFTWARE\\Garmin\\MapSource\\Families\\Kachel_T4713\\1",
+                       "TDB"),
+            tdb);
+  EXPECT_EQ(readInView(KEY_WOW64_64KEY,
+                       "SOFTWARE\\Wow6432Node\\Garmin\\MapSource\\Families\\Kachel_T4713\\1", "TDB"),
+            tdb);
+  deleteKeyTree(registry, Root::LocalMachine, installedFamily);
+}
+
 INSTANTIATE_TEST_SUITE_P(Bases, WowRegistration, ::testing::Values(kBase64Bit, kBase32Bit),
                          [](const auto& instance) {
                            return std::string(instance.param) == kBase64Bit ? "Wow6432Node" : "Software";
