@@ -84,5 +84,17 @@ TEST_F(DeviceImageCommand, RefusesATakenFidWithoutAnAnswerAndKeepsSplittMapsWith
   EXPECT_EQ(cli({"install", "--keep-fid", "--free-fid", image().string()}).exitCode, 2);
 }
 
+TEST_F(DeviceImageCommand, WithoutAnyOutsideProgramTheBuiltinToolsPackageEveryFamily) {
+  fs::remove_all(home / "program");
+  fs::create_directories(home / "program");
+  const ProgramRun run = cli({"install", "--keep-fid", image().string()});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("FID:4711;PID:3\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("FID:4712;PID:5\t"), std::string::npos) << run.out;
+  for (const char* family : {"gmapsupp_4711", "gmapsupp_4712"})
+    EXPECT_TRUE(fs::exists(home / "Geraet" / "SplittMaps" / family / "mapset.img")) << family;
+  EXPECT_EQ(countOf(cli({"list"}).out, "gmap; "), 2);
+}
+
 }  // namespace
 }  // namespace mapsetdesk::testing
