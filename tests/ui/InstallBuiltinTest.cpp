@@ -21,8 +21,7 @@ namespace fs = std::filesystem;
 class InstallBuiltin : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!mapsets.available())
-      GTEST_SKIP() << "no mkgmap files: run through ctest, which makes them (fixture garmin_files)";
+    ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
     program.storeSetting("Wow64", "falsch");
     program.storeSetting("Language", "Eng");
     fs::create_directories(karten());
