@@ -85,7 +85,9 @@ class DeviceImageRun : public ::testing::Test {
     });
   }
 
-  ProgramHarness program;
+  // The built-in tools stand under the runner as in the program; where the
+  // stand-ins lie in the program folder, they run.
+  ProgramHarness program{true};
   RealMapsets mapsets;
 };
 
@@ -140,6 +142,23 @@ TEST_F(DeviceImageRun, EachFamilyBecomesAPackage) {
     EXPECT_TRUE(fs::exists(entry.path() / "Info.xml")) << entry.path();
 }
 
+TEST_F(DeviceImageRun, WithoutAnyOutsideProgramTheBuiltinToolsSplitExtractAndCompile) {
+  fs::remove_all(program.folder / "program");
+  fs::create_directories(program.folder / "program");
+  std::vector<std::string> seen;
+  registerWhenShown(seen);
+  registerWhenShown(seen);
+  program.dialogs.answer(Answer::Yes);
+  program.dialogs.answer(Answer::Yes);
+  const auto result = run();
+  expectFamily("gmapsupp_4711");
+  expectFamily("gmapsupp_4712");
+  expectSaid(catalogueText("Text2"));
+  EXPECT_EQ(result.registered, 2);
+  EXPECT_EQ(seen, (std::vector<std::string>{"4711/3", "4712/5"}));
+  EXPECT_EQ(program.windows().main.registryCatalogue().rows.size(), 2u);
+}
+
 TEST_F(DeviceImageRun, NoTakesAFreeFid) {
   std::vector<std::string> seen;
   registerWhenShown(seen);
@@ -184,6 +203,7 @@ TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredYesIsEmptiedFirst) {
 
 TEST_F(DeviceImageRun, ImageWithoutFamiliesBecomesATileSelection) {
   writeFile(device() / "gmapsupp.img", "no device image");
+  program.storeSetting("Tools", "extern");
   fs::remove(program.folder / "program" / "gmt.exe");
   const auto result = run();
   expectSaid(catalogueText("Fehler42"));
