@@ -68,6 +68,8 @@ class CommandLineFamilies : public DeviceImageView {
     window.familyDone();
   }
 
+  void familyFailed() override { ++refused; }
+
   void selectTiles(const std::string&, const std::vector<std::string>& tiles) override {
     for (const std::string& tile : tiles) context_.out << tile << '\n';
   }

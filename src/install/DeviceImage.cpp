@@ -138,6 +138,7 @@ class Run {
     runGmt("-S", shortPath(work), familyFile);
     if (countWithExtension(work, "tdb") == tdbsBefore) {
       view_.showWorking(false);
+      view_.familyFailed();
       say(text(key::Fehler36), kTitleWithVersion);
       return;
     }
@@ -149,6 +150,7 @@ class Run {
     FamilyFiles family = familyFiles(work);
     if (family.overview.empty() || family.tdb.empty()) {
       say(text(key::Fehler39), kMessageTitle);
+      view_.familyFailed();
       return;
     }
     if (!keepFid) family.freeFid = view_.freeFid();

@@ -41,6 +41,9 @@ class DeviceImageView {
   // Opens the registration window filled with the family and returns once
   // the person has closed it.
   virtual void registerFamily(const FamilyFiles& family) = 0;
+  // A family could not be handed over (no TDB or no overview extracted): the
+  // way to the next mapset opens, and the run goes on with the next family.
+  virtual void familyFailed() = 0;
   // The fall-back: the tiles of the split folder become the tile selection.
   virtual void selectTiles(const std::string& folder, const std::vector<std::string>& tiles) = 0;
 };

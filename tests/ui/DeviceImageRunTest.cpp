@@ -159,6 +159,33 @@ TEST_F(DeviceImageRun, WithoutAnyOutsideProgramTheBuiltinToolsSplitExtractAndCom
   EXPECT_EQ(program.windows().main.registryCatalogue().rows.size(), 2u);
 }
 
+TEST_F(DeviceImageRun, AnImageWithoutProductListIsNotedAsWithoutFidAndYieldsNoTdb) {
+  fs::remove_all(program.folder / "program");
+  fs::create_directories(program.folder / "program");
+  fs::copy_file(mapsets.root() / "mapset" / "63240001.img", device() / "gmapsupp.img",
+                fs::copy_options::overwrite_existing);
+  const auto result = run();
+  expectSaid(kNoFidNotice);
+  expectSaid(catalogueText("Fehler36"), kTitleWithVersion);
+  EXPECT_EQ(result.registered, 0);
+  EXPECT_EQ(subfolders(split()), std::vector<std::string>{"gmapsupp_0000"});
+  EXPECT_NE(program.windows().main.TextMeldung.text(), catalogueText("Text2"));
+}
+
+TEST_F(DeviceImageRun, AFamilyWhoseOverviewIsNotCompiledIsToldAndNotRegistered) {
+  ScopedEnvironment fault("MAPSETDESK_CGPSMAPPER_FAULT", "nothing");
+  program.dialogs.answer(Answer::Yes);
+  program.dialogs.answer(Answer::Yes);
+  const auto result = run();
+  for (int family = 0; family < 2; ++family) {
+    expectSaid(catalogueText("Satz67"), kMessageTitle, Buttons::YesNo);
+    expectSaid(catalogueText("Fehler39"));
+  }
+  EXPECT_EQ(result.registered, 0);
+  EXPECT_TRUE(program.windows().main.Command2.enabled);
+  EXPECT_TRUE(program.windows().main.registryCatalogue().rows.empty());
+}
+
 TEST_F(DeviceImageRun, NoTakesAFreeFid) {
   std::vector<std::string> seen;
   registerWhenShown(seen);

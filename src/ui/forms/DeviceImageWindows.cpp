@@ -31,6 +31,8 @@ void DeviceImageWindows::registerFamily(const FamilyFiles& family) {
   program_.main.setMousePointer(MousePointer::Default);
 }
 
+void DeviceImageWindows::familyFailed() { program_.main.Command2.enabled = true; }
+
 void DeviceImageWindows::selectTiles(const std::string& folder,
                                      const std::vector<std::string>& tiles) {
   program_.main.selectSplitTiles(folder, tiles);

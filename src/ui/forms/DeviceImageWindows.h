@@ -18,6 +18,7 @@ class DeviceImageWindows : public DeviceImageView {
   void showWorking(bool shown) override;
   std::optional<std::uint16_t> freeFid() override;
   void registerFamily(const FamilyFiles& family) override;
+  void familyFailed() override;
   void selectTiles(const std::string& folder, const std::vector<std::string>& tiles) override;
 
  private:
