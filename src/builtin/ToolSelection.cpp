@@ -9,22 +9,26 @@
 namespace mapsetdesk::builtin {
 namespace {
 
-std::string lastComponentLowered(const std::string& path) {
+// Where the last component of a path starts: after its last separator.
+std::size_t lastComponentStart(const std::string& path) {
   const auto slash = path.find_last_of("\\/");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return slash == std::string::npos ? 0 : slash + 1;
+}
+
+std::string lastComponentLowered(const std::string& path) {
+  std::string name = path.substr(lastComponentStart(path));
   std::transform(name.begin(), name.end(), name.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return name;
 }
 
 std::string besideIt(const std::string& path, const std::string& name) {
-  const auto slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? name : path.substr(0, slash + 1) + name;
+  return path.substr(0, lastComponentStart(path)) + name;
 }
 
 std::string folderOf(const std::string& path) {
-  const auto slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+  const std::size_t start = lastComponentStart(path);
+  return start == 0 ? std::string() : path.substr(0, start - 1);
 }
 
 bool present(const std::string& path, OutsideTool tool) {

@@ -24,6 +24,12 @@ TEST(JavaRuntime, TheFallBackFindsMkgmapWhereItIsUnlessOnlyOutsideProgramsMayRun
   EXPECT_NE(found.find(" -jar \"" + jar + "\"" + rest), std::string::npos) << found;
   EXPECT_EQ(builtin::withJavaAndMkgmapFound("java -version"), "java -version");
 
+  const builtin::ToolSelection automatic([] { return ToolsChoice::Auto; });
+  const builtin::ToolSelection outsideOnly([] { return ToolsChoice::Extern; });
+  const std::string besideTheProgram = (folder / "mkgmap.jar").string();
+  EXPECT_TRUE(automatic.canWork(besideTheProgram)) << "found through MAPSETDESK_MKGMAP";
+  EXPECT_FALSE(outsideOnly.canWork(besideTheProgram)) << "only the program folder counts";
+
   ScriptedLauncher outside;
   builtin::BuiltinLauncher launcher(outside, builtin::ToolSelection([] { return ToolsChoice::Extern; }),
                                     {});
