@@ -42,11 +42,7 @@ TEST_F(OverviewForMapSource, TheTdbNamesTheOverviewAndItsBoundsCoverEveryTile) {
   const fs::path program = scratch_ / "program";
   installStandins(program);
   const fs::path tiles = scratch_ / "tiles";
-  fs::create_directories(tiles);
-  for (const char* tile : {"63240001.img", "63240002.img"})
-    fs::copy_file(garmin(std::string("mapset/") + tile), tiles / tile);
-  writeFile(program / "list.txt",
-            pathText(tiles / "63240001.img") + "\r\n" + pathText(tiles / "63240002.img") + "\r\n");
+  copyTilesWithList(tiles, program / "list.txt");
   const auto launcher = openSystemProcessLauncher();
   ToolRunner runner(*launcher);
   CaptureWatcher quiet;

@@ -26,6 +26,9 @@ class GarminFilesTest : public ::testing::Test {
   std::filesystem::path garmin(const std::string& relative) const { return root_ / relative; }
   // A copy of a fixture file in the scratch folder, to change.
   std::string copy(const std::string& relative, const std::string& as = {});
+  // mkgmap's two tiles copied into the folder, and a tile list naming both
+  // (one line each, CR LF) written to list, as an installation hands them to gmt.
+  void copyTilesWithList(const std::filesystem::path& folder, const std::filesystem::path& list);
   std::string bytesOf(const std::string& relative) const { return readFile(garmin(relative)); }
 
   TempDir scratch_;

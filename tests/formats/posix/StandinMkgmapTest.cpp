@@ -37,11 +37,7 @@ TEST_F(StandinMkgmap, ThePatchedOverviewSourceCompilesIntoARealMap) {
   const fs::path program = scratch_ / "program";
   installStandins(program);
   const fs::path tiles = scratch_ / "tiles";
-  fs::create_directories(tiles);
-  for (const char* tile : {"63240001.img", "63240002.img"})
-    fs::copy_file(garmin(std::string("mapset/") + tile), tiles / tile);
-  writeFile(program / "list.txt",
-            pathText(tiles / "63240001.img") + "\r\n" + pathText(tiles / "63240002.img") + "\r\n");
+  copyTilesWithList(tiles, program / "list.txt");
   run('"' + pathText(program / "gmt.exe") + "\" -S -f 4711,1 -m Harz -n Harzoooo -o \"" +
       pathText(tiles) + "\" -c 1252 -@ \"" + pathText(program / "list.txt") + '"');
   const fs::path source = tiles / "Harzoooo.mp";
