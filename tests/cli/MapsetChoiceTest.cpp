@@ -1,0 +1,86 @@
+// How the editing and transfer commands find the one mapset a user names.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/MapsetChoice.h"
+
+namespace mapsetdesk::cli {
+namespace {
+
+CatalogueRow registered(const std::string& name, int fid, int pid) {
+  CatalogueRow row;
+  row.cells = {name, std::to_string(fid), std::to_string(pid)};
+  return row;
+}
+
+GmapRow package(const std::string& name, int fid, int pid) {
+  GmapRow row;
+  row.display = "gmap; " + name + "; FID:" + std::to_string(fid) + ";PID:" + std::to_string(pid);
+  row.fid = std::to_string(fid);
+  row.pid = std::to_string(pid);
+  return row;
+}
+
+class MapsetChoiceTest : public ::testing::Test {
+ protected:
+  MapsetChoiceTest() {
+    catalogues.registry.rows = {registered("Topo", 4321, 1), registered("Topo", 4321, 7),
+                                registered("2024", 55, 1)};
+    catalogues.packages.rows = {package("Rad", 900, 1), package("Topo", 4321, 1)};
+  }
+  std::optional<ChosenMapset> choose(const std::string& choice, MapsetKind kind) {
+    return chooseMapset(context, catalogues, choice, kind);
+  }
+
+  Catalogues catalogues;
+  std::ostringstream out;
+  std::ostringstream err;
+  Context context{{}, {}, {}, out, err};
+};
+
+TEST_F(MapsetChoiceTest, NumbersNameOneMapsetOrListTheCandidates) {
+  auto chosen = choose("4321:7", MapsetKind::Any);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->registry, &catalogues.registry.rows[1]);
+
+  chosen = choose("900", MapsetKind::Any);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->package, &catalogues.packages.rows[0]);
+
+  EXPECT_FALSE(choose("4321:1", MapsetKind::Any));
+  EXPECT_NE(err.str().find("\"4321:1\" matches 2 mapsets"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("gmap; Topo; FID:4321;PID:1\t"), std::string::npos) << err.str();
+
+  chosen = choose("4321:1", MapsetKind::Gmap);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->package, &catalogues.packages.rows[1]);
+  chosen = choose("04321:01", MapsetKind::Registry);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->registry, &catalogues.registry.rows[0]);
+}
+
+TEST_F(MapsetChoiceTest, NamesMatchTheFirstColumnExactly) {
+  auto chosen = choose("gmap; Rad; FID:900;PID:1", MapsetKind::Any);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->package, &catalogues.packages.rows[0]);
+  // Digits that are no FID in use are tried as a name.
+  chosen = choose("2024", MapsetKind::Any);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->registry, &catalogues.registry.rows[2]);
+
+  EXPECT_FALSE(choose("Topo", MapsetKind::Gmap));
+  EXPECT_FALSE(choose("topo", MapsetKind::Registry));
+  EXPECT_EQ(err.str(),
+            "no installed mapset matches \"Topo\"\nno installed mapset matches \"topo\"\n");
+  EXPECT_FALSE(choose("Topo", MapsetKind::Registry));
+}
+
+TEST(MapsetKindTest, OptionsAreTakenOutOfTheArguments) {
+  std::vector<std::string> args{"--gmap", "4321", "x", "--registry"};
+  EXPECT_EQ(takeMapsetKind(args), MapsetKind::Registry);
+  EXPECT_EQ(args, (std::vector<std::string>{"4321", "x"}));
+}
+
+}  // namespace
+}  // namespace mapsetdesk::cli
