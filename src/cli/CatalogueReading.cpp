@@ -32,14 +32,18 @@ void printGmapRow(std::ostream& out, const GmapRow& row) {
   printRow(out, {row.display, row.infoXml, row.fid, row.pid, row.tdb, row.index});
 }
 
-std::optional<Catalogues> readCatalogues(Context& context) {
-  const auto registry = openSystemRegistry(context.platform);
-  const auto base = registryBaseFor(Settings(*registry).wow64());
-  if (!base) {
+std::optional<std::string> registryBase(Context& context, Registry& registry) {
+  const auto base = registryBaseFor(Settings(registry).wow64());
+  if (!base)
     context.err << "the setting Wow64 is not set; store it first with: mapsetdesk-cli "
                    "set-wow64 yes|no\n";
-    return std::nullopt;
-  }
+  return base;
+}
+
+std::optional<Catalogues> readCatalogues(Context& context) {
+  const auto registry = openSystemRegistry(context.platform);
+  const auto base = registryBase(context, *registry);
+  if (!base) return std::nullopt;
   const auto facts = openSystemFacts(context.platform);
   MessageCatalogue texts;
   language(*registry, texts);

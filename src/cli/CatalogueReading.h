@@ -5,6 +5,7 @@
 // standard output holds the command's own lines only.
 #include <iosfwd>
 #include <optional>
+#include <string>
 
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
@@ -16,6 +17,10 @@ struct Catalogues {
   RegistryCatalogue registry;
   GmapCatalogue packages;
 };
+
+// The registry base the Wow64 setting chooses; nullopt, after saying so on
+// the error stream, while it is not set.
+std::optional<std::string> registryBase(Context& context, Registry& registry);
 
 // nullopt, after saying so on the error stream, while Wow64 is not set.
 std::optional<Catalogues> readCatalogues(Context& context);

@@ -38,6 +38,10 @@ int list(Context& context);
 int freeFid(Context& context);
 // duplicates: one line per FID/PID pair used twice.
 int duplicates(Context& context);
+// check [--repair] [--yes]: one line per thing that keeps a mapset from being
+// shown; exit 0 when nothing is found. --repair mends what can be mended,
+// --yes answers the question before a registration is removed.
+int check(Context& context);
 // set-wow64 yes|no: the Wow64 setting, which chooses the registry base.
 int setWow64(Context& context);
 // tools [auto|extern|intern]: who does the outside programs' work; without an

@@ -14,6 +14,7 @@ const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
       {"cache", cache},
       {"cache-clear", cacheClear},
+      {"check", check},
       {"duplicates", duplicates},
       {"free-fid", freeFid},
       {"info", info},

@@ -1,0 +1,91 @@
+#include "support/BrokenInstallation.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "catalogue/Registration.h"
+#include "formats/FileBytes.h"
+#include "formats/MdxIndex.h"
+#include "formats/TypHeader.h"
+#include "platform/FilePath.h"
+#include "platform/RegistryOps.h"
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+void copyInto(const fs::path& source, const fs::path& folder, const std::string& as) {
+  fs::copy_file(source, folder / as, fs::copy_options::overwrite_existing);
+}
+
+}  // namespace
+
+BrokenInstallation::BrokenInstallation(Registry& registry, std::string base,
+                                       std::string unusedBase, fs::path folder,
+                                       GmapFolders mapFolders)
+    : registry_(registry),
+      base_(std::move(base)),
+      unusedBase_(std::move(unusedBase)),
+      folder_(std::move(folder)),
+      mapFolders_(std::move(mapFolders)) {}
+
+std::string BrokenInstallation::familyKey(const BrokenMapset& mapset,
+                                          const std::string& base) const {
+  return familyKeyPath(base, RegistrationRoot::Families,
+                       familyKeyNameFromMapset(mapset.name, mapset.fid));
+}
+
+fs::path BrokenInstallation::registerMapset(const BrokenMapset& mapset, const std::string& base,
+                                            std::uint16_t tdbFid) {
+  const fs::path folder = folderOf(mapset);
+  fs::create_directories(folder);
+  const MapsetFiles files = mapsets.make(folder, "karte", mapset.name, tdbFid, 1);
+  for (const char* tile : {"63240001.img", "63240002.img"})
+    copyInto(mapsets.root() / "mapset" / tile, folder, tile);
+  copyInto(mapsets.root() / "typ" / "harz-typ.typ", folder, "karte.typ");
+  copyInto(mapsets.root() / "mapset" / "osmmap.mdx", folder, "karte.mdx");
+  EXPECT_EQ(patchTypFid(pathOf(folder / "karte.typ"), mapset.fid), FileStatus::Ok);
+  EXPECT_EQ(patchMdxFid(pathOf(folder / "karte.mdx"), mapset.fid), FileStatus::Ok);
+  const std::string family = familyKeyNameFromMapset(mapset.name, mapset.fid);
+  registerFamilyProduct(registry_, base, RegistrationRoot::Families, family, mapset.fid, "1",
+                        files, pathOf(folder / "karte.typ"));
+  fStringSpeichern(registry_, Root::LocalMachine, familyKey(mapset, base), kValueIdx,
+                   pathOf(folder / "karte.mdx"));
+  return folder;
+}
+
+void BrokenInstallation::makeAll() {
+  registerMapset(kHealthy, base_, kHealthy.fid);
+  const fs::path stale = registerMapset(kStaleChecksum, base_, kStaleChecksum.fid);
+  EXPECT_EQ(patchFile(pathOf(stale / "karte.tdb"), 3, "\x02"), FileStatus::Ok);  // PID 2
+  const fs::path typ = registerMapset(kTypFidWrong, base_, kTypFidWrong.fid);
+  EXPECT_EQ(patchTypFid(pathOf(typ / "karte.typ"), 4711), FileStatus::Ok);
+  const fs::path index = registerMapset(kIndexFidWrong, base_, kIndexFidWrong.fid);
+  EXPECT_EQ(patchMdxFid(pathOf(index / "karte.mdx"), 4711), FileStatus::Ok);
+  const fs::path older = registerMapset(kDuplicateOld, base_, kDuplicateOld.fid);
+  fs::last_write_time(older / "karte.tdb",
+                      fs::last_write_time(older / "karte.tdb") - std::chrono::hours(24));
+  registerMapset(kDuplicateNew, base_, kDuplicateNew.fid);
+  registerMapset(kFidZero, base_, 0);
+  const fs::path products = folderOf(kProductsLayout);
+  fs::create_directories(products);
+  registerProductsEntry(registry_, base_, std::to_string(kProductsLayout.fid),
+                        mapsets.make(products, "karte", kProductsLayout.name, kProductsLayout.fid, 1));
+  for (const char* tile : {"63240001.img", "63240002.img"})
+    copyInto(mapsets.root() / "mapset" / tile, products, tile);
+  registerMapset(kWrongBase, unusedBase_, kWrongBase.fid);
+  fs::remove_all(registerMapset(kOrphaned, base_, kOrphaned.fid));
+  registerMapset(kRegistryIdWrong, base_, kRegistryIdWrong.fid);
+  ffStringSpeichern(registry_, Root::LocalMachine, familyKey(kRegistryIdWrong, base_), kValueId,
+                    fidByteText(kWrongRegistryId));
+  const fs::path maps = filePath(mapFolders_.allUsers);
+  mapsets.copyPackage(maps, kWholePackage);
+  const fs::path damaged = mapsets.copyPackage(maps, kDamagedPackage) / "Info.xml";
+  const std::string xml = readFile(damaged);
+  writeFile(damaged, xml.substr(0, xml.find("<SubProduct>") + 20));
+}
+
+}  // namespace mapsetdesk::testing
