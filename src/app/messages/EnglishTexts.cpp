@@ -189,6 +189,7 @@ TextTable englishCaptions() {
       {"MnHilfe", "Hilfe ?"},
       {"Prop", "OS 32 bit or 64 bit ?"},
       {"MnuLatitude", "Optimale Latitude"},
+      {"MnuPruefen", "check installation"},
       {"mnuWebsite", "Website"},
   };
 }

@@ -213,6 +213,7 @@ TextTable germanCaptions() {
       {"MnHilfe", "Hilfe ?"},
       {"Prop", "OS 32 bit or 64 bit ?"},
       {"MnuLatitude", "Optimale Latitude"},
+      {"MnuPruefen", "Installation pruefen"},
       {"mnuWebsite", "Website"},
   };
 }

@@ -9,6 +9,7 @@
 #include "ui/forms/FormArbeite.h"
 #include "ui/forms/FormEinstellungen.h"
 #include "ui/forms/FormPipe.h"
+#include "ui/forms/FormPruefen.h"
 #include "ui/forms/FormTDBvorhanden.h"
 #include "ui/forms/FormURL_ZORVAN.h"
 #include "ui/forms/fLatitude.h"
@@ -28,6 +29,7 @@ class ProgramWindows {
   Form1 form1;    // the folders and tile caches
   fLatitude latitude;
   FormTDBvorhanden tdbVorhanden;  // registers an existing TDB and overview
+  FormPruefen pruefen;            // the health check
 
   // The main window first.
   std::vector<Form*> all();

@@ -6,6 +6,7 @@
 // fMainMenu.cpp (menu and language), fMainCatalogue.cpp (catalogue lists),
 // fMainRemoval.cpp (removal of a mapset), fMainCache.cpp (tile caches and
 // the folders window), fMainLatitude.cpp (the latitude window),
+// fMainPruefen.cpp (the health check window),
 // fMainSelection.cpp (the tile selection), fMainNewMapset.cpp (the new
 // mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
 // fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
@@ -146,6 +147,7 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   MenuItem MnHilfe{*this, "MnHilfe"};
   MenuItem Prop{*this, "Prop"};
   MenuItem MnuLatitude{*this, "MnuLatitude"};
+  MenuItem MnuPruefen{*this, "MnuPruefen"};
   MenuItem mnuWebsite{*this, "mnuWebsite"};
 
   // Every action button back to its colour.
@@ -228,6 +230,9 @@ class fMain : public Form, private StartupWindow, private InstallationView {
 
   // The latitude window, in fMainLatitude.cpp.
   void MnuLatitude_Click();
+
+  // The health check window, in fMainPruefen.cpp.
+  void MnuPruefen_Click();
 
   // The tile selection, in fMainSelection.cpp.
   void bindSelectionEvents();

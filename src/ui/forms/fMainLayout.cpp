@@ -132,6 +132,7 @@ void fMain::placeMenu() {
   MnHilfe.position = {};
   Prop.position = {};
   MnuLatitude.position = {};
+  MnuPruefen.position = {};
   mnuWebsite.position = {};
 }
 

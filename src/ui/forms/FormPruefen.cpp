@@ -1,0 +1,83 @@
+#include "ui/forms/FormPruefen.h"
+
+#include "app/Language.h"
+#include "app/ProductTitle.h"
+#include "app/Settings.h"
+#include "app/messages/MessageKeys.h"
+#include "app/messages/TdbVorhandenTexts.h"
+#include "check/BaseFindings.h"
+#include "check/FindingLine.h"
+#include "check/Repairs.h"
+
+namespace mapsetdesk::ui {
+namespace {
+
+Sprache spracheOf(Registry& registry) {
+  return spracheFor(Settings(registry).language()).value_or(Sprache::Deutsch);
+}
+
+}  // namespace
+
+FormPruefen::FormPruefen(WindowSystem& windows, Services& services, Session& session)
+    : Form(windows, "FormPruefen"),
+      services_(services),
+      session_(session),
+      texts_(&checkTexts(Sprache::Deutsch)) {
+  placeControls();
+  CmdPruefen.onClick = [this] { CmdPruefen_Click(); };
+  CmdReparieren.onClick = [this] { CmdReparieren_Click(); };
+}
+
+void FormPruefen::placeControls() {
+  width = 900;
+  height = 420;
+  ListBefunde.position = {12, 12, 876, 340};
+  CmdPruefen.position = {12, 364, 200, 40};
+  CmdReparieren.position = {688, 364, 200, 40};
+}
+
+void FormPruefen::open() {
+  language();
+  check();
+  show();
+}
+
+void FormPruefen::language() {
+  texts_ = &checkTexts(spracheOf(services_.registry));
+  caption = texts_->caption;
+  CmdPruefen.caption = texts_->cmdPruefen;
+  CmdReparieren.caption = texts_->cmdReparieren;
+}
+
+void FormPruefen::check() {
+  const GmapFolders maps = gmapFolders(services_.registry, services_.facts, session_.vReg6432);
+  const CheckPlace place{session_.vReg6432, unusedRegistryBases(session_.vReg6432), maps,
+                         session_.texts.text(key::Fehler25)};
+  report_ = checkInstallation(services_.registry, services_.dialogs, place);
+  ListBefunde.clear();
+  for (const Finding& finding : report_.findings) ListBefunde.addItem(findingLine(finding, *texts_));
+  if (report_.findings.empty()) ListBefunde.addItem(texts_->nothingFound);
+  CmdReparieren.enabled = hasRepairable(report_);
+}
+
+bool FormPruefen::confirmRemoval(const Finding& finding) {
+  const Message question{removalQuestion(finding, *texts_), std::string(kMessageTitle),
+                         Buttons::YesNo, Icon::Question};
+  return services_.dialogs.message(question) == Answer::Yes;
+}
+
+void FormPruefen::CmdPruefen_Click() { check(); }
+
+void FormPruefen::CmdReparieren_Click() {
+  RepairTools tools{services_.registry, services_.dialogs, services_.folders, session_.vReg6432,
+                    tdbVorhandenTexts(spracheOf(services_.registry)).tdb,
+                    [this](const Finding& finding) { return confirmRemoval(finding); }};
+  const std::vector<RepairResult> results = repairAll(report_, tools);
+  ListBefunde.clear();
+  for (std::size_t index = 0; index < results.size(); ++index)
+    ListBefunde.addItem(repairLine(report_.findings[index], results[index], *texts_));
+  CmdReparieren.enabled = false;
+  afterRepairs();
+}
+
+}  // namespace mapsetdesk::ui
