@@ -78,6 +78,7 @@ void checkDuplicates(const RegistryCatalogue& registry, const GmapCatalogue& pac
     for (std::size_t later = 1; later < users.size(); ++later) {
       Finding finding = users[later].about;
       finding.kind = FindingKind::DuplicateFid;
+      finding.repair = RepairKind::FreeFid;
       findings.push_back(finding);
     }
   }

@@ -37,7 +37,9 @@ TdbFacts checkTdbFile(const std::string& path, const Finding& about, Findings& f
     findings.push_back(stale);
   }
   if (facts.fidField == 0) {
-    findings.push_back(findingAbout(about, FindingKind::FidZero, path));
+    Finding zero = findingAbout(about, FindingKind::FidZero, path);
+    zero.repair = RepairKind::FreeFid;
+    findings.push_back(zero);
   }
   return facts;
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/MapsetRemoval.h"
 #include "check/FileRepairs.h"
+#include "check/FreeFidRepair.h"
 #include "check/RegistryRepairs.h"
 
 namespace mapsetdesk {
@@ -17,7 +18,8 @@ RepairResult removeOrphan(const HealthReport& report, const Finding& finding, Re
   return outcome(!removal.keyKept);
 }
 
-RepairResult repairOne(const HealthReport& report, const Finding& finding, RepairTools& tools) {
+RepairResult repairOne(const HealthReport& report, const Finding& finding, RepairTools& tools,
+                       FreeFidRepair& freeFids) {
   switch (finding.repair) {
     case RepairKind::Checksum:
       return outcome(renewChecksum(finding.file, tools.dialogs, tools.tdbTexts));
@@ -32,6 +34,7 @@ RepairResult repairOne(const HealthReport& report, const Finding& finding, Repai
     case RepairKind::RemoveRegistration:
       return removeOrphan(report, finding, tools);
     case RepairKind::FreeFid:
+      return freeFids.repair(finding, tools);
     case RepairKind::None:
       break;
   }
@@ -42,7 +45,9 @@ RepairResult repairOne(const HealthReport& report, const Finding& finding, Repai
 
 std::vector<RepairResult> repairAll(const HealthReport& report, RepairTools& tools) {
   std::vector<RepairResult> results;
-  for (const Finding& finding : report.findings) results.push_back(repairOne(report, finding, tools));
+  FreeFidRepair freeFids(report);
+  for (const Finding& finding : report.findings)
+    results.push_back(repairOne(report, finding, tools, freeFids));
   return results;
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+// The repair of a FID used twice or of a FID 0: the mapset gets the lowest
+// free FID through the FID change, which rewrites its TDB, index, TYP and
+// registration or Info.xml. Each FID handed out counts as taken for the
+// next, and a mapset that two findings name changes once.
+#include <cstddef>
+#include <optional>
+#include <set>
+#include <utility>
+
+#include "check/HealthCheck.h"
+#include "check/Repairs.h"
+
+namespace mapsetdesk {
+
+class FreeFidRepair {
+ public:
+  explicit FreeFidRepair(const HealthReport& report);
+  RepairResult repair(const Finding& finding, RepairTools& tools);
+
+ private:
+  std::optional<std::uint16_t> nextFreeFid();
+
+  const HealthReport& report_;
+  RegistryCatalogue taken_;  // the registry rows, and a row per FID handed out
+  std::set<std::pair<bool, std::size_t>> changed_;  // (package?, row)
+};
+
+}  // namespace mapsetdesk
