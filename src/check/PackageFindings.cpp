@@ -8,6 +8,7 @@
 
 #include "catalogue/FidAllocation.h"
 #include "check/MapsetFileFindings.h"
+#include "edit/FidChange.h"
 #include "formats/GmapPackage.h"
 #include "formats/InfoXml.h"
 #include "platform/FilePath.h"
@@ -75,10 +76,10 @@ void checkProduct(const GmapCatalogue& catalogue, std::size_t index, Findings& f
     if (!isFolderAnyCase(tileFolder))
       findings.push_back(findingAbout(about, FindingKind::TileMissing, tileFolder));
   }
-  if (row.index != kNoIndexFile) {
-    const auto fid = static_cast<std::uint16_t>(fidCellValue(row.fid));
-    checkIndexFile(joinPath(folder, row.index), fid, about, findings);
-  }
+  const auto fid = static_cast<std::uint16_t>(fidCellValue(row.fid));
+  if (row.index != kNoIndexFile) checkIndexFile(joinPath(folder, row.index), fid, about, findings);
+  const auto typ = packageTypName(row.infoXml);
+  if (typ && !typ->empty()) checkTypFile(joinPath(folder, *typ), fid, about, findings);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The checks of the gmap packages: every package folder of the map folders
-// has a whole Info.xml, and each product its TDB, its unpacked tiles and an
-// index of the family's FID.
+// has a whole Info.xml, and each product its TDB, its unpacked tiles, and an
+// index and a TYP file of the family's FID.
 #include "catalogue/GmapCatalogue.h"
 #include "check/Finding.h"
 

@@ -98,17 +98,6 @@ bool replaceFamilyId(const std::string& path, const std::string& oldFid, std::ui
   return true;
 }
 
-std::optional<std::string> packageTypName(const std::string& infoXml) {
-  const FileContent content = readFileBytes(infoXml);
-  if (content.status != FileStatus::Ok) return std::nullopt;
-  const std::size_t open = content.bytes.find(kTypOpen);
-  if (open == std::string::npos || open < kFirstTypPosition) return std::nullopt;
-  const std::size_t start = open + kTypOpen.size();
-  const std::size_t close = content.bytes.find(kTypClose, start);
-  if (close == std::string::npos) return std::nullopt;
-  return content.bytes.substr(start, close - start);
-}
-
 bool patchPackageTyp(const GmapRow& row, std::uint16_t fid, FidChangeResult& result) {
   const auto name = packageTypName(row.infoXml);
   if (!name || name->empty()) return true;
@@ -131,6 +120,17 @@ bool copyTyp(Registry& registry, const CatalogueEntry& entry, const std::string&
 }
 
 }  // namespace
+
+std::optional<std::string> packageTypName(const std::string& infoXml) {
+  const FileContent content = readFileBytes(infoXml);
+  if (content.status != FileStatus::Ok) return std::nullopt;
+  const std::size_t open = content.bytes.find(kTypOpen);
+  if (open == std::string::npos || open < kFirstTypPosition) return std::nullopt;
+  const std::size_t start = open + kTypOpen.size();
+  const std::size_t close = content.bytes.find(kTypClose, start);
+  if (close == std::string::npos) return std::nullopt;
+  return content.bytes.substr(start, close - start);
+}
 
 FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
                                     const RegistryCatalogue& catalogue, std::uint16_t fid,

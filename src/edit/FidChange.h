@@ -5,6 +5,7 @@
 // that stops half-way keeps what it already rewrote and says which files
 // those are, so the user can repair them.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct FidChangeResult {
 FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
                                     const RegistryCatalogue& catalogue, std::uint16_t fid,
                                     Dialogs& dialogs, const TdbTexts& texts);
+
+// The TYP file name the package's Info.xml names, when it names one.
+std::optional<std::string> packageTypName(const std::string& infoXml);
 
 // A gmap package product: TDB and checksum, index file, the first
 // "<ID>old</ID>" of Info_v2.xml and Info.xml, and the TYP file Info.xml

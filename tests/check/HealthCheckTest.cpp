@@ -11,6 +11,7 @@
 #include "check/HealthCheck.h"
 #include "check/Repairs.h"
 #include "formats/TdbChecksum.h"
+#include "formats/TypHeader.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/RegistryOps.h"
 #include "support/BrokenInstallation.h"
@@ -138,6 +139,18 @@ TEST_F(HealthCheckTest, RepairsMendTheRepairableWithBackupsAndASecondCheckFindsN
   EXPECT_EQ(fSubkeysListen(registry, Root::LocalMachine, movedKey),
             std::vector<std::string>{"1"});
   EXPECT_FALSE(registry.keyExists(Root::LocalMachine, installation.familyKey(kOrphaned, base)));
+}
+
+TEST_F(HealthCheckTest, APackagesTypOfAnotherFidIsFoundAndRepaired) {
+  const std::string typ = pathOf(installation.packageFolder(kWholePackage) / "harz.typ");
+  ASSERT_EQ(patchTypFid(typ, 815), FileStatus::Ok);
+  HealthReport report = check();
+  std::erase_if(report.findings, [](const Finding& finding) { return !finding.packageRow; });
+  ASSERT_EQ(report.findings.size(), 1u);
+  EXPECT_EQ(report.findings[0].kind, FindingKind::TypFidWrong);
+  EXPECT_EQ(repair(report, false), std::vector<RepairResult>{RepairResult::Repaired});
+  EXPECT_EQ(readTypFid(readFile(filePath(typ))), 4711);
+  EXPECT_EQ(readTypFid(readFile(filePath(typ + ".bak"))), 815);
 }
 
 TEST_F(HealthCheckTest, AnUnconfirmedRemovalKeepsTheRegistration) {

@@ -82,7 +82,11 @@ void BrokenInstallation::makeAll() {
   ffStringSpeichern(registry_, Root::LocalMachine, familyKey(kRegistryIdWrong, base_), kValueId,
                     fidByteText(kWrongRegistryId));
   const fs::path maps = filePath(mapFolders_.allUsers);
-  mapsets.copyPackage(maps, kWholePackage);
+  const fs::path whole = mapsets.copyPackage(maps, kWholePackage);
+  copyInto(mapsets.root() / "typ" / "harz-typ.typ", whole, "harz.typ");
+  std::string wholeXml = readFile(whole / "Info.xml");
+  wholeXml.insert(wholeXml.find("<SubProduct>"), "<TYP>harz.typ</TYP>\n");
+  writeFile(whole / "Info.xml", wholeXml);
   const fs::path damaged = mapsets.copyPackage(maps, kDamagedPackage) / "Info.xml";
   const std::string xml = readFile(damaged);
   writeFile(damaged, xml.substr(0, xml.find("<SubProduct>") + 20));

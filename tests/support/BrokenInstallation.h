@@ -29,7 +29,8 @@ inline constexpr BrokenMapset kWrongBase{"Fremdbasis", 106};
 inline constexpr BrokenMapset kOrphaned{"Verwaist", 107};
 inline constexpr BrokenMapset kRegistryIdWrong{"IdFalsch", 108};
 inline constexpr std::uint16_t kWrongRegistryId = 109;
-// The mkgmap package, whole, and a copy of it whose Info.xml is cut short.
+// The mkgmap package, whole, with a TYP file of its FID, and a copy of it
+// whose Info.xml is cut short.
 inline constexpr char kWholePackage[] = "Ganz";
 inline constexpr char kDamagedPackage[] = "Kaputt";
 
@@ -45,6 +46,9 @@ class BrokenInstallation {
   std::filesystem::path registerMapset(const BrokenMapset& mapset, const std::string& base,
                                        std::uint16_t tdbFid);
   std::filesystem::path folderOf(const BrokenMapset& mapset) const { return folder_ / mapset.name; }
+  std::filesystem::path packageFolder(const char* name) const {
+    return std::filesystem::path(mapFolders_.allUsers) / (std::string(name) + ".gmap");
+  }
   std::string familyKey(const BrokenMapset& mapset, const std::string& base) const;
 
   RealMapsets mapsets;
