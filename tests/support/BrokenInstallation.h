@@ -7,6 +7,7 @@
 #include <string>
 
 #include "catalogue/GmapCatalogue.h"
+#include "platform/FilePath.h"
 #include "platform/Registry.h"
 #include "support/RealMapsets.h"
 
@@ -47,7 +48,7 @@ class BrokenInstallation {
                                        std::uint16_t tdbFid);
   std::filesystem::path folderOf(const BrokenMapset& mapset) const { return folder_ / mapset.name; }
   std::filesystem::path packageFolder(const char* name) const {
-    return std::filesystem::path(mapFolders_.allUsers) / (std::string(name) + ".gmap");
+    return filePath(mapFolders_.allUsers) / (std::string(name) + ".gmap");
   }
   std::string familyKey(const BrokenMapset& mapset, const std::string& base) const;
 
