@@ -76,7 +76,7 @@ void checkRegistration(Registry& registry, const RegistryCatalogue& catalogue, s
   const Finding about = aboutRow(row, index);
   if (entry.root == RegistrationRoot::Products)
     findings.push_back(findingAbout(about, FindingKind::ProductsLayout,
-                                    productsKeyPath({}, entry.subkeyPath), Severity::Warning));
+                                    entry.familyKeyPath + entry.subkeyPath, Severity::Warning));
   if (row.state == EntryState::TdbMissing) return checkMissingTdb(entry, about, findings);
   const TdbFacts tdb = checkTdbFile(entry.tdb, about, findings);
   if (row.state == EntryState::OverviewMissing)
