@@ -90,10 +90,12 @@ TEST_F(HealthCheckTest, FindsEachFaultAtItsMapsetAndNothingElse) {
   EXPECT_EQ(report.findings.size(), expected.size());
   EXPECT_TRUE(hasRepairable(report));
   for (const Finding& finding : report.findings) {
-    if (finding.kind == FindingKind::ProductsLayout)
+    if (finding.kind == FindingKind::ProductsLayout) {
       EXPECT_EQ(finding.subject, productsKeyPath(base, std::to_string(kProductsLayout.fid)));
-    if (finding.kind == FindingKind::WrongBase)
+    }
+    if (finding.kind == FindingKind::WrongBase) {
       EXPECT_EQ(finding.subject, installation.familyKey(kWrongBase, unused));
+    }
   }
 }
 
