@@ -11,10 +11,12 @@ ProgramWindows::ProgramWindows(WindowSystem& windows, Services& services, Sessio
       form1(windows, services),
       latitude(windows, services),
       tdbVorhanden(windows, services, session, main),
-      fid(windows, services, main) {}
+      fid(windows, services, main),
+      maptilename(windows, services, session, main) {}
 
 std::vector<Form*> ProgramWindows::all() {
-  return {&main, &einstellungen, &urlZorvan, &arbeite, &pipe, &form1, &latitude, &tdbVorhanden, &fid};
+  return {&main, &einstellungen, &urlZorvan, &arbeite, &pipe, &form1, &latitude, &tdbVorhanden, &fid,
+          &maptilename};
 }
 
 void ProgramWindows::unloadAllBut(const Form& keep) {

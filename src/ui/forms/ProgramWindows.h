@@ -8,6 +8,7 @@
 #include "ui/forms/Form1.h"
 #include "ui/forms/FormArbeite.h"
 #include "ui/forms/FormEinstellungen.h"
+#include "ui/forms/FormMaptilename.h"
 #include "ui/forms/FormPipe.h"
 #include "ui/forms/FormTDBvorhanden.h"
 #include "ui/forms/FormURL_ZORVAN.h"
@@ -30,6 +31,7 @@ class ProgramWindows {
   fLatitude latitude;
   FormTDBvorhanden tdbVorhanden;  // registers an existing TDB and overview
   formFID fid;                    // the FID changer
+  FormMaptilename maptilename;    // the tiles' draw priority
 
   // The main window first.
   std::vector<Form*> all();

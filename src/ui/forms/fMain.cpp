@@ -29,6 +29,7 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   LabelGMPFolder.onClick = [this] { LabelGMPFolder_Click(); };
   MnuLatitude.onClick = [this] { MnuLatitude_Click(); };
   CommandFID.onClick = [this] { CommandFID_Click(); };
+  CommandFilename.onClick = [this] { CommandFilename_Click(); };
   bindSelectionEvents();
   bindNewMapsetEvents();
   bindTypPickerEvents();

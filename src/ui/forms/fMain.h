@@ -10,7 +10,8 @@
 // mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
 // fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
 // for an existing TDB and overview, and the device-image run that hands it
-// each family), fMainFid.cpp (the FID mode and its window).
+// each family), fMainFid.cpp (the FID mode and its window),
+// fMainDrawPriority.cpp (the tile listing and the draw-priority window).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -168,6 +169,8 @@ class fMain : public Form, private StartupWindow, private InstallationView {
 
   // The FID mode ends with the FID changer's window, in fMainFid.cpp.
   void endFidChange();
+  // The tile listing ends with the draw-priority window, in fMainDrawPriority.cpp.
+  void endTileListing();
 
   // The BaseCamp cache button's caption for the size the session keeps
   // (vMB, vstringMB), in fMainCache.cpp; nothing is measured for it.
@@ -236,6 +239,11 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   void CommandFID_Click();
   // Hands a double-clicked row to the FID changer; false outside the FID mode.
   bool pickForFidChange(const ListBox& list, int row);
+
+  // The tile listing, in fMainDrawPriority.cpp.
+  void CommandFilename_Click();
+  // Lists the double-clicked mapset's tiles; false outside the tile listing.
+  bool listTiles(const ListBox& list, int row);
 
   // The tile selection, in fMainSelection.cpp.
   void bindSelectionEvents();
