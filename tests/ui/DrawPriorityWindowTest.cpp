@@ -107,6 +107,19 @@ TEST_F(DrawPriorityWindow, AMissingTileIsListedWithoutValueAndTheOthersChange) {
             "63240002.img  =  Sudteil (63240002)  ; Drawpriority = 31");
 }
 
+TEST_F(DrawPriorityWindow, ATileWithoutTreHeaderSaysSoAndStaysUntouched) {
+  writeFile(program.folder / "Karten" / "63240001.img", "kein Container");
+  auto& window = listTiles(registered);
+  const std::string untouched =
+      "63240001.img  =  Nordteil (63240001)  ; Drawpriority = " + texts.noTreHeader;
+  EXPECT_EQ(window.Listmaptilename.item(0), untouched);
+  EXPECT_TRUE(type(window.TextDP, "12"));
+  EXPECT_TRUE(click(window.CommandDPAendern));
+  expectSaid(drawPriorityChanged(texts, 1));
+  EXPECT_EQ(tile("63240001.img"), "kein Container");
+  EXPECT_EQ(window.Listmaptilename.item(0), untouched);
+}
+
 TEST_F(DrawPriorityWindow, ZeroWritesNothingAndAnEmptyFieldIsTold) {
   const std::string south = tile("63240002.img");
   auto& window = listTiles(registered);
