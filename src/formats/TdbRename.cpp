@@ -110,13 +110,16 @@ RenameOutcome TDBNameAendern(const std::string& path, const std::string& newName
     showTdbDamaged(dialogs, texts, path, damage);
     return RenameOutcome::Damaged;
   }
+  // A file that keeps a checksum is never written without a valid one.
+  if (checksum.outcome == ChecksumOutcome::UnknownFormat) {
+    dialogs.message({texts.unknownFormat, texts.title, Buttons::Ok, Icon::None});
+    return RenameOutcome::ChecksumRefused;
+  }
 
   const std::string backup = path + "-BAK";
   if (!replaceFile(backup, content.bytes)) return RenameOutcome::BackupFailed;
   dialogs.message({texts.backupCreated + backup, texts.title, Buttons::Ok, Icon::None});
   if (!replaceFile(path, renamed.bytes)) return RenameOutcome::WriteFailed;
-  if (checksum.outcome == ChecksumOutcome::UnknownFormat)
-    dialogs.message({texts.unknownFormat, texts.title, Buttons::Ok, Icon::None});
   if (!quiet)
     dialogs.message({texts.nameChanged, texts.title, Buttons::Ok, Icon::Information});
   return RenameOutcome::Renamed;
