@@ -23,9 +23,11 @@ const std::map<std::string, Command>& commands() {
       {"paths", paths},
       {"reg", reg},
       {"register", registerExisting},
+      {"rename", renameMapset},
       {"set-wow64", setWow64},
       {"tool", tool},
       {"tools", tools},
+      {"typ", typ},
   };
   return table;
 }
