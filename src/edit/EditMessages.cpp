@@ -7,9 +7,8 @@ std::string backupRefusedText(const std::string& tdb) {
 }
 
 std::string infoXmlFailedText(bool german, const std::string& infoXml) {
-  return (german ? "Info.xml konnte nicht gelesen oder geschrieben werden. Es wurde nichts "
-                   "geändert : "
-                 : "Info.xml could not be read or written. Nothing was changed : ") +
+  return (german ? "Die Datei konnte nicht gelesen oder geschrieben werden : "
+                 : "The file could not be read or written : ") +
          infoXml;
 }
 

@@ -14,7 +14,7 @@ inline constexpr char kOldTypSaved[] = "old typfile is saved/renamed as ";
 
 // German only: the TDB or its backup could not be written.
 std::string backupRefusedText(const std::string& tdb);
-// The package's Info.xml could not be read or written; nothing else changed.
+// A package's Info.xml or Info_v2.xml could not be read or written.
 std::string infoXmlFailedText(bool german, const std::string& infoXml);
 // The TYP copy would replace the TYP file of another listed mapset.
 std::string typClashText(bool german, const std::string& copy);

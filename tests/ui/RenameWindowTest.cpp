@@ -140,6 +140,16 @@ TEST_F(RenameWindow, RenamesAPackageInItsInfoXmlAndItsTdb) {
   EXPECT_EQ(main.ListMapsetGMP.items(), std::vector<std::string>{"gmap; Harz Neu; FID:4711;PID:3"});
 }
 
+TEST_F(RenameWindow, PickingAPackageAfterShowAndRemoveRenamesAndRemovesNothing) {
+  const fs::path package = mapsets.copyPackage(allUsersMaps(), "Harz Familie");
+  ui::fMain& main = program.start().main;
+  program.session->vGMPTypeaendern = "entfernen";  // as the show/remove button leaves it
+  ASSERT_TRUE(click(main.CommandMapnameAendern));
+  ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
+  EXPECT_TRUE(fs::exists(package / "Info.xml"));
+  EXPECT_TRUE(main.CommandNameuebernehmen.usable());
+}
+
 TEST_F(RenameWindow, AnUnreadableInfoXmlStopsThePackageRenameBeforeTheTdb) {
   const fs::path package = mapsets.copyPackage(allUsersMaps(), "Harz Familie");
   const std::string tdb = pathOf(package / "Product3" / "osmmap.tdb");

@@ -190,5 +190,24 @@ TEST_F(TypWindow, APackageGetsItsCopyInInfoXmlAndLosesItOnRemoval) {
   EXPECT_TRUE(fs::exists(package / "4711.Typ")) << "the TYP file stays";
 }
 
+TEST_F(TypWindow, AnInfoXmlThatCannotBeWrittenNamesTheCopyAlreadyMade) {
+  const fs::path package =
+      mapsets.copyPackage(program.folder / "ProgramData" / "GARMIN" / "Maps", "Harz Familie");
+  ui::fMain& main = program.start().main;
+  ASSERT_TRUE(click(main.CommandTypeaendern));
+  ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
+  ASSERT_TRUE(choose(main.DirTypefile, pathOf(styles())));
+  ASSERT_TRUE(click(main.FileTypefile, 0));
+  fs::remove(package / "Info.xml");
+  fs::create_directory(package / "Info.xml");
+  ASSERT_TRUE(click(main.CommandDoIt));
+  const std::string copy = pathOf(package / "4711.Typ");
+  expectMessage(infoXmlFailedText(german(), pathOf(package / "Info.xml")), Icon::Exclamation);
+  expectMessage(stoppedHalfWayText(german(), {copy}), Icon::Exclamation);
+  program.dialogs.clear();  // the refreshed gmap list tells of the damaged package
+  EXPECT_EQ(typFid(copy), 4711);
+  EXPECT_FALSE(main.lastEditCompleted());
+}
+
 }  // namespace
 }  // namespace mapsetdesk::testing

@@ -31,6 +31,7 @@ void fMain::CommandKartenentfernen_Click() {
                       "HKLM\\" + session_.vReg6432 + "\\Garmin", session_.userName);
   session_.vTypeaendern = "nein";
   session_.vGMPTypeaendern = "entfernen";
+  session_.vMapsetName.clear();
   TextMapsetname.visible = false;
   CommandNameuebernehmen.visible = false;
   ListMapsetName.visible = false;

@@ -20,6 +20,7 @@ void fMain::bindRenameEvents() {
 void fMain::CommandMapnameAendern_Click() {
   session_.vMapsetName = "aendern";
   session_.vTypeaendern = "nein";
+  session_.vGMPTypeaendern = "nein";
   Farbe();
   GMPFileslisten();
   CommandMapnameAendern.backColor = kActionColour;
