@@ -5,17 +5,10 @@
 #include "formats/TdbRename.h"
 #include "platform/Codec.h"
 #include "platform/FileReplace.h"
+#include "platform/TextReplace.h"
 
 namespace mapsetdesk {
 namespace {
-
-std::string replacedEverywhere(std::string text, std::string_view from, std::string_view to) {
-  if (from.empty()) return text;
-  for (std::size_t at = text.find(from); at != std::string::npos;
-       at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
 
 // Info.xml holds UTF-8 or, from older makers, Windows-1252 text.
 std::string renamedInfoXml(const std::string& bytes, const std::string& oldName,

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "platform/TextReplace.h"
+
 namespace mapsetdesk {
 namespace {
 
@@ -9,13 +11,6 @@ constexpr std::string_view kTypOpen = "<TYP>";
 constexpr std::string_view kTypClose = "</TYP>";
 constexpr std::string_view kV2TypOpen = "<File id=\"TYP\">";
 constexpr std::string_view kV2Close = "</File>";
-
-std::string replacedEverywhere(std::string text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos;
-       at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
 
 std::string withTypTagsInCapitals(std::string_view xml) {
   std::string text(xml);
