@@ -81,5 +81,12 @@ int renameMapset(Context& context);
 // to the mapset, or taken away (--yes answers the question); prints the
 // window's messages.
 int typ(Context& context);
+// set-fid [--registry|--gmap] MAPSET NEWFID: the FID change of the FID
+// changer window; prints its messages, then the mapset's new list rows.
+int setFid(Context& context);
+// draw-priority [--registry|--gmap] MAPSET [VALUE]: one line per tile (tile
+// name, description, draw priority or "none"); with VALUE the change of the
+// draw-priority window, its messages, then the lines anew.
+int drawPriority(Context& context);
 
 }  // namespace mapsetdesk::cli

@@ -14,6 +14,7 @@ const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
       {"cache", cache},
       {"cache-clear", cacheClear},
+      {"draw-priority", drawPriority},
       {"duplicates", duplicates},
       {"free-fid", freeFid},
       {"info", info},
@@ -24,6 +25,7 @@ const std::map<std::string, Command>& commands() {
       {"reg", reg},
       {"register", registerExisting},
       {"rename", renameMapset},
+      {"set-fid", setFid},
       {"set-wow64", setWow64},
       {"tool", tool},
       {"tools", tools},

@@ -1,16 +1,17 @@
-// rename and typ of the command-line front end over a mapset that register
-// installed from mkgmap's files.
+// set-fid and draw-priority of the command-line front end, over a data root
+// of their own with a registered mapset made from mkgmap's files and mkgmap's
+// package.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/messages/CatalogueTexts.h"
-#include "app/messages/TdbTexts.h"
+#include "app/messages/DrawPriorityTexts.h"
+#include "app/messages/FidTexts.h"
 #include "formats/TdbHeader.h"
+#include "formats/TreDrawPriority.h"
 #include "formats/TypHeader.h"
 #include "platform/Platform.h"
-#include "platform/RegistryOps.h"
-#include "support/ExistingMapsetFiles.h"
+#include "support/RealMapsets.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
 
@@ -19,87 +20,93 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kFamily =
-    "SOFTWARE\\Garmin\\MapSource\\Families\\Harzkarte_S\xC3\xBC"
-    "4711";
-
-std::string german(const std::string& key) {
-  return catalogueTexts(Sprache::Deutsch).messages.find(key)->second;
-}
-
 class EditCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(files.available()) << "run through ctest, which makes the mkgmap files";
+    ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
     ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
-    mapset = files.make(home / "Karten", "Harzkarte Süd", 4711, 3, {.typ = true});
-    fs::copy_file(filePath(mapset.typ), home / "Karten" / "harz-typ.typ");
-    const ProgramRun run = cli(
-        {"register", "--tiles", mapset.tiles, "--tdb", mapset.tdb, "--overview", mapset.overview});
-    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    topo = mapsets.make(home / "Karten", "Topo", "Topo", 1234, 1);
+    for (const char* tile : {"63240001.img", "63240002.img"})
+      fs::copy_file(mapsets.root() / "mapset" / tile, home / "Karten" / tile);
+    writeFile(home / "Karten" / "harz.typ", readFile(mapsets.root() / "typ" / "harz-typ.typ"));
+    PlatformOptions options;
+    options.dataRoot = home.str();
+    registerFamilyProduct(*openSystemRegistry(options), "SOFTWARE", RegistrationRoot::Families,
+                          "Topo1234", 1234, "1", topo, pathOf(home / "Karten" / "harz.typ"));
+    package = mapsets.copyPackage(home / "ProgramData" / "GARMIN" / "Maps", "Harz Familie");
   }
 
   ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(),
-                     {"--home", home.str(), "--program-folder", (home / "program").string()});
+    arguments.insert(arguments.begin(), {"--home", home.str()});
     return runProgram(MAPSETDESK_CLI, arguments, scratch);
-  }
-  std::string hklm(const std::string& key, const std::string& name) {
-    PlatformOptions options;
-    options.dataRoot = home.str();
-    return fRegAbfrageWert(*openSystemRegistry(options), Root::LocalMachine, key, name);
   }
 
   TempDir home;
   TempDir scratch;
-  ExistingMapsetFiles files;
-  ExistingFiles mapset;
+  RealMapsets mapsets;
+  MapsetFiles topo;
+  fs::path package;
+  FidTexts fid = fidTexts(Sprache::Deutsch);
+  DrawPriorityTexts dp = drawPriorityTexts(Sprache::Deutsch);
 };
 
-TEST_F(EditCommands, RenamePrintsTheWindowsMessagesAndRenamesTheTdb) {
-  const TdbTexts texts = tdbTexts(Sprache::Deutsch);
-  const ProgramRun run = cli({"rename", "4711:3", "Harz Neu"});
+TEST_F(EditCommands, SetFidChangesARegisteredMapsetAndPrintsItsRow) {
+  const ProgramRun run = cli({"set-fid", "Topo", "2345"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, texts.backupCreated + mapset.tdb + "-BAK\n" + texts.nameChanged + "\n");
-  EXPECT_EQ(readTdbHeader(mapset.tdb).header.name, "Harz Neu");
-  EXPECT_TRUE(ExistingMapsetFiles::checksumHolds(mapset.tdb));
+  const std::string copy = pathOf(home / "Karten" / "419.Typ");
+  EXPECT_EQ(run.out, "Topo\t2345\t1\tFamilies\tTopo1234\\1\t" + topo.tdb + "\t" + topo.overview +
+                         "\t" + topo.tiles + "\t" + copy + "\n");
+  EXPECT_EQ(readTdbHeader(topo.tdb).header.fid, 2345);
+  EXPECT_EQ(readTypFid(readFile(copy)), 2345);
 }
 
-TEST_F(EditCommands, RenameRefusesASpecialCharacterAnUnknownMapsetAndBadUsage) {
-  const std::string before = readFile(filePath(mapset.tdb));
-  const ProgramRun umlaut = cli({"rename", "4711", "Harz \xC3\x9C"});
-  EXPECT_EQ(umlaut.exitCode, 1);
-  EXPECT_EQ(umlaut.out, german("Satzumlaut") + "\n");
-  EXPECT_EQ(readFile(filePath(mapset.tdb)), before);
-  EXPECT_EQ(cli({"rename", "9999", "Neu"}).exitCode, 1);
-  EXPECT_EQ(cli({"rename", "4711"}).exitCode, 2);
+TEST_F(EditCommands, SetFidChangesAPackage) {
+  const ProgramRun run = cli({"set-fid", "--gmap", "4711", "2000"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(readFile(package / "Info.xml").find("<ID>2000</ID>"), std::string::npos);
+  EXPECT_EQ(readTdbHeader(pathOf(package / "Product3" / "osmmap.tdb")).header.fid, 2000);
+  EXPECT_NE(run.out.find("FID:2000;PID:3"), std::string::npos);
 }
 
-TEST_F(EditCommands, TypAssignsTheCopyAndRemovesItOnlyWhenTheQuestionIsAnswered) {
-  const std::string typ = pathOf(home / "Karten" / "harz-typ.typ");
-  const ProgramRun assigned = cli({"typ", "4711", typ});
-  EXPECT_EQ(assigned.exitCode, 0) << assigned.err;
-  EXPECT_EQ(assigned.out, german("Satz22") + "\n");
-  const std::string copy = pathOf(home / "Karten" / "10318.TYP");
-  EXPECT_EQ(hklm(kFamily, "TYP"), copy);
-  EXPECT_EQ(readTypFid(readFile(filePath(copy))), 4711);
-
-  const ProgramRun unanswered = cli({"typ", "4711", "--remove"});
-  EXPECT_EQ(unanswered.exitCode, 1);
-  EXPECT_EQ(unanswered.out, german("Fehler16") + "\n");
-  EXPECT_EQ(hklm(kFamily, "TYP"), copy);
-
-  const ProgramRun removed = cli({"typ", "--yes", "4711", "--remove"});
-  EXPECT_EQ(removed.exitCode, 0) << removed.err;
-  EXPECT_EQ(removed.out, german("Fehler27") + "\n");
-  EXPECT_EQ(hklm(kFamily, "TYP"), "");
-  EXPECT_TRUE(fs::exists(filePath(copy + ".bak")));
+TEST_F(EditCommands, SetFidRefusesWhatTheWindowRefuses) {
+  const std::string tdb = readFile(topo.tdb);
+  const std::pair<const char*, std::string> refused[] = {
+      {"4711", fid.inUse}, {"60001", fid.tooBig}, {"abc", fid.notANumber}, {"0", fid.notANumber}};
+  for (const auto& [newFid, message] : refused) {
+    const ProgramRun run = cli({"set-fid", "Topo", newFid});
+    EXPECT_EQ(run.exitCode, 1) << newFid;
+    EXPECT_EQ(run.out, message + "\n") << newFid;
+  }
+  EXPECT_EQ(readFile(topo.tdb), tdb);
+  EXPECT_EQ(cli({"set-fid", "Topo"}).exitCode, 2);
+  EXPECT_EQ(cli({"set-fid", "Nirgends", "77"}).exitCode, 1);
 }
 
-TEST_F(EditCommands, TypRefusesAFileTheChooserDoesNotOffer) {
-  const ProgramRun run = cli({"typ", "4711", mapset.typ});
+TEST_F(EditCommands, DrawPriorityListsAndChangesEveryTile) {
+  const std::string listed = "63240001\tNordteil (63240001)\t27\n63240002\tSudteil (63240002)\t22\n";
+  ProgramRun run = cli({"draw-priority", "Topo"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, listed);
+
+  const std::string before = readFile(home / "Karten" / "63240002.img");
+  run = cli({"draw-priority", "Topo", "35"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, drawPriorityChanged(dp, 2) +
+                         "\n63240001\tNordteil (63240001)\t30\n63240002\tSudteil (63240002)\t30\n");
+  std::string expected = before;
+  expected[*findDrawPriority(before, 0)] = 30;
+  EXPECT_EQ(readFile(home / "Karten" / "63240002.img"), expected);
+
+  run = cli({"draw-priority", "Topo", "0"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("eight characters"), std::string::npos) << run.err;
+  EXPECT_EQ(run.out, dp.noEntry + "\n");
+}
+
+TEST_F(EditCommands, DrawPriorityOfAPackage) {
+  const ProgramRun run = cli({"draw-priority", "--gmap", "4711", "9"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, drawPriorityChanged(dp, 2) +
+                         "\n63240001\tNordteil (63240001)\t9\n63240002\tSudteil (63240002)\t9\n");
 }
 
 }  // namespace
