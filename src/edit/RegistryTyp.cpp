@@ -66,10 +66,9 @@ class RegistryTyp {
       return action_.stop(typClashText(action_.german(), target));
     if (!fromProducts && isFile(current)) keepOldTyp(current);
     if (ids->fidFieldEmpty && !writeIds(*ids, fromProducts)) return false;
-    ffStringSpeichern(setting_.registry, kHklm, familyKey, kValueId, fidByteText(ids->fid));
-    action_.changed(familyKey);
     if (copyTypWithFid(typ, target, ids->fid) != FileStatus::Ok)
-      return action_.stop(kCloseMapsourceFirst + std::string(" : ") + target, Icon::Critical);
+      return action_.stop(kCloseMapsourceFirst, Icon::Critical);
+    ffStringSpeichern(setting_.registry, kHklm, familyKey, kValueId, fidByteText(ids->fid));
     fStringSpeichern(setting_.registry, kHklm, familyKey, kValueTyp, target);
     if (fromProducts) moveProductsValues(familyKey);
     return action_.done(key::Satz22);
@@ -99,7 +98,7 @@ class RegistryTyp {
     }
     const TdbHeaderRead read = readTdbHeader(entry_.tdb);
     if (read.status != FileStatus::Ok || read.damage != TdbDamage::None) {
-      action_.stop(kCloseMapsourceFirst + std::string(" : ") + entry_.tdb, Icon::Critical);
+      action_.stop(kCloseMapsourceFirst, Icon::Critical);
       return std::nullopt;
     }
     const TdbHeader& header = read.header;
@@ -126,7 +125,7 @@ class RegistryTyp {
     const FileStatus written =
         pidBecomesOne ? patchTdbIds(entry_.tdb, 1, ids.fid) : patchTdbFid(entry_.tdb, ids.fid);
     if (written != FileStatus::Ok)
-      return action_.stop(kCloseMapsourceFirst + std::string(" : ") + entry_.tdb, Icon::Critical);
+      return action_.stop(kCloseMapsourceFirst, Icon::Critical);
     action_.changed(entry_.tdb);
     ChecksumAendern(entry_.tdb, setting_.dialogs, setting_.texts.tdb());
     return true;

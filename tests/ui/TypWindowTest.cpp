@@ -132,6 +132,20 @@ TEST_F(TypWindow, ACopyThatWouldReplaceAnotherMapsetsTypIsRefusedBeforeAnyChange
   EXPECT_EQ(value(kFamilies + "Zweite26626", "TYP"), "");
 }
 
+TEST_F(TypWindow, ACopyThatCannotBeWrittenStopsAndNamesTheOldTypKeptAsBak) {
+  const std::string old = pathOf(karten() / "alt.typ");
+  family("Alpen", 1234, old);
+  writeFile(filePath(old), "alt");
+  fs::create_directory(karten() / "2104.TYP");
+  ui::fMain& main = program.start().main;
+  act(main.ListMapsetName, 0, true);
+  expectMessage(kOldTypSaved + old + ".bak");
+  expectMessage(kCloseMapsourceFirst, Icon::Critical);
+  expectMessage(stoppedHalfWayText(german(), {old + ".bak"}), Icon::Exclamation);
+  EXPECT_EQ(value(kFamilies + "Alpen1234", "TYP"), old);
+  EXPECT_FALSE(main.lastEditCompleted());
+}
+
 TEST_F(TypWindow, AProductsRegistrationBecomesAFamilyWithPidAsFidAndAValidChecksum) {
   const MapsetFiles files = mapsets.make(karten(), "alt", "Altkarte", 0, 77);
   registerProductsEntry(program.memory, kBase, "Altkarte", files);
