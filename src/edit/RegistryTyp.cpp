@@ -49,11 +49,11 @@ struct TdbIds {
 
 class RegistryTyp {
  public:
-  RegistryTyp(const TypSetting& setting, const RegistryCatalogue& catalogue,
-              const CatalogueEntry& entry)
-      : setting_(setting), catalogue_(catalogue), entry_(entry), action_(setting) {}
+  RegistryTyp(const TypSetting& setting, const CatalogueEntry& entry)
+      : setting_(setting), entry_(entry), action_(setting) {}
 
-  bool assign(const std::string& typ) {
+  // The catalogue tells whose TYP copy a file is.
+  bool assign(const std::string& typ, const RegistryCatalogue& catalogue) {
     const bool fromProducts = entry_.root == RegistrationRoot::Products;
     const std::string familyKey = familyKeyOf(setting_.base, entry_);
     const std::string current = fromProducts ? std::string() : currentTyp();
@@ -62,7 +62,7 @@ class RegistryTyp {
     const auto ids = readIds();
     if (!ids) return false;
     const std::string target = copyPath(ids->fid);
-    if (isFile(target) && isTypOfAnotherMapset(catalogue_, target, familyNameOf(entry_)))
+    if (isFile(target) && isTypOfAnotherMapset(catalogue, target, familyNameOf(entry_)))
       return action_.stop(typClashText(action_.german(), target));
     if (!fromProducts && isFile(current)) keepOldTyp(current);
     if (ids->fidFieldEmpty && !writeIds(*ids, fromProducts)) return false;
@@ -124,8 +124,7 @@ class RegistryTyp {
   bool writeIds(const TdbIds& ids, bool pidBecomesOne) {
     const FileStatus written =
         pidBecomesOne ? patchTdbIds(entry_.tdb, 1, ids.fid) : patchTdbFid(entry_.tdb, ids.fid);
-    if (written != FileStatus::Ok)
-      return action_.stop(kCloseMapsourceFirst, Icon::Critical);
+    if (written != FileStatus::Ok) return action_.stop(kCloseMapsourceFirst, Icon::Critical);
     action_.changed(entry_.tdb);
     ChecksumAendern(entry_.tdb, setting_.dialogs, setting_.texts.tdb());
     return true;
@@ -151,7 +150,6 @@ class RegistryTyp {
   }
 
   const TypSetting& setting_;
-  const RegistryCatalogue& catalogue_;
   const CatalogueEntry& entry_;
   TypAction action_;
 };
@@ -160,12 +158,11 @@ class RegistryTyp {
 
 bool assignRegistryTyp(const TypSetting& setting, const RegistryCatalogue& catalogue,
                        std::size_t row, const std::string& typ) {
-  return RegistryTyp(setting, catalogue, catalogue.rows[row].entry).assign(typ);
+  return RegistryTyp(setting, catalogue.rows[row].entry).assign(typ, catalogue);
 }
 
 bool removeRegistryTyp(const TypSetting& setting, const CatalogueRow& row) {
-  static const RegistryCatalogue none;
-  return RegistryTyp(setting, none, row.entry).remove();
+  return RegistryTyp(setting, row.entry).remove();
 }
 
 }  // namespace mapsetdesk
