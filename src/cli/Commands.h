@@ -74,6 +74,13 @@ int registerExisting(Context& context);
 // set to DEGREES (5 to 85) or removed; prints the stored degrees or the
 // nothing-stored text.
 int latitude(Context& context);
+// rename [--registry|--gmap] MAPSET NEWNAME: the mapset's name in its TDB (and
+// a package's Info.xml) replaced; prints the window's messages.
+int renameMapset(Context& context);
+// typ [--registry|--gmap] [--yes] MAPSET FILE|--remove: the TYP file assigned
+// to the mapset, or taken away (--yes answers the question); prints the
+// window's messages.
+int typ(Context& context);
 // set-fid [--registry|--gmap] MAPSET NEWFID: the FID change of the FID
 // changer window; prints its messages, then the mapset's new list rows.
 int setFid(Context& context);

@@ -24,10 +24,12 @@ const std::map<std::string, Command>& commands() {
       {"paths", paths},
       {"reg", reg},
       {"register", registerExisting},
+      {"rename", renameMapset},
       {"set-fid", setFid},
       {"set-wow64", setWow64},
       {"tool", tool},
       {"tools", tools},
+      {"typ", typ},
   };
   return table;
 }

@@ -33,6 +33,8 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   bindSelectionEvents();
   bindNewMapsetEvents();
   bindTypPickerEvents();
+  bindRenameEvents();
+  bindTypEvents();
   CommandButtonPV.onClick = [this] { CommandButtonPV_Click(); };
   applyTexts();
 }

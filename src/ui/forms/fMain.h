@@ -11,7 +11,8 @@
 // fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
 // for an existing TDB and overview, and the device-image run that hands it
 // each family), fMainFid.cpp (the FID mode and its window),
-// fMainDrawPriority.cpp (the tile listing and the draw-priority window).
+// fMainDrawPriority.cpp (the tile listing and the draw-priority window),
+// fMainRename.cpp (the rename), fMainTyp.cpp (the TYP assignment).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,6 +47,11 @@ class ProgramWindows;
 // The colours of the action buttons: at rest, and the one whose action is under way.
 inline constexpr Color kButtonColour{243, 241, 221};
 inline constexpr Color kActionColour{255, 200, 100};
+
+// The TYP files the picker offers: any while tiles are chosen, only those
+// with eight-character names for the TYP assignment.
+inline constexpr char kTypPattern[] = "*.typ;*.TYP;*.Typ";
+inline constexpr char kEightCharacterTypPattern[] = "????????.typ;????????.TYP;????????.Typ";
 
 // The option pair's pictures: "TDB exists" chosen / not chosen, "no TDB yet"
 // chosen / not chosen.
@@ -194,6 +200,9 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   // selection, to be named and installed as any tiles.
   void selectSplitTiles(const std::string& folder, const std::vector<std::string>& tiles);
 
+  // Whether the last rename or TYP action did all it was to do.
+  bool lastEditCompleted() const { return editCompleted_; }
+
  protected:
   void Form_Load() override;
   void Form_Unload() override;
@@ -300,6 +309,27 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   void showRegistryCatalogue();
   void showGmapCatalogue();
   bool germanTexts() const;
+
+  // The rename, in fMainRename.cpp.
+  void bindRenameEvents();
+  void CommandMapnameAendern_Click();
+  void pickForRename(bool fromGmap);
+  void TextMapsetname_Change();
+  bool TextMapsetname_Validate();
+  void CommandNameuebernehmen_Click();
+  void leaveRenameMode();
+  void endRenameButtons();
+
+  // The TYP assignment, in fMainTyp.cpp.
+  void bindTypEvents();
+  void CommandTypeaendern_Click();
+  void CheckTypfile_Click();
+  std::string pickedTypFile() const;
+  void CommandDoIt_Click();
+  void resetTypChooser();
+
+  bool renameFromGmap_ = false;  // the mapset to rename was picked in the gmap list
+  bool editCompleted_ = false;
 
   RegistryCatalogue catalogue_;
   GmapCatalogue packages_;
