@@ -14,7 +14,10 @@ const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
       {"cache", cache},
       {"cache-clear", cacheClear},
+      {"convert", convert},
       {"duplicates", duplicates},
+      {"export", exportMapset},
+      {"import", importFolder},
       {"free-fid", freeFid},
       {"info", info},
       {"install", install},

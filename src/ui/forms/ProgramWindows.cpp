@@ -10,10 +10,12 @@ ProgramWindows::ProgramWindows(WindowSystem& windows, Services& services, Sessio
       pipe(windows, services, session, main.TextMeldung),
       form1(windows, services),
       latitude(windows, services),
-      tdbVorhanden(windows, services, session, main) {}
+      tdbVorhanden(windows, services, session, main),
+      exportImport(*this, windows, services, session) {}
 
 std::vector<Form*> ProgramWindows::all() {
-  return {&main, &einstellungen, &urlZorvan, &arbeite, &pipe, &form1, &latitude, &tdbVorhanden};
+  return {&main, &einstellungen, &urlZorvan, &arbeite, &pipe, &form1, &latitude, &tdbVorhanden,
+          &exportImport};
 }
 
 void ProgramWindows::unloadAllBut(const Form& keep) {

@@ -5,6 +5,7 @@
 
 #include "app/Services.h"
 #include "app/Session.h"
+#include "ui/forms/ExportImport.h"
 #include "ui/forms/Form1.h"
 #include "ui/forms/FormArbeite.h"
 #include "ui/forms/FormEinstellungen.h"
@@ -28,6 +29,7 @@ class ProgramWindows {
   Form1 form1;    // the folders and tile caches
   fLatitude latitude;
   FormTDBvorhanden tdbVorhanden;  // registers an existing TDB and overview
+  ExportImport exportImport;      // moves a mapset to another PC
 
   // The main window first.
   std::vector<Form*> all();

@@ -10,7 +10,7 @@
 // mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
 // fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
 // for an existing TDB and overview, and the device-image run that hands it
-// each family).
+// each family), fMainTransfer.cpp (the export and import window).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -228,6 +228,9 @@ class fMain : public Form, private StartupWindow, private InstallationView {
 
   // The latitude window, in fMainLatitude.cpp.
   void MnuLatitude_Click();
+
+  // The export and import window, in fMainTransfer.cpp.
+  void CmdExpImp_Click();
 
   // The tile selection, in fMainSelection.cpp.
   void bindSelectionEvents();
