@@ -17,7 +17,8 @@ TEST(ImportLog, EachNameGoesToTheFieldItsEndGives) {
   EXPECT_EQ(classifyLogName("osmmap_mdr.img"), LogField::Mdr);
   EXPECT_EQ(classifyLogName("HARZMDR.IMG"), LogField::Mdr);
   EXPECT_EQ(classifyLogName("harzmdr.IMG"), LogField::Mdr);
-  EXPECT_EQ(classifyLogName("harz_Mdr.Img"), LogField::None) << "mdr. in another case is passed over";
+  EXPECT_EQ(classifyLogName("harz_Mdr.Img"), LogField::None)
+      << "mdr. in another case is passed over";
   EXPECT_EQ(classifyLogName("harz_MDR.img"), LogField::None);
   EXPECT_EQ(classifyLogName("2104.Typ"), LogField::Typ);
   EXPECT_EQ(classifyLogName("harz.trf"), LogField::Trf);
@@ -39,7 +40,11 @@ TEST(ImportLog, ReadsUpToTheFirstEmptyLineAndALaterNameReplaces) {
   EXPECT_EQ(passedOver.mdr, "");
   EXPECT_EQ(passedOver.overview, "");
   EXPECT_EQ(passedOver.tdb, "karte.tdb") << "LF ends a line too, and so does the end";
-  EXPECT_EQ(readImportLog("S\xFC" "d.tdb\r\n").tdb, "S\xC3\xBC" "d.tdb")
+  EXPECT_EQ(readImportLog("S\xFC"
+                          "d.tdb\r\n")
+                .tdb,
+            "S\xC3\xBC"
+            "d.tdb")
       << "Windows-1252 names are read as such";
 }
 
@@ -55,7 +60,9 @@ TEST(ImportLog, NamesThatCouldReachOutsideTheCopyAreRefused) {
     EXPECT_EQ(names.tdb, "") << "the reading stops at the refused name";
   }
   EXPECT_TRUE(isPlainFileName("osmmap..tdb"));
-  EXPECT_TRUE(isPlainFileName("Harz S\xC3\xBC" "d.img"));
+  EXPECT_TRUE(
+      isPlainFileName("Harz S\xC3\xBC"
+                      "d.img"));
 }
 
 }  // namespace

@@ -58,9 +58,10 @@ void ExportImport::Form_Load() {
   Language1();
   fillLists();
   showMapsetLists();
-  CommandExport.enabled = false;
+  // Pressed without a marked line, export says so; conversion needs a
+  // registered mapset marked.
+  enableButtons(true);
   CommandGmap.enabled = false;
-  CommandImport.enabled = true;
 }
 
 void ExportImport::Language1() {
