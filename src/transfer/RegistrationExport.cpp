@@ -44,8 +44,9 @@ ExportDone exportRegistration(const std::vector<RegistrationFile>& files,
 
 std::string exportLogText(const std::vector<std::string>& names) {
   std::string text;
-  for (const std::string& name : names) text += toAnsi(name) + "\r\n";
-  return text;
+  for (const std::string& name : names) text += name + "\r\n";
+  const std::string ansi = toAnsi(text);
+  return fromAnsi(ansi) == text ? ansi : text;
 }
 
 }  // namespace mapsetdesk

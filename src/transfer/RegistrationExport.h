@@ -32,7 +32,9 @@ std::optional<std::string> CollectRegFile(const RegistrationFile& file,
 ExportDone exportRegistration(const std::vector<RegistrationFile>& files,
                               const std::string& tileFolder);
 
-// The log's bytes for the names given: Windows-1252, each line ended by CR LF.
+// The log's bytes for the names given, each line ended by CR LF: Windows-1252,
+// or UTF-8 when a name holds a character Windows-1252 cannot (the import
+// reads a log as UTF-8 when it is valid UTF-8).
 std::string exportLogText(const std::vector<std::string>& names);
 
 }  // namespace mapsetdesk

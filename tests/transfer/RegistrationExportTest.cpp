@@ -9,6 +9,7 @@
 #include "formats/FileBytes.h"
 #include "platform/FilePath.h"
 #include "support/TempDir.h"
+#include "transfer/ImportLog.h"
 #include "transfer/RegistrationExport.h"
 
 namespace mapsetdesk {
@@ -49,6 +50,13 @@ TEST_F(RegistrationExport, CopiesWhatTheTileFolderLacksAndListsEveryName) {
   const ExportDone again = exportRegistration({{"TDB", at(other / "osmmap.tdb")}}, at(tiles));
   EXPECT_EQ(again.outcome, ExportOutcome::Exported);
   EXPECT_EQ(read(tiles / "log"), "osmmap.tdb\r\n") << "a second export replaces the log";
+}
+
+TEST_F(RegistrationExport, ANameWindows1252CannotHoldKeepsTheLogInUtf8) {
+  const std::string cyrillic = "\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.tdb";
+  EXPECT_EQ(exportLogText({"S\xC3\xBC" "d.img", cyrillic}),
+            "S\xC3\xBC" "d.img\r\n" + cyrillic + "\r\n");
+  EXPECT_EQ(readImportLog(exportLogText({"S\xC3\xBC" "d.img", cyrillic})).tdb, cyrillic);
 }
 
 TEST_F(RegistrationExport, AFileThatCannotBeCopiedStopsAndKeepsTheEarlierLog) {

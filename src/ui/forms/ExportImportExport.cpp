@@ -85,7 +85,8 @@ void ExportImport::CommandGmap_Click() {
   setMousePointer(MousePointer::Hourglass);
   const PackageRun run{services_.runner, services_.programFolder,
                        gmapFolders(services_.registry, services_.facts, session_.vReg6432).allUsers,
-                       [](const std::string&) {}, services_.letEventsRun};
+                       [this](const std::string& line) { program_.main.TextMeldung.setText(line); },
+                       services_.letEventsRun};
   const PackageBuilt built = gmapTDBvorhandenErzeugen(mapset, run);
   setMousePointer(MousePointer::Default);
   if (!built.missingTiles.empty()) {
