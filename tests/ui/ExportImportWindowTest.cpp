@@ -279,6 +279,16 @@ TEST_F(ExportImportWindow, ImportOfAPackageAsksForWhomAndOffersTheInstaller) {
   EXPECT_FALSE(window.CommandExport.enabled);
   ASSERT_TRUE(keyEnter(window.TextUrl));
   EXPECT_TRUE(window.TextUrl.shown()) << "a text not ending in exe starts nothing";
+  const std::string installer = pathOf(program.folder / "MapSource.exe");
+  program.dialogs.file(installer);
+  ui::fire(window.TextUrl.onDblClick);
+  ASSERT_EQ(program.dialogs.choosers().size(), 2u);
+  EXPECT_EQ(program.dialogs.choosers()[1].filter, "exe-Files|*.exe");
+  EXPECT_EQ(window.TextUrl.text(), installer);
+  ASSERT_TRUE(keyEnter(window.TextUrl));
+  EXPECT_FALSE(window.TextUrl.shown());
+  EXPECT_FALSE(window.ListURL.shown());
+  EXPECT_EQ(window.mousePointer(), ui::MousePointer::Hourglass);
 }
 
 TEST_F(ExportImportWindow, APackageOutsideTheMapFoldersGetsAShortcut) {
