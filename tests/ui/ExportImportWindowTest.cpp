@@ -281,7 +281,7 @@ TEST_F(ExportImportWindow, ImportOfAPackageAsksForWhomAndOffersTheInstaller) {
   EXPECT_TRUE(window.TextUrl.shown()) << "a text not ending in exe starts nothing";
   const std::string installer = pathOf(program.folder / "MapSource.exe");
   program.dialogs.file(installer);
-  ui::fire(window.TextUrl.onDblClick);
+  ASSERT_TRUE(click(window.CommandExe));
   ASSERT_EQ(program.dialogs.choosers().size(), 2u);
   EXPECT_EQ(program.dialogs.choosers()[1].filter, "exe-Files|*.exe");
   EXPECT_EQ(window.TextUrl.text(), installer);

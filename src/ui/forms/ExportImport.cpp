@@ -33,14 +33,15 @@ void ExportImport::placeControls() {
   lblDownload.position = {12, 12, 692, 24};
   Label2.position = {12, 40, 692, 24};
   ListURL.position = {12, 68, 692, 200};
-  TextUrl.position = {12, 280, 692, 24};
+  TextUrl.position = {12, 280, 656, 24};
+  CommandExe.position = {676, 280, 28, 24};
+  CommandExe.caption = "...";
   CommandExport.position = {12, 384, 220, 36};
   CommandImport.position = {248, 384, 220, 36};
   CommandGmap.position = {484, 384, 220, 36};
   Label2.caption = kDownloadCaption;
   ListURL.setItems(downloadSources());
-  for (Control* hidden : std::initializer_list<Control*>{&lblDownload, &Label2, &ListURL, &TextUrl})
-    hidden->visible = false;
+  hideDownloadList();
 }
 
 void ExportImport::bindEvents() {
@@ -50,7 +51,7 @@ void ExportImport::bindEvents() {
   CommandImport.onClick = [this] { CommandImport_Click(); };
   CommandGmap.onClick = [this] { CommandGmap_Click(); };
   ListURL.onClick = [this] { ListURL_Click(); };
-  TextUrl.onDblClick = [this] { TextUrl_DblClick(); };
+  CommandExe.onClick = [this] { CommandExe_Click(); };
   TextUrl.onKeyEnter = [this] { TextUrl_KeyEnter(); };
 }
 
@@ -98,8 +99,13 @@ bool ExportImport::ask(const std::string& text) {
 void ExportImport::showMapsetLists() {
   ListIMG.visible = true;
   Listgmp.visible = true;
-  for (Control* hidden : std::initializer_list<Control*>{&lblDownload, &Label2, &ListURL, &TextUrl})
-    hidden->visible = false;
+  hideDownloadList();
+}
+
+void ExportImport::hideDownloadList() {
+  for (Control* part : std::initializer_list<Control*>{&lblDownload, &Label2, &ListURL, &TextUrl,
+                                                       &CommandExe})
+    part->visible = false;
 }
 
 void ExportImport::enableButtons(bool enabled) {
@@ -127,9 +133,11 @@ void ExportImport::ListURL_Click() {
   if (row < 0) return;
   ListURL.visible = false;
   TextUrl.visible = false;
+  CommandExe.visible = false;
   enableButtons(false);
   if (row == kNetworkPathRow) {
     TextUrl.visible = true;
+    CommandExe.visible = true;
     TextUrl.setText(kNetworkPathPrompt);
     moveFocus(&TextUrl);
     return;
@@ -138,7 +146,7 @@ void ExportImport::ListURL_Click() {
   enableButtons(true);
 }
 
-void ExportImport::TextUrl_DblClick() {
+void ExportImport::CommandExe_Click() {
   if (const auto chosen = services_.dialogs.chooseFile({}, kExeFilter, {}))
     TextUrl.setText(*chosen);
 }
@@ -146,6 +154,7 @@ void ExportImport::TextUrl_DblClick() {
 void ExportImport::TextUrl_KeyEnter() {
   if (!TextUrl.text().ends_with("exe")) return;
   TextUrl.visible = false;
+  CommandExe.visible = false;
   ListURL.visible = false;
   setMousePointer(MousePointer::Hourglass);
   services_.runner.startDetached(quoted(TextUrl.text()), WindowStyle::MinimizedFocus);

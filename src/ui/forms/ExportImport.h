@@ -38,6 +38,7 @@ class ExportImport : public Form {
   Label Label2{*this, "Label2"};
   ListBox ListURL{*this, "ListURL"};
   TextBox TextUrl{*this, "TextUrl"};
+  Button CommandExe{*this, "CommandExe"};  // picks the installer for TextUrl
 
   // The texts of the language setting onto the controls.
   void Language1();
@@ -69,6 +70,7 @@ class ExportImport : public Form {
   void say(const std::string& text, Icon icon = Icon::None);
   bool ask(const std::string& text);
   void showMapsetLists();
+  void hideDownloadList();
   void enableButtons(bool enabled);
 
   void ListIMG_Click();
@@ -77,7 +79,7 @@ class ExportImport : public Form {
   void CommandImport_Click();
   void CommandGmap_Click();
   void ListURL_Click();
-  void TextUrl_DblClick();
+  void CommandExe_Click();
   void TextUrl_KeyEnter();
 
   // Export and conversion, in ExportImportExport.cpp.
