@@ -61,12 +61,15 @@ bool ExportImport::importRegistration(const std::string& source) {
   return window.lastActionCompleted();
 }
 
+// The destination is made first: a copy into a folder that is not there
+// would become that folder instead of a folder inside it.
 bool ExportImport::copyAskingFirst(const std::string& source, const std::string& destination) {
   const std::string target = copiedFolder(source, destination);
   std::error_code error;
   if (std::filesystem::exists(filePath(target), error) &&
       !ask(texts_.replaceFolder + target + texts_.replaceQuestion))
     return false;
+  std::filesystem::create_directories(filePath(destination), error);
   return services_.folders.copyFolder(source, destination);
 }
 
@@ -110,8 +113,6 @@ bool ExportImport::importPackage(const std::string& source) {
     return false;
   }
   const std::string destination = packageFolderChosen();
-  std::error_code ignored;
-  std::filesystem::create_directories(filePath(destination), ignored);
   if (!copyAskingFirst(source, destination)) return false;
   linkPackageOutsideMapFolders(copiedFolder(source, destination), *name);
   say(session_.texts.text(key::Text2));

@@ -75,7 +75,6 @@ TEST_F(TransferCommands, ARegistrationTravelsToAnotherDataRoot) {
             "osmmap_mdr.img\r\nosmmap.mdx\r\n10318.Typ\r\nosmmap.tdb\r\nosmmap.img\r\n");
 
   const fs::path destination = second / "Karten";
-  fs::create_directories(destination);
   const ProgramRun imported =
       cli(second, {"import", tiles.string(), "--to", destination.string(), "--no-installer"});
   ASSERT_EQ(imported.exitCode, 0) << imported.out << imported.err;
