@@ -74,6 +74,13 @@ int registerExisting(Context& context);
 // set to DEGREES (5 to 85) or removed; prints the stored degrees or the
 // nothing-stored text.
 int latitude(Context& context);
+// set-fid [--registry|--gmap] MAPSET NEWFID: the FID change of the FID
+// changer window; prints its messages, then the mapset's new list rows.
+int setFid(Context& context);
+// draw-priority [--registry|--gmap] MAPSET [VALUE]: one line per tile (tile
+// name, description, draw priority or "none"); with VALUE the change of the
+// draw-priority window, its messages, then the lines anew.
+int drawPriority(Context& context);
 
 // export [--registry|--gmap] MAPSET: the mapset's files gathered for another
 // PC as the export button gathers them; prints the folder to copy.

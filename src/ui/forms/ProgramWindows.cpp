@@ -11,11 +11,12 @@ ProgramWindows::ProgramWindows(WindowSystem& windows, Services& services, Sessio
       form1(windows, services),
       latitude(windows, services),
       tdbVorhanden(windows, services, session, main),
+      fid(windows, services, main),
       exportImport(*this, windows, services, session) {}
 
 std::vector<Form*> ProgramWindows::all() {
-  return {&main, &einstellungen, &urlZorvan, &arbeite, &pipe, &form1, &latitude, &tdbVorhanden,
-          &exportImport};
+  return {&main,  &einstellungen, &urlZorvan,    &arbeite, &pipe,
+          &form1, &latitude,      &tdbVorhanden, &fid,     &exportImport};
 }
 
 void ProgramWindows::unloadAllBut(const Form& keep) {

@@ -13,6 +13,7 @@
 #include "ui/forms/FormTDBvorhanden.h"
 #include "ui/forms/FormURL_ZORVAN.h"
 #include "ui/forms/fLatitude.h"
+#include "ui/forms/formFID.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
@@ -29,6 +30,7 @@ class ProgramWindows {
   Form1 form1;    // the folders and tile caches
   fLatitude latitude;
   FormTDBvorhanden tdbVorhanden;  // registers an existing TDB and overview
+  formFID fid;                    // the FID changer
   ExportImport exportImport;      // moves a mapset to another PC
 
   // The main window first.

@@ -28,6 +28,7 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   CommandKompa.onMouseEnter = [this] { CommandKompa_MouseEnter(); };
   LabelGMPFolder.onClick = [this] { LabelGMPFolder_Click(); };
   MnuLatitude.onClick = [this] { MnuLatitude_Click(); };
+  CommandFID.onClick = [this] { CommandFID_Click(); };
   CmdExpImp.onClick = [this] { CmdExpImp_Click(); };
   bindSelectionEvents();
   bindNewMapsetEvents();

@@ -10,7 +10,8 @@
 // mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
 // fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
 // for an existing TDB and overview, and the device-image run that hands it
-// each family), fMainTransfer.cpp (the export and import window).
+// each family), fMainFid.cpp (the FID mode and its window), fMainTransfer.cpp
+// (the export and import window).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -166,6 +167,9 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   const RegistryCatalogue& registryCatalogue() const { return catalogue_; }
   const GmapCatalogue& gmapCatalogue() const { return packages_; }
 
+  // The FID mode ends with the FID changer's window, in fMainFid.cpp.
+  void endFidChange();
+
   // The BaseCamp cache button's caption for the size the session keeps
   // (vMB, vstringMB), in fMainCache.cpp; nothing is measured for it.
   void showBaseCampCacheCaption() override;
@@ -228,6 +232,11 @@ class fMain : public Form, private StartupWindow, private InstallationView {
 
   // The latitude window, in fMainLatitude.cpp.
   void MnuLatitude_Click();
+
+  // The FID mode, in fMainFid.cpp.
+  void CommandFID_Click();
+  // Hands a double-clicked row to the FID changer; false outside the FID mode.
+  bool pickForFidChange(const ListBox& list, int row);
 
   // The export and import window, in fMainTransfer.cpp.
   void CmdExpImp_Click();

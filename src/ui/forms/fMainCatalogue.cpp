@@ -120,6 +120,7 @@ void fMain::ListMapsetGMP_Click() {
 }
 
 void fMain::ListMapsetName_DblClick() {
+  if (pickForFidChange(ListMapsetName, ListMapsetName.listIndex())) return;
   // The FID change, the rename ("aendern"), the tile listing ("Namenlisten")
   // and the TYP assignment (no mode) take the picked row in their own
   // windows; the mode "XX" only locks the list.
@@ -128,6 +129,7 @@ void fMain::ListMapsetName_DblClick() {
 
 void fMain::ListMapsetGMP_DblClick() {
   session_.vGMPoderIMG = "GMP";
+  if (pickForFidChange(ListMapsetGMP, ListMapsetGMP.listIndex())) return;
   // The FID change and the TYP assignment come before the removal; the
   // rename and the tile listing after it.
   if (!session_.vFIDchange && session_.vTypeaendern != "ja" &&

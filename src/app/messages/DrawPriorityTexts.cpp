@@ -1,0 +1,30 @@
+#include "app/messages/DrawPriorityTexts.h"
+
+#include <string>
+
+namespace mapsetdesk {
+
+DrawPriorityTexts drawPriorityTexts(Sprache sprache) {
+  if (sprache == Sprache::English) {
+    return {"List filenames , maptile-names and drawpriority",
+            "change DrawPriority to ",
+            "DrawPriority was changed for ",
+            " Files",
+            "Close Mapsource first",
+            "Es ist keine DP eingetragen. Geben Sie eine DP ein.",
+            "no TRE header found, left unchanged"};
+  }
+  return {"Liste der Filenamen, Kartennamen und Drawpriority",
+          "Aendere DrawPriority auf ",
+          "Die DrawPriority wurde geaendert an ",
+          " Files",
+          "Close Mapsource first",
+          "Es ist keine DP eingetragen. Geben Sie eine DP ein.",
+          "kein TRE-Kopf gefunden, bleibt unverändert"};
+}
+
+std::string drawPriorityChanged(const DrawPriorityTexts& texts, int files) {
+  return texts.changedBefore + std::to_string(files) + texts.changedAfter;
+}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,84 @@
+#include <ostream>
+
+#include "app/Language.h"
+#include "app/Settings.h"
+#include "app/messages/FidTexts.h"
+#include "app/messages/TdbVorhandenTexts.h"
+#include "cli/Commands.h"
+#include "cli/MapsetChoice.h"
+#include "cli/StreamDialogs.h"
+#include "edit/FidChange.h"
+#include "edit/FidEntry.h"
+
+namespace mapsetdesk::cli {
+namespace {
+
+FidChangeResult changeChosen(Context& context, const Catalogues& catalogues,
+                             const ChosenMapset& chosen, std::uint16_t fid, Sprache sprache) {
+  const auto registry = openSystemRegistry(context.platform);
+  StreamDialogs dialogs(context.out);
+  const TdbTexts texts = tdbVorhandenTexts(sprache).tdb;
+  if (chosen.registry)
+    return changeRegisteredFid(*registry, *chosen.registry, catalogues.registry, fid, dialogs,
+                               texts);
+  return changePackageFid(*chosen.package, fid, dialogs, texts);
+}
+
+int reportStop(Context& context, const FidChangeResult& result, const FidTexts& texts) {
+  switch (result.stop) {
+    case FidChangeStop::None:
+      return 0;
+    case FidChangeStop::TypClash:
+      context.out << texts.typClash << result.stoppedAt << '\n';
+      break;
+    case FidChangeStop::MapMissing:
+      context.out << texts.mapMissing << '\n';
+      break;
+    case FidChangeStop::FileFailed:
+      context.out << fidStoppedMessage(texts, result.stoppedAt, result.changed) << '\n';
+      break;
+  }
+  return 1;
+}
+
+// The rows that now carry the new FID, as `list` prints them.
+void printChangedRows(Context& context, const std::string& fid) {
+  const auto catalogues = readCatalogues(context);
+  if (!catalogues) return;
+  for (const CatalogueRow& row : catalogues->registry.rows)
+    if (row.cells.fid == fid) printRegistryRow(context.out, row);
+  for (const GmapRow& row : catalogues->packages.rows)
+    if (row.fid == fid) printGmapRow(context.out, row);
+}
+
+}  // namespace
+
+int setFid(Context& context) {
+  constexpr const char* kUsage = "set-fid [--registry|--gmap] MAPSET NEWFID";
+  const MapsetKind kind = takeMapsetKind(context.args);
+  if (context.args.size() != 2) return usageError(context, kUsage);
+  const Sprache sprache =
+      spracheFor(Settings(*openSystemRegistry(context.platform)).language())
+          .value_or(Sprache::Deutsch);
+  const FidTexts texts = fidTexts(sprache);
+  const FidEntry entry = readFidEntry(context.args[1]);
+  if (entry.tooBig || !entry.changeable) {
+    context.out << (entry.tooBig ? texts.tooBig : texts.notANumber) << '\n';
+    return 1;
+  }
+  const auto catalogues = readCatalogues(context);
+  if (!catalogues) return 1;
+  const auto chosen = chooseMapset(context, *catalogues, context.args[0], kind);
+  if (!chosen) return 1;
+  if (isFidInUse(entry.text, catalogues->registry, catalogues->packages)) {
+    context.out << texts.inUse << '\n';
+    return 1;
+  }
+  const auto fid = static_cast<std::uint16_t>(std::stoul(entry.text));
+  const FidChangeResult result = changeChosen(context, *catalogues, *chosen, fid, sprache);
+  if (const int failed = reportStop(context, result, texts)) return failed;
+  printChangedRows(context, entry.text);
+  return 0;
+}
+
+}  // namespace mapsetdesk::cli

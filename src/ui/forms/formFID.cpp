@@ -1,0 +1,137 @@
+#include "ui/forms/formFID.h"
+
+#include "app/Language.h"
+#include "app/ProductTitle.h"
+#include "app/Settings.h"
+#include "app/messages/TdbVorhandenTexts.h"
+#include "edit/FidEntry.h"
+#include "ui/forms/fMain.h"
+
+namespace mapsetdesk::ui {
+
+formFID::formFID(WindowSystem& windows, Services& services, fMain& main)
+    : Form(windows, "formFID"), services_(services), main_(main), texts_(fidTexts(sprache_)) {
+  placeControls();
+  Text1.onChange = [this] { Text1_Change(); };
+  Command1.onClick = [this] { Command1_Click(); };
+  Command2.onClick = [this] { Command2_Click(); };
+  CommandExit.onClick = [this] { unload(); };
+}
+
+void formFID::placeControls() {
+  width = 360;
+  height = 250;
+  Label3.position = {12, 12, 336, 20};
+  TextMapname.position = {12, 36, 336, 24};
+  Label1.position = {12, 68, 336, 20};
+  Label2.position = {12, 100, 100, 20};
+  Text1.position = {120, 96, 228, 24};
+  Command1.position = {12, 136, 160, 40};
+  Command2.position = {188, 136, 160, 40};
+  CommandExit.position = {12, 192, 336, 40};
+}
+
+void formFID::Form_Load() {
+  language();
+  reset();
+}
+
+void formFID::Form_Unload() { main_.endFidChange(); }
+
+void formFID::language() {
+  if (const auto sprache = spracheFor(Settings(services_.registry).language())) sprache_ = *sprache;
+  texts_ = fidTexts(sprache_);
+  caption = texts_.caption;
+  Command1.caption = texts_.command1;
+  Command2.caption = texts_.command2;
+  CommandExit.caption = texts_.commandExit;
+  Label2.caption = texts_.label2;
+}
+
+void formFID::reset() {
+  Label3.caption = texts_.chooseMapset;
+  Label1.caption = texts_.fidLabel;
+  Command1.enabled = false;
+  Text1.setText({});
+  TextMapname.setText({});
+  registryRow_.reset();
+  packageRow_.reset();
+}
+
+void formFID::pick(const CatalogueRow& row) {
+  registryRow_ = row;
+  packageRow_.reset();
+  TextMapname.setText(row.cells.name);
+  Label1.caption = texts_.fidLabel + " " + row.cells.fid;
+}
+
+void formFID::pick(const GmapRow& row) {
+  packageRow_ = row;
+  registryRow_.reset();
+  TextMapname.setText(row.display);
+  Label1.caption = texts_.fidLabel + " " + row.fid;
+}
+
+void formFID::say(const std::string& text, Icon icon) {
+  services_.dialogs.message({text, std::string(kMessageTitle), Buttons::Ok, icon});
+}
+
+void formFID::Text1_Change() {
+  const FidEntry entry = readFidEntry(Text1.text());
+  if (entry.tooBig) say(texts_.tooBig);
+  if (Text1.text() != entry.text) Text1.setText(entry.text);
+  Command1.enabled = entry.changeable;
+  if (entry.changeable) Command2.enabled = true;
+}
+
+void formFID::Command2_Click() {
+  main_.TDBlesen();
+  main_.GMPFileslisten();
+  if (const auto fid = main_.FreieIdNr()) Text1.setText(std::to_string(*fid));
+}
+
+void formFID::Command1_Click() {
+  if (TextMapname.text().empty() || (!registryRow_ && !packageRow_)) return;
+  if (isFidInUse(Text1.text(), main_.registryCatalogue(), main_.gmapCatalogue())) {
+    Text1.setText({});
+    Command1.enabled = false;
+    say(texts_.inUse, Icon::Information);
+    return;
+  }
+  if (!isFidNumber(Text1.text())) {
+    say(texts_.notANumber);
+    return;
+  }
+  change(static_cast<std::uint16_t>(std::stoul(Text1.text())));
+  main_.TDBlesen();
+  main_.GMPFileslisten();
+  reset();
+}
+
+void formFID::change(std::uint16_t fid) {
+  const TdbTexts tdbTexts = tdbVorhandenTexts(sprache_).tdb;
+  const FidChangeResult result =
+      registryRow_ ? changeRegisteredFid(services_.registry, *registryRow_,
+                                         main_.registryCatalogue(), fid, services_.dialogs,
+                                         tdbTexts)
+                   : changePackageFid(*packageRow_, fid, services_.dialogs, tdbTexts);
+  tellStop(result);
+}
+
+void formFID::tellStop(const FidChangeResult& result) {
+  switch (result.stop) {
+    case FidChangeStop::None:
+      return;
+    case FidChangeStop::MapMissing:
+      say(texts_.mapMissing);
+      return;
+    case FidChangeStop::TypClash:
+      say(texts_.typClash + result.stoppedAt, Icon::Exclamation);
+      return;
+    case FidChangeStop::FileFailed:
+      say(fidStoppedMessage(texts_, result.stoppedAt, result.changed), Icon::Exclamation);
+      return;
+  }
+}
+
+}  // namespace mapsetdesk::ui
