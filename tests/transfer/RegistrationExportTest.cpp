@@ -36,9 +36,11 @@ TEST_F(RegistrationExport, CopiesWhatTheTileFolderLacksAndListsEveryName) {
   writeFile(tiles / "osmmap.tdb", "tdb in the tile folder");
   writeFile(other / "osmmap.tdb", "registered tdb");
   writeFile(other / "osmmap.img", "overview");
-  writeFile(other / "S\xC3\xBC" "d.Typ", "typ");
+  // UTF-8 names reach the file system through filePath, as in the program.
+  const fs::path typ = filePath(pathText(other) + "/S\xC3\xBC" "d.Typ");
+  writeFile(typ, "typ");
   const std::vector<RegistrationFile> files = {
-      {"TRF", ""}, {"MDR", ""}, {"IDX", ""}, {"TYP", at(other / "S\xC3\xBC" "d.Typ")},
+      {"TRF", ""}, {"MDR", ""}, {"IDX", ""}, {"TYP", at(typ)},
       {"TDB", at(other / "osmmap.tdb")}, {"BMAP", at(other / "osmmap.img")}};
   const ExportDone done = exportRegistration(files, at(tiles));
   EXPECT_EQ(done.outcome, ExportOutcome::Exported);
