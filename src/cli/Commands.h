@@ -89,4 +89,16 @@ int setFid(Context& context);
 // draw-priority window, its messages, then the lines anew.
 int drawPriority(Context& context);
 
+// export [--registry|--gmap] MAPSET: the mapset's files gathered for another
+// PC as the export button gathers them; prints the folder to copy.
+int exportMapset(Context& context);
+// import FOLDER [--to DIR] [--all-users|--user] [--no-installer] [--yes]: an
+// exported folder installed as the import button installs it (--to: where
+// the copy goes; --yes: a copy there already is replaced); prints the list
+// rows of the imported mapset.
+int importFolder(Context& context);
+// convert MAPSET --to-gmap: a registered mapset packaged as a gmap package
+// for BaseCamp; the registration stays. Prints the package's list rows.
+int convert(Context& context);
+
 }  // namespace mapsetdesk::cli

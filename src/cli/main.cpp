@@ -14,9 +14,12 @@ const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
       {"cache", cache},
       {"cache-clear", cacheClear},
+      {"convert", convert},
       {"draw-priority", drawPriority},
       {"duplicates", duplicates},
+      {"export", exportMapset},
       {"free-fid", freeFid},
+      {"import", importFolder},
       {"info", info},
       {"install", install},
       {"latitude", latitude},

@@ -5,6 +5,7 @@
 
 #include "app/Services.h"
 #include "app/Session.h"
+#include "ui/forms/ExportImport.h"
 #include "ui/forms/Form1.h"
 #include "ui/forms/FormArbeite.h"
 #include "ui/forms/FormEinstellungen.h"
@@ -32,6 +33,7 @@ class ProgramWindows {
   FormTDBvorhanden tdbVorhanden;  // registers an existing TDB and overview
   formFID fid;                    // the FID changer
   FormMaptilename maptilename;    // the tiles' draw priority
+  ExportImport exportImport;      // moves a mapset to another PC
 
   // The main window first.
   std::vector<Form*> all();

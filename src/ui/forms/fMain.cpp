@@ -30,6 +30,7 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   MnuLatitude.onClick = [this] { MnuLatitude_Click(); };
   CommandFID.onClick = [this] { CommandFID_Click(); };
   CommandFilename.onClick = [this] { CommandFilename_Click(); };
+  CmdExpImp.onClick = [this] { CmdExpImp_Click(); };
   bindSelectionEvents();
   bindNewMapsetEvents();
   bindTypPickerEvents();

@@ -12,7 +12,8 @@
 // for an existing TDB and overview, and the device-image run that hands it
 // each family), fMainFid.cpp (the FID mode and its window),
 // fMainDrawPriority.cpp (the tile listing and the draw-priority window),
-// fMainRename.cpp (the rename), fMainTyp.cpp (the TYP assignment).
+// fMainRename.cpp (the rename), fMainTyp.cpp (the TYP assignment),
+// fMainTransfer.cpp (the export and import window).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -253,6 +254,8 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   void CommandFilename_Click();
   // Lists the double-clicked mapset's tiles; false outside the tile listing.
   bool listTiles(const ListBox& list, int row);
+  // The export and import window, in fMainTransfer.cpp.
+  void CmdExpImp_Click();
 
   // The tile selection, in fMainSelection.cpp.
   void bindSelectionEvents();
