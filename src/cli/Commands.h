@@ -78,6 +78,13 @@ int registerExisting(Context& context);
 // set to DEGREES (5 to 85) or removed; prints the stored degrees or the
 // nothing-stored text.
 int latitude(Context& context);
+// rename [--registry|--gmap] MAPSET NEWNAME: the mapset's name in its TDB (and
+// a package's Info.xml) replaced; prints the window's messages.
+int renameMapset(Context& context);
+// typ [--registry|--gmap] [--yes] MAPSET FILE|--remove: the TYP file assigned
+// to the mapset, or taken away (--yes answers the question); prints the
+// window's messages.
+int typ(Context& context);
 // set-fid [--registry|--gmap] MAPSET NEWFID: the FID change of the FID
 // changer window; prints its messages, then the mapset's new list rows.
 int setFid(Context& context);
@@ -85,5 +92,17 @@ int setFid(Context& context);
 // name, description, draw priority or "none"); with VALUE the change of the
 // draw-priority window, its messages, then the lines anew.
 int drawPriority(Context& context);
+
+// export [--registry|--gmap] MAPSET: the mapset's files gathered for another
+// PC as the export button gathers them; prints the folder to copy.
+int exportMapset(Context& context);
+// import FOLDER [--to DIR] [--all-users|--user] [--no-installer] [--yes]: an
+// exported folder installed as the import button installs it (--to: where
+// the copy goes; --yes: a copy there already is replaced); prints the list
+// rows of the imported mapset.
+int importFolder(Context& context);
+// convert MAPSET --to-gmap: a registered mapset packaged as a gmap package
+// for BaseCamp; the registration stays. Prints the package's list rows.
+int convert(Context& context);
 
 }  // namespace mapsetdesk::cli

@@ -13,7 +13,10 @@ Answer StreamDialogs::message(const Message& message) {
   return message.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
 }
 
-std::optional<std::string> StreamDialogs::chooseFolder(const std::string&, const std::string&) {
+std::optional<std::string> StreamDialogs::chooseFolder(const std::string& title,
+                                                       const std::string&) {
+  const auto given = folders_.find(title);
+  if (given != folders_.end()) return given->second;
   ++unanswered_;
   return std::nullopt;
 }

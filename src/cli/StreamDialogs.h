@@ -2,7 +2,8 @@
 // The dialogs of the command-line front end: a message is printed as one
 // line. A question is answered only when the command's options gave its
 // answer; any other question is printed and counted, and reads as Cancel or
-// No, so a command never hangs waiting for a person.
+// No, so a command never hangs waiting for a person. A folder chooser
+// returns only the folder the options gave for its title.
 #include <map>
 #include <ostream>
 #include <string>
@@ -24,11 +25,16 @@ class StreamDialogs : public Dialogs {
   int unansweredQuestions() const { return unanswered_; }
   // The answer to the question with exactly this text.
   void answer(const std::string& question, Answer answer) { answers_[question] = answer; }
+  // The folder the folder chooser with exactly this title returns.
+  void answerFolder(const std::string& title, const std::string& folder) {
+    folders_[title] = folder;
+  }
 
  private:
   std::ostream& out_;
   int unanswered_ = 0;
   std::map<std::string, Answer> answers_;
+  std::map<std::string, std::string> folders_;
 };
 
 }  // namespace mapsetdesk::cli

@@ -15,9 +15,12 @@ const std::map<std::string, Command>& commands() {
       {"cache", cache},
       {"cache-clear", cacheClear},
       {"check", check},
+      {"convert", convert},
       {"draw-priority", drawPriority},
       {"duplicates", duplicates},
+      {"export", exportMapset},
       {"free-fid", freeFid},
+      {"import", importFolder},
       {"info", info},
       {"install", install},
       {"latitude", latitude},
@@ -25,10 +28,12 @@ const std::map<std::string, Command>& commands() {
       {"paths", paths},
       {"reg", reg},
       {"register", registerExisting},
+      {"rename", renameMapset},
       {"set-fid", setFid},
       {"set-wow64", setWow64},
       {"tool", tool},
       {"tools", tools},
+      {"typ", typ},
   };
   return table;
 }

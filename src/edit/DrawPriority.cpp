@@ -94,12 +94,18 @@ std::vector<TileReading> readTilePriorities(const PriorityTile& tile, TreForm fo
   return readings;
 }
 
+bool writeTilePriority(const PriorityTile& tile, TreForm form, std::uint8_t priority,
+                       PriorityWrite& result) {
+  for (const std::string& file : tile.files) {
+    if (!writeOne(file, form, priority, result)) return false;
+  }
+  return true;
+}
+
 PriorityWrite writeDrawPriorities(const PriorityMapset& mapset, std::uint8_t priority) {
   PriorityWrite result;
   for (const PriorityTile& tile : mapset.tiles) {
-    for (const std::string& file : tile.files) {
-      if (!writeOne(file, mapset.form, priority, result)) return result;
-    }
+    if (!writeTilePriority(tile, mapset.form, priority, result)) break;
   }
   return result;
 }

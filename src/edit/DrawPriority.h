@@ -55,6 +55,11 @@ struct PriorityWrite {
   std::vector<std::string> withoutTreHeader;
 };
 
+// Writes the value into every file of one tile, adding to result; false
+// when the run must end there (see writeDrawPriorities).
+bool writeTilePriority(const PriorityTile& tile, TreForm form, std::uint8_t priority,
+                       PriorityWrite& result);
+
 // Writes the value into every file of every tile. A registered mapset's tile
 // that cannot be opened or read is passed over; in a package, a held file
 // stops the run and any other failure ends it.

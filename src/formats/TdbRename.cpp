@@ -8,21 +8,10 @@
 #include "formats/TdbHeader.h"
 #include "platform/Codec.h"
 #include "platform/FileReplace.h"
+#include "platform/TextReplace.h"
 
 namespace mapsetdesk {
 namespace {
-
-std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
-  if (from.empty()) return std::string(text);
-  std::string result;
-  std::size_t start = 0;
-  for (std::size_t hit = text.find(from); hit != std::string_view::npos;
-       hit = text.find(from, start)) {
-    result.append(text.substr(start, hit - start)).append(to);
-    start = hit + from.size();
-  }
-  return result.append(text.substr(start));
-}
 
 // Index of the last block with the identifier, or the block count when none.
 std::size_t lastBlock(const std::vector<TdbBlock>& blocks, std::uint8_t id) {
@@ -37,7 +26,8 @@ std::string headerPayload(std::string_view file, const TdbBlock& block, const Td
                           std::string_view newName) {
   const std::string_view fields = file.substr(block.payload(), kTdbNameOffset - block.payload());
   const std::string_view rest = file.substr(header.nameEnd, block.end() - header.nameEnd);
-  return std::string(fields).append(newName).append(replaceAll(rest, header.name, newName));
+  return std::string(fields).append(newName).append(
+      replacedEverywhere(rest, header.name, newName));
 }
 
 TdbRenamed refused(TdbDamage damage) {
@@ -82,7 +72,7 @@ TdbRenamed renameTdbBytes(std::string_view file, std::string_view newName) {
     if (i == 0)
       rewritten = headerPayload(file, block, header, newName);
     else if (i == text || i == overview)
-      rewritten = replaceAll(payload, header.name, newName);
+      rewritten = replacedEverywhere(payload, header.name, newName);
     else
       rewritten = std::string(payload);
     if (!appendBlock(renamed.bytes, block.id, rewritten)) return refused(TdbDamage::BlockTooLong);
@@ -110,13 +100,16 @@ RenameOutcome TDBNameAendern(const std::string& path, const std::string& newName
     showTdbDamaged(dialogs, texts, path, damage);
     return RenameOutcome::Damaged;
   }
+  // A file that keeps a checksum is never written without a valid one.
+  if (checksum.outcome == ChecksumOutcome::UnknownFormat) {
+    dialogs.message({texts.unknownFormat, texts.title, Buttons::Ok, Icon::None});
+    return RenameOutcome::ChecksumRefused;
+  }
 
   const std::string backup = path + "-BAK";
   if (!replaceFile(backup, content.bytes)) return RenameOutcome::BackupFailed;
   dialogs.message({texts.backupCreated + backup, texts.title, Buttons::Ok, Icon::None});
   if (!replaceFile(path, renamed.bytes)) return RenameOutcome::WriteFailed;
-  if (checksum.outcome == ChecksumOutcome::UnknownFormat)
-    dialogs.message({texts.unknownFormat, texts.title, Buttons::Ok, Icon::None});
   if (!quiet)
     dialogs.message({texts.nameChanged, texts.title, Buttons::Ok, Icon::Information});
   return RenameOutcome::Renamed;

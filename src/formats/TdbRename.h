@@ -25,6 +25,9 @@ enum class RenameOutcome {
   FileMissing,   // the fileMissing message was shown
   ReadFailed,    // the file cannot be opened or read; it is unchanged
   Damaged,       // the damaged message was shown, the file is unchanged
+  // The renamed file would be too short for its checksum: the unknown-format
+  // message was shown, no backup was made and the file is unchanged.
+  ChecksumRefused,
   BackupFailed,  // no backup could be made; the file is unchanged
   WriteFailed,   // the backup exists; the file is unchanged
 };

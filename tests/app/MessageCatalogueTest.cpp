@@ -290,6 +290,23 @@ TEST(MessageCatalogue, FillTakesEveryTextOfTheLanguage) {
   EXPECT_EQ(catalogue.caption("Sprachwahl"), "Language");
 }
 
+TEST(MessageCatalogue, HoldsTheTdbMessagesOfTheLanguageWithOurSupportAddress) {
+  MessageCatalogue catalogue;
+  catalogue.fill(Sprache::English);
+  EXPECT_EQ(catalogue.tdb().title, "ZORVAN");
+  EXPECT_EQ(catalogue.tdb().unknownFormat,
+            "unknowm-tdb-format. Please send tdb-file to : " + std::string(kSupportAddress) +
+                " as email-attachment");
+  EXPECT_EQ(catalogue.tdb().backupCreated, catalogue.text(key::Satz25));
+  EXPECT_EQ(catalogue.tdb().nameChanged, "Mapname was changed.");
+  EXPECT_EQ(catalogue.tdb().fileMissing, "da ging was schief, versuche es bitte erneut");
+  catalogue.fill(Sprache::Deutsch);
+  EXPECT_EQ(catalogue.tdb().nameChanged, "Mapname wurde geändert.");
+  EXPECT_EQ(catalogue.tdb().backupCreated, catalogue.text(key::Satz25));
+  EXPECT_EQ(catalogue.tdb().fileMissing, "da ging was schief, versuche es bitte erneut");
+  EXPECT_FALSE(catalogue.tdb().damaged.empty());
+}
+
 TEST(MessageCatalogue, CgpsmapperHintEndsWithThePieceThatPointsToHelp) {
   MessageCatalogue catalogue;
   for (const Sprache sprache : {Sprache::English, Sprache::Deutsch}) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/GarminFiles.h"
 #include "formats/TdbBytes.h"
 #include "formats/TdbChecksum.h"
@@ -175,20 +177,21 @@ TEST(TdbRename, AnOldFormatWithoutChecksumBlockIsRenamedAsItIs) {
   EXPECT_EQ(readFile(path), block(0x50, headerPayload(1, 2, 300, "Neuer")) + tail);
 }
 
-TEST(TdbRename, ARenameBelowFortyBytesSaysTheFormatIsUnknown) {
+TEST(TdbRename, ARenameBelowFortyBytesIsRefusedBeforeTheBackupSoNoChecksumGoesStale) {
   TempDir dir;
   const std::string path = (dir / "knapp.tdb").string();
   const std::string name(10, 'N');
   const std::string header = block(0x50, headerPayload(1, 2, 407, name));
-  writeFile(path, header + block(0x54, std::string(40 - header.size() - 3, '\0')));
+  const std::string before = header + block(0x54, std::string(40 - header.size() - 3, '\0'));
+  writeFile(path, before);
   ScriptedDialogs dialogs;
-  ASSERT_EQ(TDBNameAendern(path, "K", false, dialogs, kEnglish), RenameOutcome::Renamed);
-  EXPECT_EQ(dialogs.take().text, "ZORVAN has created a backupfile  as file : " + path + "-BAK");
+  ASSERT_EQ(TDBNameAendern(path, "K", false, dialogs, kEnglish), RenameOutcome::ChecksumRefused);
   EXPECT_EQ(dialogs.take().text,
             "unknowm-tdb-format. Please send tdb-file to : support@example.org as "
             "email-attachment");
-  EXPECT_EQ(dialogs.take().text, "Mapname was changed.");
-  EXPECT_EQ(readFile(path).size(), 31u);
+  dialogs.expectAllTaken();
+  EXPECT_EQ(readFile(path), before);
+  EXPECT_FALSE(std::filesystem::exists(path + "-BAK"));
 }
 
 TEST(TdbRename, ANameThatWouldNotFitTheHeaderOrHasAZeroIsRefusedBeforeAnythingIsWritten) {

@@ -1,6 +1,7 @@
 #include "app/messages/MessageCatalogue.h"
 
 #include "app/messages/MessageKeys.h"
+#include "app/messages/TdbTexts.h"
 
 namespace mapsetdesk {
 namespace {
@@ -25,6 +26,7 @@ void MessageCatalogue::fill(Sprache sprache) {
   for (const auto& [control, caption] : texts.captions) assign(captions_, control, caption);
   for (const auto& [control, tip] : texts.toolTips) assign(toolTips_, control, tip);
   for (const auto& [control, key] : messageToolTips()) assign(toolTips_, control, text(key));
+  tdb_ = tdbTexts(sprache);
   sprache_ = sprache;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/messages/CatalogueTexts.h"
+#include "formats/TdbMessages.h"
 
 namespace mapsetdesk {
 
@@ -31,6 +32,8 @@ class MessageCatalogue {
   void setToolTip(std::string_view control, std::string text);
   const TextTable& captions() const { return captions_; }
   const TextTable& toolTips() const { return toolTips_; }
+  // The messages of the TDB operations (rename, checksum).
+  const TdbTexts& tdb() const { return tdb_; }
 
   // The hint after a failed overview compile, joined from its pieces.
   std::string cgpsmapperHint() const;
@@ -40,6 +43,7 @@ class MessageCatalogue {
   TextTable messages_;
   TextTable captions_;
   TextTable toolTips_;
+  TdbTexts tdb_;
 };
 
 }  // namespace mapsetdesk

@@ -1,20 +1,9 @@
 #include "app/messages/TdbVorhandenTexts.h"
 
-#include "app/ProductTitle.h"
-#include "app/messages/Website.h"
+#include "app/messages/TdbTexts.h"
 
 namespace mapsetdesk {
 namespace {
-
-std::string unknownTdbFormat() {
-  return "unknowm-tdb-format. Please send tdb-file to : " + std::string(kSupportAddress) +
-         " as email-attachment";
-}
-
-// The catalogue's backup text, which the rename shows as well.
-std::string backupCreated(Sprache sprache) {
-  return catalogueTexts(sprache).messages.find("Satz25")->second;
-}
 
 TdbVorhandenTexts english() {
   return {
@@ -48,10 +37,7 @@ TdbVorhandenTexts english() {
       "The typfile copy for this FID would replace the typfile of another mapset. Nothing was "
       "changed. Choose another FID or remove the other mapset first : ",
       "The typfile could not be copied to the folder of the mapset : ",
-      {std::string(kMessageTitle), unknownTdbFormat(),
-       backupCreated(Sprache::English), "Mapname was changed.",
-       "da ging was schief, versuche es bitte erneut",
-       "The tdb-file is damaged and was left unchanged : "},
+      tdbTexts(Sprache::English),
   };
 }
 
@@ -89,9 +75,7 @@ TdbVorhandenTexts german() {
       "Es wurde nichts geändert. Wählen Sie eine andere FID oder entfernen Sie zuerst das "
       "andere Mapset : ",
       "Das Typfile konnte nicht in den Ordner des Mapsets kopiert werden : ",
-      {std::string(kMessageTitle), unknownTdbFormat(),
-       backupCreated(Sprache::Deutsch), "Mapname wurde geändert.", "da ging was schief, versuche es bitte erneut",
-       "Das TDB-File ist beschädigt und wurde nicht verändert : "},
+      tdbTexts(Sprache::Deutsch),
   };
 }
 

@@ -12,11 +12,13 @@ ProgramWindows::ProgramWindows(WindowSystem& windows, Services& services, Sessio
       latitude(windows, services),
       tdbVorhanden(windows, services, session, main),
       fid(windows, services, main),
+      maptilename(windows, services, session, main),
+      exportImport(*this, windows, services, session),
       pruefen(windows, services, session) {}
 
 std::vector<Form*> ProgramWindows::all() {
-  return {&main,  &einstellungen, &urlZorvan,    &arbeite, &pipe,
-          &form1, &latitude,      &tdbVorhanden, &fid,     &pruefen};
+  return {&main,     &einstellungen, &urlZorvan, &arbeite,     &pipe,         &form1,
+          &latitude, &tdbVorhanden,  &fid,       &maptilename, &exportImport, &pruefen};
 }
 
 void ProgramWindows::unloadAllBut(const Form& keep) {

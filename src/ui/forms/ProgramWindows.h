@@ -5,9 +5,11 @@
 
 #include "app/Services.h"
 #include "app/Session.h"
+#include "ui/forms/ExportImport.h"
 #include "ui/forms/Form1.h"
 #include "ui/forms/FormArbeite.h"
 #include "ui/forms/FormEinstellungen.h"
+#include "ui/forms/FormMaptilename.h"
 #include "ui/forms/FormPipe.h"
 #include "ui/forms/FormPruefen.h"
 #include "ui/forms/FormTDBvorhanden.h"
@@ -31,6 +33,8 @@ class ProgramWindows {
   fLatitude latitude;
   FormTDBvorhanden tdbVorhanden;  // registers an existing TDB and overview
   formFID fid;                    // the FID changer
+  FormMaptilename maptilename;    // the tiles' draw priority
+  ExportImport exportImport;      // moves a mapset to another PC
   FormPruefen pruefen;            // the health check
 
   // The main window first.

@@ -30,9 +30,13 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   MnuLatitude.onClick = [this] { MnuLatitude_Click(); };
   MnuPruefen.onClick = [this] { MnuPruefen_Click(); };
   CommandFID.onClick = [this] { CommandFID_Click(); };
+  CommandFilename.onClick = [this] { CommandFilename_Click(); };
+  CmdExpImp.onClick = [this] { CmdExpImp_Click(); };
   bindSelectionEvents();
   bindNewMapsetEvents();
   bindTypPickerEvents();
+  bindRenameEvents();
+  bindTypEvents();
   CommandButtonPV.onClick = [this] { CommandButtonPV_Click(); };
   applyTexts();
 }

@@ -11,7 +11,10 @@
 // mapset's name and FID), fMainTypPicker.cpp (the TYP-file picker),
 // fMainInstall.cpp (the installation run), fMainTdbVorhanden.cpp (the window
 // for an existing TDB and overview, and the device-image run that hands it
-// each family), fMainFid.cpp (the FID mode and its window).
+// each family), fMainFid.cpp (the FID mode and its window),
+// fMainDrawPriority.cpp (the tile listing and the draw-priority window),
+// fMainRename.cpp (the rename), fMainTyp.cpp (the TYP assignment),
+// fMainTransfer.cpp (the export and import window).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,6 +49,11 @@ class ProgramWindows;
 // The colours of the action buttons: at rest, and the one whose action is under way.
 inline constexpr Color kButtonColour{243, 241, 221};
 inline constexpr Color kActionColour{255, 200, 100};
+
+// The TYP files the picker offers: any while tiles are chosen, only those
+// with eight-character names for the TYP assignment.
+inline constexpr char kTypPattern[] = "*.typ;*.TYP;*.Typ";
+inline constexpr char kEightCharacterTypPattern[] = "????????.typ;????????.TYP;????????.Typ";
 
 // The option pair's pictures: "TDB exists" chosen / not chosen, "no TDB yet"
 // chosen / not chosen.
@@ -170,6 +178,8 @@ class fMain : public Form, private StartupWindow, private InstallationView {
 
   // The FID mode ends with the FID changer's window, in fMainFid.cpp.
   void endFidChange();
+  // The tile listing ends with the draw-priority window, in fMainDrawPriority.cpp.
+  void endTileListing();
 
   // The BaseCamp cache button's caption for the size the session keeps
   // (vMB, vstringMB), in fMainCache.cpp; nothing is measured for it.
@@ -192,6 +202,9 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   // The device image's fall-back: its tiles in the split folder become the
   // selection, to be named and installed as any tiles.
   void selectSplitTiles(const std::string& folder, const std::vector<std::string>& tiles);
+
+  // Whether the last rename or TYP action did all it was to do.
+  bool lastEditCompleted() const { return editCompleted_; }
 
  protected:
   void Form_Load() override;
@@ -241,6 +254,13 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   void CommandFID_Click();
   // Hands a double-clicked row to the FID changer; false outside the FID mode.
   bool pickForFidChange(const ListBox& list, int row);
+
+  // The tile listing, in fMainDrawPriority.cpp.
+  void CommandFilename_Click();
+  // Lists the double-clicked mapset's tiles; false outside the tile listing.
+  bool listTiles(const ListBox& list, int row);
+  // The export and import window, in fMainTransfer.cpp.
+  void CmdExpImp_Click();
 
   // The tile selection, in fMainSelection.cpp.
   void bindSelectionEvents();
@@ -297,6 +317,27 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   void showRegistryCatalogue();
   void showGmapCatalogue();
   bool germanTexts() const;
+
+  // The rename, in fMainRename.cpp.
+  void bindRenameEvents();
+  void CommandMapnameAendern_Click();
+  void pickForRename(bool fromGmap);
+  void TextMapsetname_Change();
+  bool TextMapsetname_Validate();
+  void CommandNameuebernehmen_Click();
+  void leaveRenameMode();
+  void endRenameButtons();
+
+  // The TYP assignment, in fMainTyp.cpp.
+  void bindTypEvents();
+  void CommandTypeaendern_Click();
+  void CheckTypfile_Click();
+  std::string pickedTypFile() const;
+  void CommandDoIt_Click();
+  void resetTypChooser();
+
+  bool renameFromGmap_ = false;  // the mapset to rename was picked in the gmap list
+  bool editCompleted_ = false;
 
   RegistryCatalogue catalogue_;
   GmapCatalogue packages_;

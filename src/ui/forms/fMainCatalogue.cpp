@@ -31,6 +31,7 @@ void fMain::CommandKartenentfernen_Click() {
                       "HKLM\\" + session_.vReg6432 + "\\Garmin", session_.userName);
   session_.vTypeaendern = "nein";
   session_.vGMPTypeaendern = "entfernen";
+  session_.vMapsetName.clear();
   TextMapsetname.visible = false;
   CommandNameuebernehmen.visible = false;
   ListMapsetName.visible = false;
@@ -121,20 +122,26 @@ void fMain::ListMapsetGMP_Click() {
 
 void fMain::ListMapsetName_DblClick() {
   if (pickForFidChange(ListMapsetName, ListMapsetName.listIndex())) return;
+  if (listTiles(ListMapsetName, ListMapsetName.listIndex())) return;
   // The FID change, the rename ("aendern"), the tile listing ("Namenlisten")
   // and the TYP assignment (no mode) take the picked row in their own
   // windows; the mode "XX" only locks the list.
   if (!session_.vFIDchange && session_.vMapsetName == "XX") ListMapsetName.enabled = false;
+  if (session_.vMapsetName == "aendern") pickForRename(false);
+  if (session_.vTypeaendern == "ja") session_.vGMPTypeaendern = "nein";
 }
 
 void fMain::ListMapsetGMP_DblClick() {
   session_.vGMPoderIMG = "GMP";
   if (pickForFidChange(ListMapsetGMP, ListMapsetGMP.listIndex())) return;
+  if (listTiles(ListMapsetGMP, ListMapsetGMP.listIndex())) return;
   // The FID change and the TYP assignment come before the removal; the
   // rename and the tile listing after it.
   if (!session_.vFIDchange && session_.vTypeaendern != "ja" &&
       session_.vGMPTypeaendern == "entfernen")
     removeGmapPackage();
+  if (session_.vTypeaendern == "ja") session_.vGMPTypeaendern = "ja";
+  if (session_.vMapsetName == "aendern") pickForRename(true);
 }
 
 void fMain::ListLoeschen_Scroll() { scrollCatalogueTo(ListLoeschen.topIndex()); }

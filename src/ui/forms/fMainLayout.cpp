@@ -14,7 +14,6 @@ namespace mapsetdesk::ui {
 namespace {
 
 constexpr const char* kTilePattern = "????????.img; ????????.Img; ????????.IMG";
-constexpr const char* kTypPattern = "*.typ;*.TYP;*.Typ";
 
 std::string workingFolder() {
   std::error_code error;

@@ -102,7 +102,9 @@ void formFID::Command1_Click() {
     say(texts_.notANumber);
     return;
   }
-  change(static_cast<std::uint16_t>(std::stoul(Text1.text())));
+  const FidEntry entry = readFidEntry(Text1.text());
+  if (!entry.changeable) return;
+  change(static_cast<std::uint16_t>(std::stoul(entry.text)));
   main_.TDBlesen();
   main_.GMPFileslisten();
   reset();

@@ -1,0 +1,47 @@
+#include "edit/TypFiles.h"
+
+#include <filesystem>
+
+#include "edit/EditMessages.h"
+#include "platform/FilePath.h"
+#include "platform/Platform.h"
+
+namespace mapsetdesk {
+
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(filePath(a), filePath(b), error) && !error;
+}
+
+bool keepAsBak(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path bak = filePath(path + ".bak");
+  std::filesystem::remove(bak, error);
+  std::filesystem::rename(filePath(path), bak, error);
+  return !error;
+}
+
+bool TypAction::german() const { return setting_.texts.sprache() != Sprache::English; }
+
+void TypAction::tell(const std::string& text, Icon icon) const {
+  setting_.dialogs.message({text, kEditTitle, Buttons::Ok, icon});
+}
+
+bool TypAction::ask(std::string_view key) const {
+  return setting_.dialogs.message({text(key), kEditTitle, Buttons::YesNo, Icon::None}) ==
+         Answer::Yes;
+}
+
+bool TypAction::stop(const std::string& text, Icon icon) const {
+  tell(text, icon);
+  if (!changed_.empty()) tell(stoppedHalfWayText(german(), changed_), Icon::Exclamation);
+  return false;
+}
+
+bool TypAction::done(std::string_view key) const {
+  setting_.sound.playAsync(joinPath(setting_.programFolder, "Success.wav"));
+  tell(text(key));
+  return true;
+}
+
+}  // namespace mapsetdesk

@@ -1,0 +1,147 @@
+#include <filesystem>
+
+#include "app/messages/MessageKeys.h"
+#include "catalogue/GmapCatalogue.h"
+#include "formats/FileBytes.h"
+#include "formats/GmapPackage.h"
+#include "platform/FilePath.h"
+#include "platform/Platform.h"
+#include "platform/ShellLink.h"
+#include "transfer/ImportSource.h"
+#include "transfer/PackageName.h"
+#include "transfer/RegistrationExport.h"
+#include "ui/forms/ExportImport.h"
+#include "ui/forms/ProgramWindows.h"
+
+namespace mapsetdesk::ui {
+
+void ExportImport::CommandImport_Click() {
+  say(texts_.navigate, Icon::Information);
+  const auto source = services_.dialogs.chooseFolder(texts_.sourceTitle, {});
+  if (!source || source->empty()) {
+    say(texts_.wrongFolder);
+    return;
+  }
+  importFolder(*source);
+}
+
+void ExportImport::importFolder(const std::string& source) {
+  importCompleted_ = false;
+  switch (importKind(source)) {
+    case ImportKind::Registered:
+      importCompleted_ = importRegistration(source);
+      break;
+    case ImportKind::Package:
+      importCompleted_ = importPackage(source);
+      break;
+    case ImportKind::Neither:
+      say(texts_.wrongFolder, Icon::Exclamation);
+      return;
+  }
+  if (importCompleted_) askForInstaller();
+}
+
+// The log is read before anything is copied: a name that could reach outside
+// the copied folder stops the import with nothing copied or registered.
+bool ExportImport::importRegistration(const std::string& source) {
+  const auto destination = services_.dialogs.chooseFolder(texts_.destinationTitle, {});
+  if (!destination || destination->empty()) return false;
+  const LogNames names = readImportLog(readFileBytes(joinPath(source, kExportLogName)).bytes);
+  if (names.refused) {
+    say(texts_.nameRefused + *names.refused, Icon::Exclamation);
+    return false;
+  }
+  if (!copyAskingFirst(source, *destination)) return false;
+  const std::string tiles = copiedFolder(source, *destination);
+  if (!fillRegistrationWindow(tiles, names)) return false;
+  say(texts_.copied);
+  FormTDBvorhanden& window = program_.tdbVorhanden;
+  window.Commandregistriere_Click();
+  fillLists();
+  return window.lastActionCompleted();
+}
+
+// The destination is made first: a copy into a folder that is not there
+// would become that folder instead of a folder inside it.
+bool ExportImport::copyAskingFirst(const std::string& source, const std::string& destination) {
+  const std::string target = copiedFolder(source, destination);
+  std::error_code error;
+  if (std::filesystem::exists(filePath(target), error) &&
+      !ask(texts_.replaceFolder + target + texts_.replaceQuestion))
+    return false;
+  std::filesystem::create_directories(filePath(destination), error);
+  return services_.folders.copyFolder(source, destination);
+}
+
+// Every field the log fills must name a file of the copy: the registration
+// patches and registers what the fields name.
+bool ExportImport::fillRegistrationWindow(const std::string& tiles, const LogNames& names) {
+  FormTDBvorhanden& window = program_.tdbVorhanden;
+  window.show();
+  const auto inCopy = [&tiles](const std::string& name) {
+    return name.empty() ? std::string() : joinPath(tiles, name);
+  };
+  window.TextPfadLoc.setText(tiles);
+  window.TextPfadPreview.setText(inCopy(names.overview));
+  window.TextPfadTDB.setText(inCopy(names.tdb));
+  window.TextPfadTyp.setText(inCopy(names.typ));
+  window.TextIndexFile.setText(inCopy(names.index));
+  window.TextMdr.setText(inCopy(names.mdr));
+  window.TextPfadTrf.setText(inCopy(names.trf));
+  if (names.tdb.empty() || names.overview.empty()) {
+    say(window.texts().fileMissing);
+    return false;
+  }
+  for (const std::string& name :
+       {names.tdb, names.overview, names.typ, names.index, names.mdr, names.trf}) {
+    if (name.empty() || isFile(inCopy(name))) continue;
+    say(window.texts().fileMissing);
+    return false;
+  }
+  return true;
+}
+
+bool ExportImport::importPackage(const std::string& source) {
+  const std::string infoXml = joinPath(source, std::string(kInfoXmlName));
+  if (!isFile(infoXml)) {
+    say("Missing file " + infoXml);
+    return false;
+  }
+  const auto name = subProductName(readFileBytes(infoXml).bytes);
+  if (!name) {
+    say("File " + infoXml + texts_.damaged);
+    return false;
+  }
+  const std::string destination = packageFolderChosen();
+  if (!copyAskingFirst(source, destination)) return false;
+  linkPackageOutsideMapFolders(copiedFolder(source, destination), *name);
+  say(session_.texts.text(key::Text2));
+  fillLists();
+  return true;
+}
+
+std::string ExportImport::packageFolderChosen() {
+  if (!packageDestination.empty()) return packageDestination;
+  const GmapFolders folders = gmapFolders(services_.registry, services_.facts, session_.vReg6432);
+  return ask(texts_.allUsers + session_.userName) ? folders.allUsers : folders.user;
+}
+
+// Garmin's programs look for packages only in the map folders the folders
+// window shows; a package elsewhere is reached through a shortcut in the
+// user's map folder.
+void ExportImport::linkPackageOutsideMapFolders(const std::string& copied,
+                                                const std::string& name) {
+  const GmapFolders folders = gmapFolders(services_.registry, services_.facts, session_.vReg6432);
+  const std::string destination = pathText(filePath(copied).parent_path());
+  if (sameFolder(destination, folders.allUsers) || sameFolder(destination, folders.user)) return;
+  std::error_code ignored;
+  std::filesystem::create_directories(filePath(folders.user), ignored);
+  const std::string shortcut = packageShortcut(folders.user, name);
+  if (!createShortcut(shortcut, copied)) say(texts_.linkRefused + shortcut, Icon::Exclamation);
+}
+
+void ExportImport::askForInstaller() {
+  if (ask(texts_.installer)) showDownloadList();
+}
+
+}  // namespace mapsetdesk::ui

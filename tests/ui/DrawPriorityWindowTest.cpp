@@ -1,0 +1,156 @@
+// The tile listing of the main window and the draw-priority window, driven
+// as a person drives them, over mkgmap's tiles registered and packaged.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/messages/DrawPriorityTexts.h"
+#include "formats/TreDrawPriority.h"
+#include "support/FormDriver.h"
+#include "support/ProgramHarness.h"
+#include "support/RealMapsets.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Lines = std::vector<std::string>;
+
+std::string withPriority(std::string bytes, std::uint8_t priority) {
+  bytes[*findDrawPriority(bytes, 0)] = static_cast<char>(priority);
+  return bytes;
+}
+
+class DrawPriorityWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
+    program.storeSetting("Wow64", "falsch");
+    topo = mapsets.make(program.folder / "Karten", "Topo", "Topo", 1234, 1);
+    for (const char* tile : {"63240001.img", "63240002.img"})
+      fs::copy_file(mapsets.root() / "mapset" / tile, program.folder / "Karten" / tile);
+    registerFamilyProduct(program.memory, "SOFTWARE", RegistrationRoot::Families, "Topo1234",
+                          1234, "1", topo);
+    package = mapsets.copyPackage(program.folder / "ProgramData" / "GARMIN" / "Maps",
+                                  "Harz Familie");
+  }
+  void TearDown() override { program.dialogs.expectAllTaken(); }
+
+  ui::FormMaptilename& listTiles(ui::ListBox& (*list)(ui::fMain&)) {
+    auto& windows = program.start();
+    EXPECT_TRUE(click(windows.main.CommandFilename));
+    EXPECT_TRUE(dblClick(list(windows.main), 0));
+    EXPECT_TRUE(windows.maptilename.visible());
+    return windows.maptilename;
+  }
+  static ui::ListBox& registered(ui::fMain& main) { return main.ListMapsetName; }
+  static ui::ListBox& packaged(ui::fMain& main) { return main.ListMapsetGMP; }
+  std::string tile(const char* name) { return readFile(program.folder / "Karten" / name); }
+  void expectSaid(const std::string& text, Icon icon = Icon::None) {
+    const Message shown = program.dialogs.take();
+    EXPECT_EQ(shown.text, text);
+    EXPECT_EQ(shown.title, "ZORVAN");
+    EXPECT_EQ(shown.buttons, Buttons::Ok);
+    EXPECT_EQ(shown.icon, icon);
+  }
+
+  ProgramHarness program;
+  RealMapsets mapsets;
+  MapsetFiles topo;
+  fs::path package;
+  DrawPriorityTexts texts = drawPriorityTexts(Sprache::Deutsch);
+};
+
+TEST_F(DrawPriorityWindow, ARegisteredMapsetsTilesAreListedWithTheirValues) {
+  auto& window = listTiles(registered);
+  EXPECT_EQ(window.caption, texts.caption);
+  EXPECT_EQ(window.CommandDPAendern.caption, texts.commandDPAendern);
+  EXPECT_EQ(window.Label1.caption, topo.tiles);
+  EXPECT_EQ(window.Listmaptilename.items(),
+            (Lines{"63240001.img  =  Nordteil (63240001)  ; Drawpriority = 27",
+                   "63240002.img  =  Sudteil (63240002)  ; Drawpriority = 22"}));
+  EXPECT_EQ(window.TextDP.text(), "22");
+  EXPECT_EQ(window.ProgressBarDP.value, 100);
+  EXPECT_TRUE(window.CommandDPAendern.enabled);
+}
+
+TEST_F(DrawPriorityWindow, AChangeWritesOneByteInEveryTileAndListsAnew) {
+  const std::string north = tile("63240001.img");
+  const std::string south = tile("63240002.img");
+  auto& window = listTiles(registered);
+  EXPECT_TRUE(type(window.TextDP, "35"));
+  EXPECT_EQ(window.TextDP.text(), "30");
+  EXPECT_TRUE(click(window.CommandDPAendern));
+  expectSaid(drawPriorityChanged(texts, 2));
+  EXPECT_EQ(tile("63240001.img"), withPriority(north, 30));
+  EXPECT_EQ(tile("63240002.img"), withPriority(south, 30));
+  EXPECT_EQ(window.Listmaptilename.items(),
+            (Lines{"63240001.img  =  Nordteil (63240001)  ; Drawpriority = 30",
+                   "63240002.img  =  Sudteil (63240002)  ; Drawpriority = 30"}));
+  EXPECT_EQ(program.session->vDraw, "");
+  EXPECT_TRUE(program.main().ListMapsetName.enabled);
+}
+
+TEST_F(DrawPriorityWindow, AMissingTileIsListedWithoutValueAndTheOthersChange) {
+  fs::remove(program.folder / "Karten" / "63240001.img");
+  auto& window = listTiles(registered);
+  EXPECT_EQ(window.Listmaptilename.items(),
+            (Lines{"63240001.img  =  Nordteil (63240001)",
+                   "63240002.img  =  Sudteil (63240002)  ; Drawpriority = 22"}));
+  EXPECT_TRUE(type(window.TextDP, "31"));
+  EXPECT_EQ(window.TextDP.text(), "31");
+  EXPECT_TRUE(click(window.CommandDPAendern));
+  expectSaid(drawPriorityChanged(texts, 1));
+  EXPECT_FALSE(fs::exists(program.folder / "Karten" / "63240001.img"));
+  EXPECT_EQ(window.Listmaptilename.item(1),
+            "63240002.img  =  Sudteil (63240002)  ; Drawpriority = 31");
+}
+
+TEST_F(DrawPriorityWindow, ATileWithoutTreHeaderSaysSoAndStaysUntouched) {
+  writeFile(program.folder / "Karten" / "63240001.img", "kein Container");
+  auto& window = listTiles(registered);
+  const std::string untouched =
+      "63240001.img  =  Nordteil (63240001)  ; Drawpriority = " + texts.noTreHeader;
+  EXPECT_EQ(window.Listmaptilename.item(0), untouched);
+  EXPECT_TRUE(type(window.TextDP, "12"));
+  EXPECT_TRUE(click(window.CommandDPAendern));
+  expectSaid(drawPriorityChanged(texts, 1));
+  EXPECT_EQ(tile("63240001.img"), "kein Container");
+  EXPECT_EQ(window.Listmaptilename.item(0), untouched);
+}
+
+TEST_F(DrawPriorityWindow, ZeroWritesNothingAndAnEmptyFieldIsTold) {
+  const std::string south = tile("63240002.img");
+  auto& window = listTiles(registered);
+  EXPECT_TRUE(type(window.TextDP, "0"));
+  EXPECT_TRUE(click(window.CommandDPAendern));
+  EXPECT_EQ(tile("63240002.img"), south);
+  EXPECT_TRUE(focus(window.TextDP));
+  EXPECT_TRUE(window.CommandDPAendern.enabled);
+  EXPECT_TRUE(type(window.TextDP, ""));
+  EXPECT_TRUE(leave(window.TextDP));
+  expectSaid(texts.noEntry);
+  EXPECT_EQ(window.TextDP.text(), "");
+}
+
+TEST_F(DrawPriorityWindow, APackagesTileFoldersAreListedAndChanged) {
+  auto& window = listTiles(packaged);
+  EXPECT_EQ(window.Listmaptilename.items(),
+            (Lines{"63240001=  Nordteil (63240001) ; DP = 27",
+                   "63240002=  Sudteil (63240002) ; DP = 22"}));
+  EXPECT_TRUE(type(window.TextDP, "9"));
+  EXPECT_TRUE(click(window.CommandDPAendern));
+  expectSaid(drawPriorityChanged(texts, 2));
+  EXPECT_EQ(window.Listmaptilename.item(0), "63240001=  Nordteil (63240001) ; DP = 9");
+}
+
+TEST_F(DrawPriorityWindow, ClosingEndsTheListingMode) {
+  auto& window = listTiles(registered);
+  window.unload();
+  EXPECT_EQ(program.session->vMapsetName, "");
+  EXPECT_TRUE(program.main().CommandFilename.enabled);
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing
