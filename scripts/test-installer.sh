@@ -140,6 +140,9 @@ mkdir -p "$compiled"
 [ -s "$compiled/63240001.img" ] || fail "mkgmap.jar made no overview"
 
 step "the installed program shows its main window"
+# A Wine server of the headless steps before would give the program a
+# desktop without display.
+wineserver -w
 MAPSETDESK_WINE=$wine64 MAPSETDESK_WINE_FOLDER=$folder MAPSETDESK_SCREENSHOT_WAIT=600 \
   DISPLAY= "$root/scripts/screenshot" "$installed/mapsetdesk.exe" "$build/installed-mapsetdesk.png" ||
   fail "the installed program showed no main window"
