@@ -2,6 +2,7 @@
 #include <map>
 #include <string>
 
+#include "app/Version.h"
 #include "cli/Commands.h"
 #include "platform/ProgramArguments.h"
 
@@ -40,6 +41,7 @@ const std::map<std::string, Command>& commands() {
 
 int printUsage(std::ostream& err) {
   err << "usage: mapsetdesk-cli [--home DIR] [--program-folder DIR] COMMAND [ARGS...]\n"
+         "       mapsetdesk-cli --version\n"
          "commands:";
   for (const auto& entry : commands()) err << ' ' << entry.first;
   err << '\n';
@@ -58,6 +60,10 @@ int usageError(Context& context, const std::string& usage) {
 int main(int argc, char** argv) {
   using namespace mapsetdesk::cli;
   std::vector<std::string> args = mapsetdesk::programArguments(argc, argv);
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << "mapsetdesk " << mapsetdesk::kVersion << '\n';
+    return 0;
+  }
   Context context{{}, mapsetdesk::executableFolder(), {}, std::cout, std::cerr};
   std::size_t next = 0;
   while (next < args.size() && (args[next] == "--home" || args[next] == "--program-folder")) {

@@ -1,6 +1,7 @@
 // The settings window: its one row, the question on a click, the stored value.
 #include <gtest/gtest.h>
 
+#include "app/Version.h"
 #include "app/messages/EinstellungenTexts.h"
 #include "support/FormDriver.h"
 #include "support/ProgramHarness.h"
@@ -100,6 +101,18 @@ TEST_F(SettingsWindow, ToolsChoiceClickedIsStoredInEitherLanguage) {
   ASSERT_TRUE(click(window.ListTools, 0));
   EXPECT_EQ(program.setting("Tools"), "auto");
   EXPECT_EQ(window.ListTools.listIndex(), 0);
+}
+
+TEST_F(SettingsWindow, ReleaseNumberAtTheFootInEitherLanguage) {
+  const std::string version(kVersion);
+  auto& window = open("wahr");
+  EXPECT_EQ(window.LabelVersion.caption,
+            einstellungenTexts(Sprache::Deutsch).version + " " + version);
+  EXPECT_NE(window.LabelVersion.caption, "mapsetdesk Version ");
+  program.storeSetting("Language", "Eng");
+  window.SpracheEinstellungen();
+  EXPECT_EQ(window.LabelVersion.caption,
+            einstellungenTexts(Sprache::English).version + " " + version);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ EinstellungenTexts einstellungenTexts(Sprache sprache) {
             "Tools for TDB, preview and registry rights:",
             "automatic: gmt, cgpsmapper and SetACL where present, else built-in",
             "only gmt, cgpsmapper and SetACL from the program folder",
-            "always the built-in tools"};
+            "always the built-in tools", "mapsetdesk version"};
   }
   return {"Betriebssystem 32 bit oder 64 bit ?",
           "Click auf die Zeile aendert die Einstellung. Sie wird beim naechsten Start von "
@@ -22,7 +22,7 @@ EinstellungenTexts einstellungenTexts(Sprache sprache) {
           "Werkzeuge für TDB, Übersichtskarte und Registry-Rechte:",
           "automatisch: gmt, cgpsmapper und SetACL wenn vorhanden, sonst eingebaut",
           "nur gmt, cgpsmapper und SetACL aus dem Programmordner",
-          "immer die eingebauten Werkzeuge"};
+          "immer die eingebauten Werkzeuge", "mapsetdesk Version"};
 }
 
 }  // namespace mapsetdesk

@@ -19,6 +19,7 @@ struct EinstellungenTexts {
   std::string toolsAuto;
   std::string toolsExtern;
   std::string toolsIntern;
+  std::string version;  // before the release number at the window's foot
 };
 
 EinstellungenTexts einstellungenTexts(Sprache sprache);

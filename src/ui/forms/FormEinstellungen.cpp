@@ -3,6 +3,7 @@
 #include "app/Language.h"
 #include "app/ProductTitle.h"
 #include "app/Settings.h"
+#include "app/Version.h"
 
 namespace mapsetdesk::ui {
 
@@ -11,12 +12,13 @@ FormEinstellungen::FormEinstellungen(WindowSystem& windows, Services& services)
       services_(services),
       texts_(einstellungenTexts(Sprache::Deutsch)) {
   width = 360;
-  height = 190;
+  height = 214;
   List1.position = {12, 12, 336, 66};
   List1.onClick = [this] { List1_Click(); };
   LabelTools.position = {12, 86, 336, 18};
   ListTools.position = {12, 106, 336, 66};
   ListTools.onClick = [this] { ListTools_Click(); };
+  LabelVersion.position = {12, 180, 336, 18};
 }
 
 void FormEinstellungen::open() {
@@ -31,6 +33,7 @@ void FormEinstellungen::SpracheEinstellungen() {
   caption = texts_.caption;
   List1.toolTip = texts_.hint;
   LabelTools.caption = texts_.toolsLabel;
+  LabelVersion.caption = texts_.version + " " + std::string(kVersion);
 }
 
 void FormEinstellungen::fillList() {
