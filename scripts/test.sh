@@ -74,6 +74,17 @@ else
   failed=1
 fi
 
+# The setup program, installed and removed under Wine. Its 32-bit processes
+# may need qemu-user, which makes every 32-bit start slow, so it runs last.
+echo "=== installer"
+installer_started=$SECONDS
+"$root/scripts/test-installer.sh" "$win_build"
+case $? in
+  0) summary+=("installer: passed ($((SECONDS - installer_started)) s)") ;;
+  3) summary+=("installer: not run, this machine cannot start 32-bit programs") ;;
+  *) summary+=("installer: FAILED ($((SECONDS - installer_started)) s)"); failed=1 ;;
+esac
+
 echo "=== summary"
 printf '%s\n' "${summary[@]}"
 if [ "$failed" -eq 0 ]; then
