@@ -13,6 +13,7 @@
 #include "cli/MapsetRows.h"
 #include "install/NewMapsetChecks.h"
 #include "install/TileFiles.h"
+#include "platform/FilePath.h"
 
 namespace mapsetdesk::cli {
 namespace {
@@ -41,7 +42,7 @@ std::optional<DeviceOptions> parseOptions(const std::vector<std::string>& args) 
       if (arg == name) known = options.*flag = true;
     if (known) continue;
     if (arg.rfind("--", 0) == 0 || !options.image.empty()) return std::nullopt;
-    options.image = arg;
+    options.image = absolutePathText(arg);
   }
   if (options.image.empty() || (options.gmap && options.registry) ||
       (options.keepFid && options.freeFid))

@@ -8,6 +8,7 @@
 
 #include "catalogue/GmapCatalogue.h"
 #include "cli/TransferWindow.h"
+#include "platform/FilePath.h"
 #include "transfer/ImportSource.h"
 
 namespace mapsetdesk::cli {
@@ -27,12 +28,13 @@ struct ImportOptions {
 std::optional<ImportOptions> parseOptions(const std::vector<std::string>& args) {
   ImportOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--to" && i + 1 < args.size()) options.to = args[++i];
+    if (args[i] == "--to" && i + 1 < args.size()) options.to = absolutePathText(args[++i]);
     else if (args[i] == "--all-users") options.allUsers = true;
     else if (args[i] == "--user") options.allUsers = false;
     else if (args[i] == "--no-installer") options.installer = false;
     else if (args[i] == "--yes") options.replace = true;
-    else if (options.source.empty() && !args[i].starts_with("--")) options.source = args[i];
+    else if (options.source.empty() && !args[i].starts_with("--"))
+      options.source = absolutePathText(args[i]);
     else return std::nullopt;
   }
   if (options.source.empty()) return std::nullopt;

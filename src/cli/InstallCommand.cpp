@@ -57,7 +57,7 @@ std::optional<InstallOptions> parseOptions(const std::vector<std::string>& args)
     } else if (arg.rfind("--", 0) == 0) {
       return std::nullopt;
     } else {
-      options.tiles.push_back(arg);
+      options.tiles.push_back(absolutePathText(arg));
     }
   }
   if (!options.name || options.tiles.empty() || (options.registry && options.gmap))

@@ -8,6 +8,7 @@
 #include "cli/CatalogueReading.h"
 #include "cli/HeadlessProgram.h"
 #include "cli/MapsetRows.h"
+#include "platform/FilePath.h"
 
 namespace mapsetdesk::cli {
 namespace {
@@ -29,6 +30,11 @@ struct RegisterOptions {
   }
 };
 
+// The registration keeps the paths, which must hold from any current folder.
+bool isPathOption(const std::string& arg) {
+  return arg != "--name" && arg != "--fid" && arg != "--pid";
+}
+
 bool takesValue(const std::string& arg) {
   for (const char* name : kValueOptions)
     if (arg == name) return true;
@@ -41,7 +47,7 @@ std::optional<RegisterOptions> parseOptions(const std::vector<std::string>& args
     if (args[i] == "--gmap") {
       options.gmap = true;
     } else if (takesValue(args[i]) && i + 1 < args.size()) {
-      options.values[args[i]] = args[i + 1];
+      options.values[args[i]] = isPathOption(args[i]) ? absolutePathText(args[i + 1]) : args[i + 1];
       ++i;
     } else {
       return std::nullopt;

@@ -26,7 +26,7 @@ bool takeFlag(std::vector<std::string>& args, const std::string& flag) {
 // The file chosen in the chooser, as a person goes to its folder and clicks
 // it; false when the chooser does not offer it.
 bool chooseTypFile(ui::fMain& main, const std::string& file) {
-  const auto path = filePath(file);
+  const auto path = filePath(absolutePathText(file));
   main.DirTypefile.setPath(pathText(path.parent_path()));
   const auto& names = main.FileTypefile.items();
   const auto found = std::find(names.begin(), names.end(), pathText(path.filename()));

@@ -12,6 +12,15 @@ namespace mapsetdesk {
 std::filesystem::path filePath(std::string_view utf8);
 std::string pathText(const std::filesystem::path& path);
 
+// A path as the file choosers give it: absolute, against the current folder
+// when given relative, without "." and ".." steps. An empty path stays empty.
+inline std::string absolutePathText(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(filePath(utf8), error);
+  return error ? std::string(utf8) : pathText(absolute.lexically_normal());
+}
+
 // Whether a path names an existing folder or file; an empty path names neither.
 inline bool isFolder(std::string_view utf8) {
   std::error_code error;

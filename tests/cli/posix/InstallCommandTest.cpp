@@ -61,6 +61,18 @@ TEST_F(InstallCommand, ARegistrationPrintsItsListRow) {
                               "keinTypefile"}));
 }
 
+TEST_F(InstallCommand, TilesNamedRelativeAreRegisteredByTheirFullPath) {
+  const std::string relative = pathText(fs::relative(karten() / "63240001.img"));
+  ASSERT_NE(relative.front(), '/');
+  const ProgramRun run =
+      cli({"install", "--registry", "--name", "Topo Harz", "--fid", "77", relative});
+  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+  const std::string pfad = joinPath(pathText(karten()), "");
+  EXPECT_NE(run.out.find("\t" + pfad + "Topo_Har.TDB\t" + pfad + "Topo_Har.img\t" + pfad + "\t"),
+            std::string::npos)
+      << run.out;
+}
+
 TEST_F(InstallCommand, WithoutALayoutOptionAGmapPackageIsMadeWithTheFreeFid) {
   const ProgramRun run = cli({"install", tile("63240001.img"), "--name", "Topo Harz"});
   EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
