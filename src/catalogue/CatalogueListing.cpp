@@ -122,6 +122,9 @@ class CatalogueWalk {
 }  // namespace
 
 CatalogueRow catalogueRow(CatalogueEntry entry) {
+  // Every action on the row opens these files; where the file system tells
+  // case apart, they carry the name the file really has.
+  for (std::string* path : {&entry.tdb, &entry.overview, &entry.typ}) *path = foundPath(*path);
   CatalogueRow row;
   row.state = judgeEntry(entry, isFileAnyCase);
   if (row.state != EntryState::TdbMissing) {

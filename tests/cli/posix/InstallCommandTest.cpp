@@ -57,7 +57,7 @@ TEST_F(InstallCommand, ARegistrationPrintsItsListRow) {
   const std::string pfad = joinPath(pathText(karten()), "");
   EXPECT_EQ(run.out, text("Fehler8") + "\n" +
                          row({"Topo_Harz", "1234", "1", "Families", "Topo_Har1234\\1",
-                              pfad + "Topo_Har.TDB", pfad + "Topo_Har.img", pfad,
+                              pfad + "Topo_Har.tdb", pfad + "Topo_Har.img", pfad,
                               "keinTypefile"}));
 }
 
@@ -68,9 +68,24 @@ TEST_F(InstallCommand, TilesNamedRelativeAreRegisteredByTheirFullPath) {
       cli({"install", "--registry", "--name", "Topo Harz", "--fid", "77", relative});
   EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
   const std::string pfad = joinPath(pathText(karten()), "");
-  EXPECT_NE(run.out.find("\t" + pfad + "Topo_Har.TDB\t" + pfad + "Topo_Har.img\t" + pfad + "\t"),
+  EXPECT_NE(run.out.find("\t" + pfad + "Topo_Har.tdb\t" + pfad + "Topo_Har.img\t" + pfad + "\t"),
             std::string::npos)
       << run.out;
+}
+
+// The registry names the TDB "NAME.TDB", the file is "NAME.tdb": the edits
+// find it all the same.
+TEST_F(InstallCommand, AFreshRegistrationCanBeEditedAtOnce) {
+  ASSERT_EQ(cli({"install", "--registry", "--name", "Topo Harz", "--fid", "1234",
+                 tile("63240001.img")})
+                .exitCode,
+            0);
+  const ProgramRun fid = cli({"set-fid", "1234", "1300"});
+  EXPECT_EQ(fid.exitCode, 0) << fid.out << fid.err;
+  const ProgramRun priority = cli({"draw-priority", "1300", "21"});
+  EXPECT_EQ(priority.exitCode, 0) << priority.out << priority.err;
+  const ProgramRun rename = cli({"rename", "1300", "Harz Neu"});
+  EXPECT_EQ(rename.exitCode, 0) << rename.out << rename.err;
 }
 
 TEST_F(InstallCommand, WithoutALayoutOptionAGmapPackageIsMadeWithTheFreeFid) {
@@ -116,7 +131,7 @@ TEST_F(InstallCommand, AnEmptyProgramFolderInstallsWithTheBuiltInTools) {
   const std::string pfad = joinPath(pathText(karten()), "");
   EXPECT_EQ(run.out, text("Fehler8") + "\n" +
                          row({"Harz", "10", "1", "Families", "Harzoooo10\\1",
-                              pfad + "Harzoooo.TDB", pfad + "Harzoooo.img", pfad,
+                              pfad + "Harzoooo.tdb", pfad + "Harzoooo.img", pfad,
                               "keinTypefile"}));
   EXPECT_TRUE(fs::is_empty(programs.path()));
 }
