@@ -1,5 +1,6 @@
 #include "transfer/RegistrationFiles.h"
 
+#include "platform/FoundPath.h"
 #include "platform/RegistryOps.h"
 
 namespace mapsetdesk {
@@ -11,8 +12,9 @@ std::string trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The file a path value names, by the name the file really has.
 std::string valueOf(Registry& registry, const std::string& key, const std::string& name) {
-  return trimmed(fRegAbfrageWert(registry, Root::LocalMachine, key, name));
+  return foundPath(trimmed(fRegAbfrageWert(registry, Root::LocalMachine, key, name)));
 }
 
 // The family key of a family-root entry; empty for the Products layout,

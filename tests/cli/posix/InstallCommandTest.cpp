@@ -74,7 +74,7 @@ TEST_F(InstallCommand, TilesNamedRelativeAreRegisteredByTheirFullPath) {
 }
 
 // The registry names the TDB "NAME.TDB", the file is "NAME.tdb": the edits
-// find it all the same.
+// and the export find it all the same.
 TEST_F(InstallCommand, AFreshRegistrationCanBeEditedAtOnce) {
   ASSERT_EQ(cli({"install", "--registry", "--name", "Topo Harz", "--fid", "1234",
                  tile("63240001.img")})
@@ -86,6 +86,8 @@ TEST_F(InstallCommand, AFreshRegistrationCanBeEditedAtOnce) {
   EXPECT_EQ(priority.exitCode, 0) << priority.out << priority.err;
   const ProgramRun rename = cli({"rename", "1300", "Harz Neu"});
   EXPECT_EQ(rename.exitCode, 0) << rename.out << rename.err;
+  const ProgramRun exported = cli({"export", "1300"});
+  EXPECT_EQ(exported.exitCode, 0) << exported.out << exported.err;
 }
 
 TEST_F(InstallCommand, WithoutALayoutOptionAGmapPackageIsMadeWithTheFreeFid) {
