@@ -5,17 +5,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/Blanks.h"
+
 namespace mapsetdesk {
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 double numberOf(std::string_view text) {
-  std::string number(trimmed(text));
+  std::string number(trimBlanks(text));
   std::replace(number.begin(), number.end(), ',', '.');
   return std::strtod(number.c_str(), nullptr);
 }
@@ -23,7 +19,7 @@ double numberOf(std::string_view text) {
 }  // namespace
 
 bool isFidNumber(std::string_view text) {
-  std::string_view number = trimmed(text);
+  std::string_view number = trimBlanks(text);
   if (!number.empty() && (number.front() == '+' || number.front() == '-')) number.remove_prefix(1);
   bool digits = false;
   bool separator = false;

@@ -1,20 +1,16 @@
 #include "transfer/RegistrationFiles.h"
 
+#include "platform/Blanks.h"
 #include "platform/FoundPath.h"
 #include "platform/RegistryOps.h"
 
 namespace mapsetdesk {
 namespace {
 
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The file a path value names, by the name the file really has.
 std::string valueOf(Registry& registry, const std::string& key, const std::string& name) {
-  return foundPath(trimmed(fRegAbfrageWert(registry, Root::LocalMachine, key, name)));
+  const std::string value = fRegAbfrageWert(registry, Root::LocalMachine, key, name);
+  return foundPath(std::string(trimBlanks(value)));
 }
 
 // The family key of a family-root entry; empty for the Products layout,
