@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "formats/TdbTiles.h"
+#include "platform/Blanks.h"
 #include "platform/Codec.h"
 #include "platform/FilePath.h"
 
@@ -116,10 +117,8 @@ std::string limitDrawPriorityEntry(const std::string& text) {
 }
 
 std::optional<std::uint8_t> drawPriorityToWrite(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
   long value = 0;
-  for (const char c : text.substr(first)) {
+  for (const char c : trimBlanks(text)) {
     if (c < '0' || c > '9') break;
     value = std::min(value * 10 + (c - '0'), 255L);
   }
