@@ -20,6 +20,7 @@ jobs=${MAPSETDESK_JOBS:-$(nproc)}
 }
 
 summary=()
+failures=()
 failed=0
 
 # run_part LABEL BUILD_FOLDER CTEST_JOBS [CMAKE_ARGUMENTS...]
@@ -40,7 +41,20 @@ run_part() {
     ctest --test-dir "$build" --output-on-failure --timeout 900 -j "$test_jobs" 2>&1 | tee "$log"
     local status=${PIPESTATUS[0]}
     result=$(grep -E '^[0-9]+% tests passed' "$log" || echo "no test result")
-    [ "$status" -eq 0 ] || failed=1
+    if [ "$status" -ne 0 ]; then
+      # The failed assertions, repeated at the end: a long log may be read
+      # only at its start and end.
+      failures+=("--- $label" "$(grep -E -A8 ': Failure|^\[  FAILED  \]|\*\*\*(Failed|Timeout|Exception)' "$log" | head -80)")
+      # A failed test program runs once more on its own, so that a fault of
+      # the machine (a Wine start under load) is told apart from a fault of
+      # the program; both runs are reported.
+      echo "=== $label: the failed tests once more"
+      if ctest --test-dir "$build" --output-on-failure --timeout 900 --rerun-failed 2>&1 | tee "$log.again"; then
+        result="$result; passed when run again: $(grep -oE '^[[:space:]]*[0-9]+ - [^ ]+' "$log" | awk '{print $3}' | paste -sd' ')"
+      else
+        failed=1
+      fi
+    fi
   fi
   summary+=("$label: $result ($((SECONDS - started)) s)")
   echo "$label: $result"
@@ -85,6 +99,10 @@ case $? in
   *) summary+=("installer: FAILED ($((SECONDS - installer_started)) s)"); failed=1 ;;
 esac
 
+if [ "${#failures[@]}" -gt 0 ]; then
+  echo "=== failed tests of the first runs"
+  printf '%s\n' "${failures[@]}"
+fi
 echo "=== summary"
 printf '%s\n' "${summary[@]}"
 if [ "$failed" -eq 0 ]; then

@@ -15,6 +15,9 @@
 #                         63250001 made from harz-sued.osm into second/)
 # The folder is made anew each run.
 set -eu
+# Java reads the arguments in the locale's encoding; without a UTF-8 locale
+# (a bare CI environment) the names with umlauts arrive as "S??d".
+export LC_ALL=C.UTF-8
 
 here=$(cd "$(dirname "$0")" && pwd)
 out=$1
