@@ -8,7 +8,9 @@
 namespace mapsetdesk {
 namespace {
 
-constexpr std::size_t kChunk = 4096;
+// Four reads reach the first 64 KB, where tiles usually hold the TRE header;
+// the priority byte then mostly lies in what was read, so no seek reads again.
+constexpr std::size_t kChunk = 16384;
 
 std::string scrambledSignature(std::uint8_t xorByte) {
   std::string pattern(kTreSignature);
@@ -78,8 +80,11 @@ std::optional<TreHit> findDrawPriority(std::istream& in, std::uint8_t xorByte) {
     window.append(chunk.data(), got);
     const std::size_t match = window.find(pattern);
     if (match != std::string::npos) {
-      const std::uint64_t offset = windowStart + match + kTreDrawPriorityDistance;
-      const std::optional<std::uint8_t> stored = byteAt(in, offset);
+      const std::size_t inWindow = match + kTreDrawPriorityDistance;
+      const std::uint64_t offset = windowStart + inWindow;
+      const std::optional<std::uint8_t> stored = inWindow < window.size()
+                                                     ? static_cast<std::uint8_t>(window[inWindow])
+                                                     : byteAt(in, offset);
       if (!stored) return std::nullopt;
       return TreHit{offset, *stored};
     }

@@ -165,9 +165,10 @@ TEST(TreDrawPriority, APriorityBytePastTheEndIsNotFound) {
 
 TEST(TreDrawPriority, ChunkedSearchFindsWhatTheWholeFileSearchFinds) {
   // Signatures around the chunk boundaries of the streamed search.
-  const std::size_t positions[] = {0, 4086, 4087, 4088, 4094, 4095, 4096, 8190, 12288, 20000};
+  const std::size_t positions[] = {0,     4086,  4095,  4096,  16300, 16320, 16321, 16322,
+                                   16382, 16383, 16384, 32700, 32767, 40000, 65536};
   for (const std::size_t at : positions) {
-    const std::string bytes = withTreHeader(20100, at, static_cast<char>(at % 31));
+    const std::string bytes = withTreHeader(65700, at, static_cast<char>(at % 31));
     std::istringstream stream(bytes);
     const auto streamed = findDrawPriority(stream, 0);
     const auto whole = findDrawPriority(bytes, 0);
