@@ -132,6 +132,27 @@ TEST_F(TypWindow, ACopyThatWouldReplaceAnotherMapsetsTypIsRefusedBeforeAnyChange
   EXPECT_EQ(value(kFamilies + "Zweite26626", "TYP"), "");
 }
 
+TEST_F(TypWindow, ARegistrationWithoutATdbValueNamesItsKeyAndChangesNothing) {
+  family("Alpen", 1234);
+  fWerteLoeschen(program.memory, Root::LocalMachine, kFamilies + "Alpen1234\\1", "TDB");
+  ui::fMain& main = program.start().main;
+  act(main.ListMapsetName, 0, true);
+  expectMessage(texts().text(key::Fehler25) + kFamilies + "Alpen1234", Icon::Exclamation);
+  EXPECT_FALSE(fs::exists(karten() / "2104.TYP"));
+  EXPECT_EQ(value(kFamilies + "Alpen1234", "TYP"), "");
+}
+
+TEST_F(TypWindow, ADamagedTdbStopsBeforeAnyChange) {
+  const MapsetFiles files = family("Alpen", 1234);
+  writeFile(filePath(files.tdb), "keine TDB");
+  ui::fMain& main = program.start().main;
+  act(main.ListMapsetName, 0, true);
+  expectMessage(kCloseMapsourceFirst, Icon::Critical);
+  EXPECT_FALSE(fs::exists(karten() / "2104.TYP"));
+  EXPECT_EQ(value(kFamilies + "Alpen1234", "TYP"), "");
+  EXPECT_EQ(readFile(filePath(files.tdb)), "keine TDB");
+}
+
 TEST_F(TypWindow, ACopyThatCannotBeWrittenStopsAndNamesTheOldTypKeptAsBak) {
   const std::string old = pathOf(karten() / "alt.typ");
   family("Alpen", 1234, old);
