@@ -8,8 +8,8 @@
 namespace mapsetdesk {
 namespace {
 
-// Four reads reach the first 64 KB, where tiles usually hold the TRE header;
-// the priority byte then mostly lies in what was read, so no seek reads again.
+// Each read costs more than the bytes it brings, so the search reads 16 KB at
+// a time; the priority byte then mostly lies in what was read already.
 constexpr std::size_t kChunk = 16384;
 
 std::string scrambledSignature(std::uint8_t xorByte) {
