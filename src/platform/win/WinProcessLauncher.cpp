@@ -30,14 +30,24 @@ std::vector<wchar_t> commandBuffer(const std::string& commandLine) {
   return buffer;
 }
 
+// Wine, on a busy machine, now and then fails to bring a new process up and
+// reports an internal error; the same start a moment later succeeds.
+constexpr int kStartAttempts = 3;
+constexpr DWORD kPauseBeforeRetryMs = 50;
+
 // Starts the command line; the process and thread handles are the caller's.
 bool startProcess(const std::string& commandLine, STARTUPINFOW& startup, bool inheritHandles,
                   PROCESS_INFORMATION& process) {
-  std::vector<wchar_t> buffer = commandBuffer(commandLine);
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   SECURITY_ATTRIBUTES* attributes = inheritHandles ? &inheritable : nullptr;
-  return CreateProcessW(nullptr, buffer.data(), attributes, attributes, inheritHandles,
-                        NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process) != FALSE;
+  for (int attempt = 1;; ++attempt) {
+    std::vector<wchar_t> buffer = commandBuffer(commandLine);
+    if (CreateProcessW(nullptr, buffer.data(), attributes, attributes, inheritHandles,
+                       NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process))
+      return true;
+    if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == kStartAttempts) return false;
+    Sleep(kPauseBeforeRetryMs);
+  }
 }
 
 STARTUPINFOW windowStartup(WindowStyle style) {
