@@ -7,6 +7,7 @@
 #include "catalogue/Registration.h"
 #include "formats/FileBytes.h"
 #include "formats/InfoXml.h"
+#include "formats/InfoXmlTyp.h"
 #include "formats/MdxIndex.h"
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
@@ -21,8 +22,6 @@ namespace {
 
 constexpr std::string_view kInfoXml = "info.xml";
 constexpr std::string_view kInfoV2Xml = "Info_v2.xml";
-constexpr std::string_view kTypOpen = "<TYP>";
-constexpr std::string_view kTypClose = "</TYP>";
 // Info.xml names a TYP file only when its element starts past the fifth character.
 constexpr std::size_t kFirstTypPosition = 5;
 

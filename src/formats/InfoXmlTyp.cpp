@@ -7,8 +7,6 @@
 namespace mapsetdesk {
 namespace {
 
-constexpr std::string_view kTypOpen = "<TYP>";
-constexpr std::string_view kTypClose = "</TYP>";
 constexpr std::string_view kV2TypOpen = "<File id=\"TYP\">";
 constexpr std::string_view kV2Close = "</File>";
 

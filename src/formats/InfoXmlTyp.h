@@ -7,6 +7,10 @@
 
 namespace mapsetdesk {
 
+// Info.xml's TYP element, in the spelling the system writes.
+inline constexpr std::string_view kTypOpen = "<TYP>";
+inline constexpr std::string_view kTypClose = "</TYP>";
+
 // "<Typ>"/"<typ>" (and their closing tags) become "<TYP>"; the first TYP
 // element then names typFile, or one naming it is put in front of the first
 // "<SubProduct>".
