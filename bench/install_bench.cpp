@@ -168,7 +168,10 @@ RunFigures installTiles(const std::string& programFolder, const fs::path& home,
   const NewInstallation job{selection.entries(), selection.pfad(), output, name, "4242"};
   const auto cpuBefore = processCpuTime();
   const auto begin = Clock::now();
-  const InstallResult result = runNewInstallation(services, session, view, job);
+  const RegistryCatalogue nothingRegistered;
+  const GmapCatalogue noPackages;
+  const InstallResult result =
+      runNewInstallation(services, session, view, job, {nothingRegistered, noPackages});
   RunFigures figures;
   figures.wall = Clock::now() - begin;
   figures.cpu = processCpuTime() - cpuBefore;

@@ -70,6 +70,19 @@ class DuplicateGroups {
   std::unordered_map<std::string, std::vector<std::size_t>> groups_;
 };
 
+// A new installation names its family key `Mapname` (eight characters) and
+// the FID. A key named so keeps its name when its mapset's FID changes, so
+// that FID stays taken for as long as the key is there.
+std::optional<std::string_view> fidOfNewFamilyKey(std::string_view keyName) {
+  constexpr std::size_t kMapnameLength = 8;
+  if (keyName.size() <= kMapnameLength) return std::nullopt;
+  const std::string_view digits = keyName.substr(kMapnameLength);
+  if (digits.front() == '0' || digits.size() > 5) return std::nullopt;
+  for (const char c : digits)
+    if (!isDigit(c)) return std::nullopt;
+  return digits;
+}
+
 }  // namespace
 
 unsigned long fidCellValue(std::string_view cell) {
@@ -91,6 +104,8 @@ std::optional<std::uint16_t> FreieIdNr(const RegistryCatalogue& catalogue,
   };
   for (const CatalogueRow& row : catalogue.rows) mark(row.cells.fid);
   for (const GmapRow& row : packages.rows) mark(row.fid);
+  for (const std::string& family : catalogue.familyNames)
+    if (const auto fid = fidOfNewFamilyKey(family)) mark(*fid);
   for (std::uint16_t fid = kFirstFreeFid; fid <= kLastFreeFid; ++fid) {
     if (!used[fid]) return fid;
   }

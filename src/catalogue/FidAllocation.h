@@ -24,7 +24,8 @@ inline constexpr std::uint16_t kLastFreeFid = 9999;
 unsigned long fidCellValue(std::string_view cell);
 
 // The lowest FID from 10 to 9999 that no registered mapset and no package
-// uses; none when every one of them is used.
+// uses and that no family key named as a new installation names its key
+// (`Mapname` + FID) holds; none when every one of them is used.
 std::optional<std::uint16_t> FreieIdNr(const RegistryCatalogue& catalogue,
                                        const GmapCatalogue& packages);
 

@@ -70,8 +70,16 @@ std::string productsKeyPath(const std::string& base, const std::string& subkeyNa
 
 std::string fidByteText(std::uint16_t fid) { return fromAnsi(u16Bytes(fid)); }
 
+std::string nameForFiles(const std::string& mapsetName) {
+  const auto first = mapsetName.find_first_not_of(" .");
+  if (first == std::string::npos) return {};
+  return mapsetName.substr(first, mapsetName.find_last_not_of(" .") - first + 1);
+}
+
 std::string makeMapname(const std::string& mapsetName) {
-  return firstCharacters(blanksAsUnderscores(mapsetName, false) + "ooooooo", 8);
+  std::string cut = firstCharacters(blanksAsUnderscores(nameForFiles(mapsetName), false), 8);
+  cut.erase(cut.find_last_not_of('.') + 1);
+  return firstCharacters(cut + "oooooooo", 8);
 }
 
 std::string familyKeyNameFromMapset(const std::string& mapsetName, std::uint16_t fid) {

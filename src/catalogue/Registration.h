@@ -43,8 +43,14 @@ inline constexpr char kValueLoc[] = "LOC";    // product key, tile folder
 // ffStringSpeichern takes (see fromAnsi).
 std::string fidByteText(std::uint16_t fid);
 
-// `Mapname`: blanks become "_", the name is padded with "o" and cut to eight
-// characters. Base name of the generated files of a new installation.
+// A mapset name as it becomes a file or folder name: Windows drops blanks
+// and dots at the end of a file name, and a name that starts with them hides
+// or looks like a path step, so neither end keeps them.
+std::string nameForFiles(const std::string& mapsetName);
+
+// `Mapname`: of nameForFiles, blanks become "_", the name is cut to eight
+// characters, loses dots at the end of the cut and is padded with "o".
+// Base name of the generated files of a new installation.
 std::string makeMapname(const std::string& mapsetName);
 // Family key name of a new installation: `Mapname` and the FID in decimal.
 std::string familyKeyNameFromMapset(const std::string& mapsetName, std::uint16_t fid);

@@ -14,6 +14,7 @@
 #include "app/ToolLauncher.h"
 #include "app/messages/MessageKeys.h"
 #include "catalogue/FidAllocation.h"
+#include "catalogue/IdNumber.h"
 #include "cli/CapturedToolWindow.h"
 #include "cli/CatalogueReading.h"
 #include "cli/DeviceImageCommand.h"
@@ -65,27 +66,13 @@ std::optional<InstallOptions> parseOptions(const std::vector<std::string>& args)
   return options;
 }
 
-// The window's checks of name and FID, as messages; false on a refusal.
-bool acceptNewMapset(Dialogs& dialogs, const MessageCatalogue& texts, const std::string& name,
-                     const std::string& fidText, const Catalogues& catalogues) {
-  const auto tell = [&](std::string_view key, std::string_view title) {
-    dialogs.message({texts.text(key), std::string(title), Buttons::Ok, Icon::Exclamation});
-  };
-  if (cutAtForbiddenCharacter(name).cut) {
-    tell(key::Satzumlaut, kMessageTitle);
-    return false;
-  }
-  if (registeredNameCount(name, catalogues.registry) > 0) {
-    tell(key::Fehler5, kSelectionTitle);
-    return false;
-  }
-  if (!fidFromText(fidText)) {
-    tell(key::Fehler19, kMessageTitle);
-    return false;
-  }
-  const FidClash clash = fidClash(fidText, catalogues.registry, catalogues.packages);
-  if (clash != FidClash::None) tell(key::Fehler2, kMessageTitle);
-  return clash != FidClash::Registered;
+// The window warns when a gmap package has the FID; the run refuses a
+// registered mapset's.
+void warnOfPackageFid(Dialogs& dialogs, const MessageCatalogue& texts, const std::string& fidText,
+                      const Catalogues& catalogues) {
+  if (fidClash(fidText, catalogues.registry, catalogues.packages) == FidClash::Package)
+    dialogs.message(
+        {texts.text(key::Fehler2), std::string(kMessageTitle), Buttons::Ok, Icon::Exclamation});
 }
 
 // The tiles as the window's drop takes them; a file that is no tile refuses
@@ -113,7 +100,7 @@ std::optional<TileSelection> selectTiles(Dialogs& dialogs, const MessageCatalogu
 void printNewMapset(Context& context, const InstallResult& result, const std::string& fidText) {
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return;
-  const std::string subkey = result.mapname + std::to_string(*fidFromText(fidText)) + "\\1";
+  const std::string subkey = result.mapname + std::to_string(*idFromText(fidText)) + "\\1";
   for (const CatalogueRow& row : catalogues->registry.rows)
     if (row.entry.root == RegistrationRoot::Families && row.entry.subkeyPath == subkey)
       printRegistryRow(context.out, row);
@@ -146,7 +133,7 @@ int install(Context& context) {
   } else if (const auto free = FreieIdNr(catalogues->registry, catalogues->packages)) {
     fidText = std::to_string(*free);
   }
-  if (!acceptNewMapset(dialogs, session.texts, *options->name, fidText, *catalogues)) return 1;
+  warnOfPackageFid(dialogs, session.texts, fidText, *catalogues);
   const auto selection =
       selectTiles(dialogs, session.texts, options->tiles, context.programFolder);
   if (!selection) return 1;
@@ -164,7 +151,8 @@ int install(Context& context) {
       pathText(filePath(selection->entries().front()).parent_path());
   const NewInstallation job{selection->entries(), selection->pfad(), outputFolder,
                             *options->name, fidText};
-  const InstallResult result = runNewInstallation(services, session, view, job);
+  const InstallResult result =
+      runNewInstallation(services, session, view, job, {catalogues->registry, catalogues->packages});
   if (result.outcome != InstallOutcome::Registered && result.outcome != InstallOutcome::Packaged) {
     if (!view.lastReport().empty()) context.out << view.lastReport() << '\n';
     return 1;

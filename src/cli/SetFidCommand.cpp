@@ -3,7 +3,9 @@
 #include "app/Language.h"
 #include "app/Settings.h"
 #include "app/messages/FidTexts.h"
+#include "app/messages/IdTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
+#include "catalogue/IdNumber.h"
 #include "cli/Commands.h"
 #include "cli/MapsetChoice.h"
 #include "cli/StreamDialogs.h"
@@ -61,23 +63,24 @@ int setFid(Context& context) {
       spracheFor(Settings(*openSystemRegistry(context.platform)).language())
           .value_or(Sprache::Deutsch);
   const FidTexts texts = fidTexts(sprache);
-  const FidEntry entry = readFidEntry(context.args[1]);
-  if (entry.tooBig || !entry.changeable) {
-    context.out << (entry.tooBig ? texts.tooBig : texts.notANumber) << '\n';
+  const std::string& typed = context.args[1];
+  if (const IdFault fault = idFault(typed); fault != IdFault::None) {
+    context.out << idFaultText(sprache, IdKind::Fid, fault) << '\n';
     return 1;
   }
+  const std::string fidText = std::to_string(*idFromText(typed));
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return 1;
   const auto chosen = chooseMapset(context, *catalogues, context.args[0], kind);
   if (!chosen) return 1;
-  if (isFidInUse(entry.text, catalogues->registry, catalogues->packages)) {
+  if (isFidInUse(fidText, catalogues->registry, catalogues->packages)) {
     context.out << texts.inUse << '\n';
     return 1;
   }
-  const auto fid = static_cast<std::uint16_t>(std::stoul(entry.text));
+  const std::uint16_t fid = *idFromText(typed);
   const FidChangeResult result = changeChosen(context, *catalogues, *chosen, fid, sprache);
   if (const int failed = reportStop(context, result, texts)) return failed;
-  printChangedRows(context, entry.text);
+  printChangedRows(context, fidText);
   return 0;
 }
 

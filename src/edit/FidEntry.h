@@ -9,8 +9,8 @@
 
 namespace mapsetdesk {
 
-// A FID above this is refused; the field then holds "0".
-inline constexpr long kHighestEnteredFid = 60000;
+// A FID above this does not fit two bytes; the field then holds "0".
+inline constexpr long kHighestEnteredFid = 65535;
 
 struct FidEntry {
   std::string text;        // what the field holds afterwards
@@ -18,7 +18,7 @@ struct FidEntry {
   bool changeable = false; // the change button is enabled: a FID above 0
 };
 
-// Not a number: cleared. Above 60000: "0". Otherwise the integer part of the
+// Not a number: cleared. Above 65535: "0". Otherwise the integer part of the
 // number, so "12.7" becomes "12".
 FidEntry readFidEntry(std::string_view typed);
 

@@ -9,7 +9,7 @@
 #include "formats/FileBytes.h"
 #include "formats/InfoXmlTyp.h"
 #include "formats/TypHeader.h"
-#include "install/NewMapsetChecks.h"
+#include "catalogue/IdNumber.h"
 #include "platform/FilePath.h"
 #include "platform/FileReplace.h"
 #include "platform/Platform.h"
@@ -49,7 +49,7 @@ bool rewriteInfoFiles(TypAction& action, const GmapRow& row, const TextChange& i
 
 bool assignPackageTyp(const TypSetting& setting, const GmapRow& row, const std::string& typ) {
   TypAction action(setting);
-  const auto fid = fidFromText(row.fid);
+  const auto fid = idFromText(row.fid);
   if (!fid) return action.stop(packageFidText(action.german(), row.infoXml));
   const std::string copyName = typCopyName(*fid, TypCopy::GmapPackage);
   const std::string target = joinPath(packageFolder(row), copyName);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 
+#include "catalogue/Registration.h"
 #include "formats/FileBytes.h"
 #include "formats/GmapPackage.h"
 #include "formats/InfoXml.h"
@@ -103,7 +104,8 @@ std::string existingPackageName(const std::string& mapsetName) {
 }
 
 std::string existingPackageFolder(const std::string& mapsFolder, const std::string& mapsetName) {
-  return joinPath(mapsFolder, existingPackageName(mapsetName) + std::string(kGmapSuffix));
+  return joinPath(mapsFolder,
+                  nameForFiles(existingPackageName(mapsetName)) + std::string(kGmapSuffix));
 }
 
 PackageBuilt gmapTDBvorhandenErzeugen(const ExistingMapset& mapset, const PackageRun& run) {

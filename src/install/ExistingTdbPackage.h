@@ -32,7 +32,7 @@ struct PackageBuilt {
 // The package's name: blank, "/" and "\" as "_", the accented forms of A, O
 // and U as the plain capital ("Karte Süd" gives "Karte_SUd").
 std::string existingPackageName(const std::string& mapsetName);
-// mapsFolder + the package name + ".gmap".
+// mapsFolder + the package name as a file name + ".gmap".
 std::string existingPackageFolder(const std::string& mapsFolder, const std::string& mapsetName);
 
 // Builds the package "<name>.gmap" in run.mapsFolder from the files of

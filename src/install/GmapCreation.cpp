@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/messages/MessageKeys.h"
+#include "catalogue/Registration.h"
 #include "formats/GmapPackage.h"
 #include "formats/InfoXml.h"
 #include "install/InstallMessages.h"
@@ -144,7 +145,7 @@ class PackageBuilder {
 std::string newPackageFolder(SystemFacts& facts, const std::string& mapsetName) {
   const std::string maps =
       joinPath(joinPath(facts.specialFolder(kFolderCommonAppData), "GARMIN"), "Maps");
-  return joinPath(maps, mapsetName + std::string(kGmapSuffix));
+  return joinPath(maps, nameForFiles(mapsetName) + std::string(kGmapSuffix));
 }
 
 GmapResult gmaperzeugen(Services& services, const MessageCatalogue& texts, InstallationView& view,

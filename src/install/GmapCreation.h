@@ -31,7 +31,7 @@ struct GmapResult {
   std::string packageFolder;
 };
 
-// The all users' GARMIN\Maps folder + name + ".gmap".
+// The all users' GARMIN\Maps folder + the name as a file name + ".gmap".
 std::string newPackageFolder(SystemFacts& facts, const std::string& mapsetName);
 
 GmapResult gmaperzeugen(Services& services, const MessageCatalogue& texts, InstallationView& view,

@@ -4,9 +4,13 @@
 #include <system_error>
 
 #include "app/ProductTitle.h"
+#include "app/messages/IdTexts.h"
+#include "app/messages/InstallTexts.h"
 #include "app/messages/MessageKeys.h"
+#include "catalogue/IdNumber.h"
 #include "catalogue/Registration.h"
 #include "install/GmapCreation.h"
+#include "install/InstallMessages.h"
 #include "install/MapsetEintragen.h"
 #include "install/NewMapsetChecks.h"
 #include "install/OverviewBuild.h"
@@ -24,18 +28,62 @@ void tell(Services& services, const std::string& text, std::string_view title) {
   services.dialogs.message({text, std::string(title), Buttons::Ok, Icon::None});
 }
 
-bool acceptable(Services& services, const MessageCatalogue& texts, const NewInstallation& job) {
+Sprache spracheOf(const MessageCatalogue& texts) {
+  return texts.sprache().value_or(Sprache::Deutsch);
+}
+
+std::string nameFaultText(const MessageCatalogue& texts, NameFault fault) {
+  switch (fault) {
+    case NameFault::Empty:
+      return texts.text(key::Fehler18);
+    case NameFault::AboveAscii:
+      return texts.text(key::Satzumlaut);
+    case NameFault::NotInFileNames:
+      return nameNotInFileNamesText(spracheOf(texts));
+    default:
+      return nameWithoutLetterText(spracheOf(texts));
+  }
+}
+
+std::string_view nameFaultTitle(NameFault fault) {
+  return fault == NameFault::Empty || fault == NameFault::AboveAscii ? kMessageTitle
+                                                                     : kSelectionTitle;
+}
+
+// The checks of name and FID, each with its message; false on a refusal.
+bool acceptable(Services& services, const MessageCatalogue& texts, const NewInstallation& job,
+                const InstalledMapsets& installed) {
   if (job.tiles.empty()) return false;
-  if (job.mapsetName.empty() || cutAtForbiddenCharacter(job.mapsetName).cut) {
-    tell(services, texts.text(job.mapsetName.empty() ? key::Fehler18 : key::Satzumlaut),
-         kMessageTitle);
+  if (const NameFault fault = mapsetNameFault(job.mapsetName); fault != NameFault::None) {
+    tell(services, nameFaultText(texts, fault), nameFaultTitle(fault));
     return false;
   }
-  if (!fidFromText(job.fidText)) {
-    tell(services, texts.text(key::Fehler19), kMessageTitle);
+  if (registeredNameCount(job.mapsetName, installed.registry) > 0) {
+    tell(services, texts.text(key::Fehler5), kSelectionTitle);
+    return false;
+  }
+  if (const IdFault fault = idFault(job.fidText); fault != IdFault::None) {
+    tell(services, idFaultText(spracheOf(texts), IdKind::Fid, fault), kMessageTitle);
+    return false;
+  }
+  if (fidClash(job.fidText, installed.registry, installed.packages) == FidClash::Registered) {
+    tell(services, texts.text(key::Fehler2), kMessageTitle);
     return false;
   }
   return true;
+}
+
+// Nothing of an installed mapset may be overwritten: refused before the
+// outside programs write the first file.
+bool clashFree(Services& services, const MessageCatalogue& texts, const NewInstallation& job,
+               const InstalledMapsets& installed, const std::string& mapname) {
+  const auto clash =
+      newMapsetClash(services.registry, installed, job.outputFolder, mapname,
+                     *idFromText(job.fidText), newPackageFolder(services.facts, job.mapsetName));
+  if (!clash) return true;
+  tell(services, clashText(spracheOf(texts), clash->kind, clash->what, clash->mapset),
+       kSelectionTitle);
+  return false;
 }
 
 void grantMapFolders(Services& services, const Session& session) {
@@ -66,7 +114,7 @@ InstallOutcome registerMapset(Services& services, Session& session, Installation
   const MessageCatalogue& texts = session.texts;
   session.vRegistryKey = rootKeyPath(session.vReg6432, RegistrationRoot::Families);
   const MapsetRegistration registration{session.vRegistryKey, session.vReg6432, mapname,
-                                        job.pfad, *fidFromText(job.fidText), job.fidText};
+                                        job.pfad, *idFromText(job.fidText), job.fidText};
   MapsetEintragen(services.registry, services.dialogs, texts.text(key::Fehler29),
                   session.vRegkey, registration);
   if (!session.vRegkey.vRegkey) {
@@ -90,14 +138,16 @@ InstallOutcome createPackage(Services& services, Session& session, InstallationV
 }  // namespace
 
 InstallResult runNewInstallation(Services& services, Session& session, InstallationView& view,
-                                 const NewInstallation& job) {
+                                 const NewInstallation& job, const InstalledMapsets& installed) {
   const MessageCatalogue& texts = session.texts;
   InstallResult result;
-  if (!acceptable(services, texts, job)) return result;
+  if (!acceptable(services, texts, job, installed)) return result;
+  const std::string mapname = makeMapname(job.mapsetName);
+  if (!clashFree(services, texts, job, installed, mapname)) return result;
   grantMapFolders(services, session);
   result.outcome = InstallOutcome::ToolsMissing;
   if (!compilerPresent(services, texts)) return result;
-  result.mapname = makeMapname(job.mapsetName);
+  result.mapname = mapname;
   const OverviewJob overview{job.tiles, job.mapsetName, job.fidText, result.mapname,
                              job.outputFolder};
   runGmtStep(services, texts, view, overview);

@@ -8,6 +8,7 @@
 
 #include "app/Services.h"
 #include "app/Session.h"
+#include "install/InstallClashes.h"
 #include "install/InstallationView.h"
 
 namespace mapsetdesk {
@@ -21,7 +22,8 @@ struct NewInstallation {
 };
 
 enum class InstallOutcome {
-  Refused,             // the name or the FID cannot be used; nothing was written
+  Refused,             // the name or the FID cannot be used, or they would take over an
+                       // installed mapset's files or key; nothing was written
   ToolsMissing,        // no compiler; nothing was written
   NoTdb,               // gmt.exe left no TDB in the tile folder
   NoOverview,          // no overview map; the person gave up
@@ -37,7 +39,9 @@ struct InstallResult {
   std::string packageFolder;  // set for the package outcomes
 };
 
+// installed: the catalogue as it stands now, against which the name, the FID
+// and everything the run would create are checked before anything is written.
 InstallResult runNewInstallation(Services& services, Session& session, InstallationView& view,
-                                 const NewInstallation& job);
+                                 const NewInstallation& job, const InstalledMapsets& installed);
 
 }  // namespace mapsetdesk

@@ -1,42 +1,58 @@
 #include "install/NewMapsetChecks.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "catalogue/FidAllocation.h"
+#include "catalogue/Registration.h"
 
 namespace mapsetdesk {
 namespace {
 
 constexpr std::string_view kNotInFileNames = "\\/:*?\"<>|";
 
-bool forbidden(char c) {
-  return static_cast<unsigned char>(c) > 127 || kNotInFileNames.find(c) != std::string_view::npos;
+NameFault characterFault(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  if (code > 127) return NameFault::AboveAscii;
+  if (code < 32 || kNotInFileNames.find(c) != std::string_view::npos)
+    return NameFault::NotInFileNames;
+  return NameFault::None;
+}
+
+bool isLetterOrDigit(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
 
 NameCut cutAtForbiddenCharacter(const std::string& name) {
   for (std::size_t i = 0; i < name.size(); ++i)
-    if (forbidden(name[i])) return {name.substr(0, i), true};
-  return {name, false};
+    if (const NameFault fault = characterFault(name[i]); fault != NameFault::None)
+      return {name.substr(0, i), fault};
+  return {name, NameFault::None};
+}
+
+NameFault mapsetNameFault(const std::string& name) {
+  if (name.empty()) return NameFault::Empty;
+  if (const NameFault fault = cutAtForbiddenCharacter(name).fault; fault != NameFault::None)
+    return fault;
+  return std::any_of(name.begin(), name.end(), isLetterOrDigit) ? NameFault::None
+                                                                : NameFault::NoLetterOrDigit;
 }
 
 int registeredNameCount(const std::string& name, const RegistryCatalogue& catalogue) {
-  int count = 0;
-  for (const CatalogueRow& row : catalogue.rows)
-    if (row.cells.name == name) ++count;
-  return count;
-}
-
-std::optional<std::uint16_t> fidFromText(const std::string& text) {
-  if (text.empty() || text.size() > 5) return std::nullopt;
-  unsigned long value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<unsigned long>(c - '0');
-  }
-  if (value > 0xFFFF) return std::nullopt;
-  return static_cast<std::uint16_t>(value);
+  const std::string mapname = makeMapname(name);
+  return static_cast<int>(
+      std::count_if(catalogue.rows.begin(), catalogue.rows.end(), [&](const CatalogueRow& row) {
+        return !row.cells.name.empty() && sameIgnoringCase(makeMapname(row.cells.name), mapname);
+      }));
 }
 
 FidClash fidClash(const std::string& fidText, const RegistryCatalogue& catalogue,

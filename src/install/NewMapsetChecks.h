@@ -3,29 +3,36 @@
 // The name becomes the base of file names, a command-line argument and a
 // package folder name, so it keeps ASCII characters only and none that a
 // file name cannot hold.
-#include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
 
 namespace mapsetdesk {
 
+enum class NameFault {
+  None,
+  Empty,
+  NoLetterOrDigit,  // blanks and dots only, or other signs: no file name is left
+  AboveAscii,       // a character above 127
+  NotInFileNames,   // \ / : * ? " < > | or a control character
+};
+
 struct NameCut {
   std::string name;
-  bool cut = false;  // a character above 127 or one of \ / : * ? " < > | ended it
+  NameFault fault = NameFault::None;  // AboveAscii or NotInFileNames ended the name
 };
 
 // The name up to its first character that no file name may hold.
 NameCut cutAtForbiddenCharacter(const std::string& name);
 
-// How many registered mapsets bear the name (compared as it stands).
-int registeredNameCount(const std::string& name, const RegistryCatalogue& catalogue);
+// The first fault of the name, the characters before the letters.
+NameFault mapsetNameFault(const std::string& name);
 
-// The FID a text stands for; none when it is not a whole number from 0 to 65535.
-std::optional<std::uint16_t> fidFromText(const std::string& text);
+// How many registered mapsets bear a name that makes the same `Mapname`,
+// compared as Windows compares file names (the generated files and the
+// family key are named by it).
+int registeredNameCount(const std::string& name, const RegistryCatalogue& catalogue);
 
 enum class FidClash {
   None,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 
 namespace mapsetdesk {
 namespace {
@@ -11,10 +10,8 @@ constexpr std::size_t kTileNameLength = 12;  // "12345678.img"
 constexpr std::size_t kStemLength = 8;
 constexpr std::string_view kDeviceImageName = "gmapsupp.img";
 
-bool isNumber(std::string_view text) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
+bool isDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool endsWithoutCase(std::string_view text, std::string_view end) {
@@ -31,9 +28,10 @@ bool endsWithoutCase(std::string_view text, std::string_view end) {
 bool isTileFile(std::string_view path) {
   if (path.size() < kTileNameLength) return false;
   const std::string_view name = path.substr(path.size() - kTileNameLength);
-  const std::string_view extension = name.substr(kStemLength);
-  if (extension != ".img" && extension != ".Img" && extension != ".IMG") return false;
-  return isNumber(name.substr(0, kStemLength));
+  const bool wholeName = path.size() == kTileNameLength ||
+                         path[path.size() - kTileNameLength - 1] == '/' ||
+                         path[path.size() - kTileNameLength - 1] == '\\';
+  return wholeName && endsWithoutCase(name, ".img") && isDigits(name.substr(0, kStemLength));
 }
 
 bool isDeviceImage(std::string_view path) { return endsWithoutCase(path, kDeviceImageName); }

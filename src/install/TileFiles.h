@@ -1,13 +1,14 @@
 #pragma once
 // What a file offered for installation is, judged by its name alone: a map
-// tile (an eight-character numeric stem and ".img" in one of three cases) or
-// a device image (a path ending in "gmapsupp.img" in any case).
+// tile (eight ASCII digits and ".img" in any case) or a device image (a path
+// ending in "gmapsupp.img" in any case).
 #include <string_view>
 
 namespace mapsetdesk {
 
-// The last twelve characters of the path: a stem the number parser accepts
-// (eight digits always do, letters never) and ".img", ".Img" or ".IMG".
+// The file name is exactly eight ASCII digits and ".img" in any case. A
+// number parser would let "infinity.img" or "1e000000.img" in, and the last
+// twelve characters alone a nine-digit name cut to the wrong tile.
 bool isTileFile(std::string_view path);
 
 bool isDeviceImage(std::string_view path);

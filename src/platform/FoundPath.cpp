@@ -39,4 +39,10 @@ bool isFileAnyCase(const std::string& path) { return isFile(foundPath(path)); }
 
 bool isFolderAnyCase(const std::string& path) { return isFolder(foundPath(path)); }
 
+bool samePathAnyCase(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  return sameIgnoringCase(pathText(filePath(a).lexically_normal()),
+                          pathText(filePath(b).lexically_normal()));
+}
+
 }  // namespace mapsetdesk

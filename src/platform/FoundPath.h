@@ -16,4 +16,9 @@ std::string foundPath(const std::string& path);
 bool isFileAnyCase(const std::string& path);
 bool isFolderAnyCase(const std::string& path);
 
+// Whether two paths name the same place as Windows compares names: "." and
+// ".." steps resolved, ASCII letters alike in either case. The places need
+// not exist.
+bool samePathAnyCase(const std::string& a, const std::string& b);
+
 }  // namespace mapsetdesk

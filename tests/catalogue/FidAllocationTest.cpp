@@ -68,6 +68,14 @@ TEST(FreieIdNr, ANameWithAColonDoesNotHideThePackagesFid) {
   EXPECT_EQ(rows.free(), 11);
 }
 
+TEST(FreieIdNr, AFamilyKeyNamedAsANewInstallationNamesItKeepsItsFidTaken) {
+  Rows rows;
+  rows.mapset("11");
+  rows.registry.familyNames = {"Topo_Har10", "Topo_Deutsch12", "Abc13", "Topo_Har014",
+                               "Topo_Har15x", "Topo_Har12"};
+  EXPECT_EQ(rows.free(), 13);
+}
+
 TEST(FreieIdNr, NoneWhenEveryNumberIsUsed) {
   Rows rows;
   for (int fid = 10; fid <= 9999; ++fid) rows.mapset(std::to_string(fid));

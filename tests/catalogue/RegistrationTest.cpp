@@ -58,7 +58,6 @@ TEST(RegistrationNames, MapnameIsEightCharactersWithUnderscoresAndPadding) {
   EXPECT_EQ(makeMapname("AB"), "ABoooooo");
   EXPECT_EQ(makeMapname("A B"), "A_Booooo");
   EXPECT_EQ(makeMapname("Exactly8"), "Exactly8");
-  EXPECT_EQ(makeMapname("  x"), "__xooooo");
   EXPECT_EQ(makeMapname("Zürich Oberland"), "Zürich_O");  // characters, not bytes
 }
 

@@ -11,9 +11,9 @@ TEST(FidEntry, KeepsTheIntegerPartOfANumber) {
   EXPECT_EQ(readFidEntry("12.7").text, "12");
   EXPECT_EQ(readFidEntry(" 12,2 ").text, "12");
   EXPECT_TRUE(readFidEntry("12.7").changeable);
-  EXPECT_EQ(readFidEntry("60000").text, "60000");
-  EXPECT_TRUE(readFidEntry("60000").changeable);
-  EXPECT_FALSE(readFidEntry("60000").tooBig);
+  EXPECT_EQ(readFidEntry("65535").text, "65535");
+  EXPECT_TRUE(readFidEntry("65535").changeable);
+  EXPECT_FALSE(readFidEntry("65535").tooBig);
 }
 
 TEST(FidEntry, ZeroAndNegativeNumbersDisableTheChange) {
@@ -24,8 +24,8 @@ TEST(FidEntry, ZeroAndNegativeNumbersDisableTheChange) {
   EXPECT_EQ(readFidEntry("0.9").text, "0");
 }
 
-TEST(FidEntry, AboveTheLimitLeavesZero) {
-  for (const char* typed : {"60001", "60000.5", "99999999"}) {
+TEST(FidEntry, AboveTwoBytesLeavesZero) {
+  for (const char* typed : {"65536", "65535.5", "99999999"}) {
     const FidEntry entry = readFidEntry(typed);
     EXPECT_TRUE(entry.tooBig) << typed;
     EXPECT_EQ(entry.text, "0") << typed;

@@ -12,14 +12,15 @@ namespace {
 const std::string kFolder = joinPath(joinPath("", "Karten"), "Harz");
 std::string in(const std::string& name) { return joinPath(kFolder, name); }
 
-TEST(TileFiles, TileNamesAreEightCharacterNumbersWithThreeCasesOfImg) {
-  EXPECT_TRUE(isTileFile(in("63240001.img")));
-  EXPECT_TRUE(isTileFile(in("63240001.Img")));
-  EXPECT_TRUE(isTileFile(in("63240001.IMG")));
-  EXPECT_FALSE(isTileFile(in("63240001.iMg")));
-  EXPECT_FALSE(isTileFile(in("1234567a.img")));
-  EXPECT_FALSE(isTileFile(in("6324001.img")));  // seven digits: the stem takes the separator
-  EXPECT_FALSE(isTileFile(in("63240001.tdb")));
+TEST(TileFiles, TileNamesAreEightAsciiDigitsAndImgInAnyCase) {
+  for (const char* tile : {"63240001.img", "63240001.Img", "63240001.IMG", "63240001.iMg"})
+    EXPECT_TRUE(isTileFile(in(tile))) << tile;
+  EXPECT_TRUE(isTileFile("00223344.img"));
+  EXPECT_TRUE(isTileFile("C:\\maps\\00223344.img"));
+  for (const char* other : {"1234567a.img", "6324001.img", "63240001.tdb", "infinity.img",
+                            "nan(ab).img", "1e000000.img", "1234.567.img", "002233445.img",
+                            "x12345678.img", "+1234567.img", " 1234567.img", "12345678.imgx"})
+    EXPECT_FALSE(isTileFile(in(other))) << other;
   EXPECT_FALSE(isTileFile("1.img"));
   EXPECT_EQ(tileStem(in("00012345.img")), "00012345");
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/messages/FidTexts.h"
+#include "app/messages/IdTexts.h"
 #include "formats/TdbHeader.h"
 #include "platform/RegistryOps.h"
 #include "support/FormDriver.h"
@@ -81,18 +82,18 @@ TEST_F(FidWindow, OpensInTheFidModeWithItsCaptions) {
   EXPECT_EQ(main.CommandFID.backColor, ui::kButtonColour);
 }
 
-TEST_F(FidWindow, TheNewFidFieldKeepsWholeNumbersUpTo60000) {
+TEST_F(FidWindow, TheNewFidFieldKeepsWholeNumbersThatFitTwoBytes) {
   auto& window = open();
   EXPECT_TRUE(type(window.Text1, "12.7"));
   EXPECT_EQ(window.Text1.text(), "12");
   EXPECT_TRUE(window.Command1.enabled);
   EXPECT_TRUE(type(window.Text1, "0"));
   EXPECT_FALSE(window.Command1.enabled);
-  EXPECT_TRUE(type(window.Text1, "60000"));
-  EXPECT_EQ(window.Text1.text(), "60000");
+  EXPECT_TRUE(type(window.Text1, "65535"));
+  EXPECT_EQ(window.Text1.text(), "65535");
   EXPECT_TRUE(window.Command1.enabled);
-  EXPECT_TRUE(type(window.Text1, "60001"));
-  expectSaid(texts.tooBig);
+  EXPECT_TRUE(type(window.Text1, "65536"));
+  expectSaid(idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::TooBig));
   EXPECT_EQ(window.Text1.text(), "0");
   EXPECT_FALSE(window.Command1.enabled);
   EXPECT_TRUE(type(window.Text1, "zwölf"));

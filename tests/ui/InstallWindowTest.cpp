@@ -4,6 +4,8 @@
 // every way the run stops.
 #include <fstream>
 
+#include "app/messages/IdTexts.h"
+#include "app/messages/InstallTexts.h"
 #include "catalogue/Registration.h"
 #include "platform/RegistryOps.h"
 #include "platform/ShortPath.h"
@@ -191,9 +193,28 @@ TEST_F(InstallWindow, AnEmptyNameOrAFidBeyondTwoBytesIsRefusedBeforeAnythingIsWr
   ASSERT_TRUE(type(main.TextBoxMSName, "Topo"));
   main.TextBoxID.setText("70000");
   install(main);
-  expectMessage(text("Fehler19"), "ZORVAN");
+  expectMessage(idFaultText(Sprache::English, IdKind::Fid, IdFault::TooBig), "ZORVAN");
   EXPECT_FALSE(exists(kartenFile("Toposooo.tdb")));
   EXPECT_FALSE(exists(kartenFile("Topooooo.tdb")));
+}
+
+// A second package of the same name, even one typed with a dot at its end,
+// would take over the first one's folder: refused before gmt runs.
+TEST_F(InstallWindow, ASecondPackageOfAnInstalledNameIsRefusedAndTheFirstStaysAsItWas) {
+  ui::fMain& main = readyToInstall("Harz");
+  program.dialogs.answer(Answer::Yes);
+  install(main);
+  expectLayoutQuestion();
+  const fs::path package = allUsersMaps() / "Harz.gmap";
+  const std::string info = readFile(package / "Info.xml");
+  ui::fMain& again = readyToInstall("Harz.");
+  install(again);
+  expectMessage(clashText(Sprache::English, ClashKind::PackageFolder, pathText(package),
+                          "Harz.gmap"),
+                "QUIRANEL");
+  EXPECT_EQ(readFile(package / "Info.xml"), info);
+  EXPECT_FALSE(exists(kartenFile("Harzoooo.tdb")));
+  EXPECT_EQ(again.ListMapsetGMP.count(), 1);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 // and what a missing tile takes back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/messages/CatalogueTexts.h"
+#include "app/messages/InstallTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "formats/TdbLayout.h"
 #include "formats/TdbChecksum.h"
@@ -63,6 +65,11 @@ class TdbVorhandenPackage : public ::testing::Test {
   // Opens the window, fills every field of mapset, names it and presses the
   // package button; the backup message of the TDB's rename is taken.
   ui::FormTDBvorhanden& package(const ExistingFiles& mapset, const std::string& name) {
+    ui::FormTDBvorhanden& window = press(mapset, name);
+    EXPECT_EQ(program.dialogs.take().text, catalogueText("Satz25") + mapset.tdb + "-BAK");
+    return window;
+  }
+  ui::FormTDBvorhanden& press(const ExistingFiles& mapset, const std::string& name) {
     auto& windows = program.start();
     windows.main.openTdbVorhanden();
     auto& window = windows.tdbVorhanden;
@@ -74,7 +81,6 @@ class TdbVorhandenPackage : public ::testing::Test {
     EXPECT_TRUE(type(window.TextMdr, mapset.mdr));
     EXPECT_TRUE(type(window.Text1, name));
     EXPECT_TRUE(click(window.Commandgmapsatz));
-    EXPECT_EQ(program.dialogs.take().text, catalogueText("Satz25") + mapset.tdb + "-BAK");
     return window;
   }
   void expectTilesMissing(const std::string& names) {
@@ -145,27 +151,27 @@ TEST_F(TdbVorhandenPackage, MissingTileRemovesAPackageThisRunMade) {
   EXPECT_FALSE(fs::exists(maps() / "Karte.gmap"));
 }
 
-TEST_F(TdbVorhandenPackage, RerunKeepsEarlierFoldersAndAFailedRerunTakesBackOnlyItsOwn) {
+// Replacing an installed package is a removal and a new install: a package
+// of the same name is refused before the TDB or the package is touched.
+TEST_F(TdbVorhandenPackage, AnInstalledPackageOfTheSameNameIsRefusedAndStaysAsItWas) {
   const fs::path folder = files.mapsets().copyPackage(maps(), "Karte");
-  fs::create_directories(folder / "Product3" / "99999999");
-  writeFile(folder / "Product3" / "99999999" / "kept.tre", "earlier");
   const std::string earlierInfo = readFile(folder / "Info.xml");
-
+  const auto entries = [&folder] {
+    std::vector<fs::path> found(fs::recursive_directory_iterator(folder), {});
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  const std::vector<fs::path> earlier = entries();
   const ExistingFiles mapset = files.make(program.folder / "karte", "Karte", 4711, 3);
-  fs::remove(program.folder / "karte" / "63240002.img");
-  package(mapset, "Karte");
-  expectTilesMissing("\r\n63240002.img");
+  const std::string tdb = readFile(mapset.tdb);
+  press(mapset, "Karte.");
+  const Message shown = program.dialogs.take();
+  EXPECT_EQ(shown.text, clashText(Sprache::Deutsch, ClashKind::PackageFolder, pathText(folder),
+                                  "Karte.gmap"));
+  EXPECT_EQ(shown.title, "QUIRANEL");
   EXPECT_EQ(readFile(folder / "Info.xml"), earlierInfo);
-  EXPECT_EQ(readFile(folder / "Product3" / "99999999" / "kept.tre"), "earlier");
-  EXPECT_TRUE(holdsFiles(folder / "Product3" / "63240001")) << "mkgmap's tile folder stays";
-  EXPECT_FALSE(fs::exists(folder / "Product3" / "mapset")) << "this run's overview folder goes";
-
-  fs::copy_file(files.mapsets().root() / "mapset" / "63240002.img",
-                program.folder / "karte" / "63240002.img");
-  package(mapset, "Karte");
-  EXPECT_EQ(readFile(folder / "Product3" / "99999999" / "kept.tre"), "earlier");
-  EXPECT_TRUE(holdsFiles(folder / "Product3" / "63240002"));
-  EXPECT_EQ(lines(readFile(folder / "Info.xml"))[2], "<Name>Karte</Name>");
+  EXPECT_EQ(entries(), earlier);
+  EXPECT_EQ(readFile(mapset.tdb), tdb);
 }
 
 }  // namespace

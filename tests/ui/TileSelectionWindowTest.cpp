@@ -3,6 +3,7 @@
 // message, and the name and FID of the new mapset.
 #include <algorithm>
 
+#include "app/messages/IdTexts.h"
 #include "catalogue/Registration.h"
 #include "platform/Codec.h"
 #include "ui/TileInstallFixture.h"
@@ -132,13 +133,16 @@ TEST_F(TileSelectionWindow, ARegisteredNameOrFidBlocksTheNextStepAPackageFidOnly
   EXPECT_TRUE(main.CommandButtonPV.enabled);
 }
 
-TEST_F(TileSelectionWindow, AFidBeyondTwoBytesKeepsTheField) {
+TEST_F(TileSelectionWindow, AFidThatIsNoIdKeepsTheFieldAndSaysWhy) {
   ui::fMain& main = startSelection();
   ASSERT_TRUE(drop(main.List1, {tile("63240001.img")}));
   ASSERT_TRUE(click(main.Command1));
-  ASSERT_TRUE(type(main.TextBoxID, "65536"));
-  EXPECT_FALSE(leave(main.TextBoxID));
-  expectMessage(text("Fehler19"), "ZORVAN");
+  for (const auto& [typed, fault] : {std::pair{"65536", IdFault::TooBig}, {"0", IdFault::Zero},
+                                     {"abc", IdFault::NotANumber}}) {
+    ASSERT_TRUE(type(main.TextBoxID, typed));
+    EXPECT_FALSE(leave(main.TextBoxID)) << typed;
+    expectMessage(idFaultText(Sprache::English, IdKind::Fid, fault), "ZORVAN");
+  }
   ASSERT_TRUE(type(main.TextBoxID, "65535"));
   EXPECT_TRUE(leave(main.TextBoxID));
 }

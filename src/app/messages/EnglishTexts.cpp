@@ -42,7 +42,7 @@ TextTable englishMessages() {
        "You must change minimum 1 character in letters 1- 8. Such name is already existing."},
       {"Fehler12", "File always exist."},
       {"Fehler18", "Type in a name for the mapset."},
-      {"Fehler19", "The FID must be a number from 0 to 65535."},
+      {"Fehler19", "The FID must be a whole number from 1 to 65535, written with digits only."},
       {"Fehler23",
        "You try to integrate files with wrong filename. Filename must always have 8 digits, no "
        "letters. For example:'12345678.img' or end with ...'gmapsupp.img'."},

@@ -4,8 +4,7 @@ namespace mapsetdesk {
 
 FidTexts fidTexts(Sprache sprache) {
   FidTexts texts{"FID changer", "change FID", "give me a free FID", "close window", "new FID :",
-                 "choose a mapset", "FID :", "FID already in use", "FID to big",
-                 "geben Sie die FID als Zahl ein", "Map does not exist",
+                 "choose a mapset", "FID :", "FID already in use", "Map does not exist",
                  "Nothing was changed: the TYP file for the new FID already belongs to another "
                  "mapset: ",
                  "The FID change stopped at this file: ",

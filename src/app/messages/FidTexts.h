@@ -17,8 +17,6 @@ struct FidTexts {
   std::string chooseMapset; // the prompt while no mapset is picked
   std::string fidLabel;     // followed by the picked mapset's FID
   std::string inUse;
-  std::string tooBig;       // English only
-  std::string notANumber;   // German only
   std::string mapMissing;   // English only
   std::string typClash;     // followed by the TYP file's path
   std::string stoppedAt;    // followed by the file the change stopped at

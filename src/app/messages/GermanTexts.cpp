@@ -45,7 +45,7 @@ TextTable germanMessages() {
        "Es besteht Verwechslungsgefahr."},
       {"Fehler12", "Datei schon vorhanden."},
       {"Fehler18", "Geben Sie einen Namen für das Mapset ein."},
-      {"Fehler19", "Die FID muss eine Zahl von 0 bis 65535 sein."},
+      {"Fehler19", "Die FID muss eine ganze Zahl von 1 bis 65535 sein, nur aus Ziffern."},
       {"Fehler23",
        "Sie versuchen File(s) einzubinden, deren Name nicht aus acht Ziffern besteht.z.B.:"
        "'12345678.img' oder auf ..'gmapsupp.img' endet."},

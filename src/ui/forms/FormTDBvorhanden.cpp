@@ -260,10 +260,7 @@ bool FormTDBvorhanden::patchFiles(const ExistingMapset& mapset, std::string& typ
 
 void FormTDBvorhanden::Commandregistriere_Click() {
   completed_ = false;
-  if (!isNumericId(TextID.text())) {
-    say(kWrongId);
-    return;
-  }
+  if (!idsAcceptable() || !clashFree(false)) return;
   setMousePointer(MousePointer::Hourglass);
   enableActions(false);
   const ExistingMapset mapset = mapsetOfFields();
@@ -287,10 +284,7 @@ void FormTDBvorhanden::Commandgmapsatz_Click() {
     say(texts_.fileMissing);
     return;
   }
-  if (!isNumericId(TextID.text())) {
-    say(kWrongId);
-    return;
-  }
+  if (!idsAcceptable() || !packageNameAcceptable() || !clashFree(true)) return;
   setMousePointer(MousePointer::Hourglass);
   enableActions(false);
   ExistingMapset mapset = mapsetOfFields();

@@ -112,6 +112,14 @@ class FormTDBvorhanden : public Form {
   // The TDB, TYP and index patches; false after telling why nothing more may happen.
   bool patchFiles(const ExistingMapset& mapset, std::string& typCopy);
   void clearPathFields();
+  // FID and PID are IDs from 1 to 65535; false after saying which is not.
+  bool idsAcceptable();
+  // The package folder is named after the mapset: a name that leaves no
+  // file name is refused with a message.
+  bool packageNameAcceptable();
+  // Nothing installed is taken over: not an installed TDB, not a family key
+  // or (package) a package folder that exists; false after saying whose it is.
+  bool clashFree(bool package);
 
   Services& services_;
   Session& session_;

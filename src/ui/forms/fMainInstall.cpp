@@ -35,7 +35,12 @@ void fMain::CommandButtonPV_Click() {
   for (Control* control : entry) control->enabled = false;
   const NewInstallation job{selection_.entries(), selection_.pfad(), Dir1.path(),
                             TextBoxMSName.text(), TextBoxID.text()};
-  const InstallResult result = runNewInstallation(services_, session_, *this, job);
+  // What is installed may have changed since the selection was finished,
+  // by another window or another program.
+  TDBlesen();
+  GMPFileslisten();
+  const InstallResult result =
+      runNewInstallation(services_, session_, *this, job, {catalogue_, packages_});
   mapname_ = result.mapname;
   switch (result.outcome) {
     case InstallOutcome::Refused:

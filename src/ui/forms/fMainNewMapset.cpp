@@ -1,8 +1,11 @@
 // The new mapset's name and FID in the main window: the name keeps only
 // characters a file name may hold and must differ from the registered
-// mapsets' names; the FID must fit two bytes and must not be a registered
-// mapset's (a package's FID only warns).
+// mapsets' names in its first eight characters; the FID must be an ID from
+// 1 to 65535 and must not be a registered mapset's (a package's FID only
+// warns).
 #include "app/ProductTitle.h"
+#include "app/messages/IdTexts.h"
+#include "app/messages/InstallTexts.h"
 #include "app/messages/MessageKeys.h"
 #include "install/InstallMessages.h"
 #include "install/NewMapsetChecks.h"
@@ -26,11 +29,15 @@ void fMain::TextBoxMSName_Change() {
 
 bool fMain::TextBoxMSName_Validate() {
   const NameCut cut = cutAtForbiddenCharacter(TextBoxMSName.text());
-  if (cut.cut) {
-    services_.dialogs.message({session_.texts.text(key::Satzumlaut), std::string(kMessageTitle),
-                               Buttons::Ok, Icon::Exclamation});
-    TextBoxMSName.setText(cut.name);
-  }
+  if (cut.fault == NameFault::None) return false;
+  const Sprache sprache = session_.texts.sprache().value_or(Sprache::Deutsch);
+  services_.dialogs.message({cut.fault == NameFault::AboveAscii
+                                 ? session_.texts.text(key::Satzumlaut)
+                                 : nameNotInFileNamesText(sprache),
+                             std::string(cut.fault == NameFault::AboveAscii ? kMessageTitle
+                                                                            : kSelectionTitle),
+                             Buttons::Ok, Icon::Exclamation});
+  TextBoxMSName.setText(cut.name);
   return false;
 }
 
@@ -48,11 +55,13 @@ void fMain::TextBoxMSName_LostFocus() {
 
 void fMain::TextBoxID_Change() { TextBoxMSName.enabled = true; }
 
-// A FID that does not fit two bytes keeps the field until it is mended.
+// A FID that is no ID keeps the field until it is mended.
 bool fMain::TextBoxID_Validate() {
-  if (fidFromText(TextBoxID.text())) return false;
-  services_.dialogs.message({session_.texts.text(key::Fehler19), std::string(kMessageTitle),
-                             Buttons::Ok, Icon::Exclamation});
+  const IdFault fault = idFault(TextBoxID.text());
+  if (fault == IdFault::None) return false;
+  services_.dialogs.message(
+      {idFaultText(session_.texts.sprache().value_or(Sprache::Deutsch), IdKind::Fid, fault),
+       std::string(kMessageTitle), Buttons::Ok, Icon::Exclamation});
   return true;
 }
 

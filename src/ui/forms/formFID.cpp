@@ -1,8 +1,10 @@
 #include "ui/forms/formFID.h"
 
+
 #include "app/Language.h"
 #include "app/ProductTitle.h"
 #include "app/Settings.h"
+#include "app/messages/IdTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "edit/FidEntry.h"
 #include "ui/forms/fMain.h"
@@ -78,7 +80,7 @@ void formFID::say(const std::string& text, Icon icon) {
 
 void formFID::Text1_Change() {
   const FidEntry entry = readFidEntry(Text1.text());
-  if (entry.tooBig) say(texts_.tooBig);
+  if (entry.tooBig) say(idFaultText(sprache_, IdKind::Fid, IdFault::TooBig));
   if (Text1.text() != entry.text) Text1.setText(entry.text);
   Command1.enabled = entry.changeable;
   if (entry.changeable) Command2.enabled = true;
@@ -98,13 +100,11 @@ void formFID::Command1_Click() {
     say(texts_.inUse, Icon::Information);
     return;
   }
-  if (!isFidNumber(Text1.text())) {
-    say(texts_.notANumber);
+  if (const IdFault fault = idFault(Text1.text()); fault != IdFault::None) {
+    say(idFaultText(sprache_, IdKind::Fid, fault));
     return;
   }
-  const FidEntry entry = readFidEntry(Text1.text());
-  if (!entry.changeable) return;
-  change(static_cast<std::uint16_t>(std::stoul(entry.text)));
+  change(*idFromText(Text1.text()));
   main_.TDBlesen();
   main_.GMPFileslisten();
   reset();

@@ -7,6 +7,7 @@
 
 #include "app/messages/DrawPriorityTexts.h"
 #include "app/messages/FidTexts.h"
+#include "app/messages/IdTexts.h"
 #include "formats/TdbHeader.h"
 #include "formats/TreDrawPriority.h"
 #include "formats/TypHeader.h"
@@ -71,7 +72,11 @@ TEST_F(EditCommands, SetFidChangesAPackage) {
 TEST_F(EditCommands, SetFidRefusesWhatTheWindowRefuses) {
   const std::string tdb = readFile(topo.tdb);
   const std::pair<const char*, std::string> refused[] = {
-      {"4711", fid.inUse}, {"60001", fid.tooBig}, {"abc", fid.notANumber}, {"0", fid.notANumber}};
+      {"4711", fid.inUse},
+      {"65536", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::TooBig)},
+      {"abc", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::NotANumber)},
+      {"12.7", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::NotANumber)},
+      {"0", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::Zero)}};
   for (const auto& [newFid, message] : refused) {
     const ProgramRun run = cli({"set-fid", "Topo", newFid});
     EXPECT_EQ(run.exitCode, 1) << newFid;

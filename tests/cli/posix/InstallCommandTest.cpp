@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "app/messages/CatalogueTexts.h"
+#include "app/messages/IdTexts.h"
+#include "app/messages/InstallTexts.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
 #include "support/RealMapsets.h"
@@ -104,7 +106,7 @@ TEST_F(InstallCommand, NameAndFidRefusalsAreMessagesAndExitOne) {
   EXPECT_EQ(run.out, text("Satzumlaut") + "\n");
   run = cli({"install", "--name", "Topo", "--fid", "65536", tile("63240001.img")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out, text("Fehler19") + "\n");
+  EXPECT_EQ(run.out, idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::TooBig) + "\n");
   ASSERT_EQ(cli({"install", "--registry", "--name", "Topo", "--fid", "20", tile("63240001.img")})
                 .exitCode,
             0);
@@ -145,6 +147,82 @@ TEST_F(InstallCommand, UsageErrors) {
             2);
   const ProgramRun run = cli({"install", "--name", "Topo", pathText(karten() / "notes.txt")});
   EXPECT_EQ(run.exitCode, 1);
+}
+
+// Each way a new mapset could take over an installed one's files, folder or
+// key is refused before anything is written; what is installed lists and
+// checks as before.
+TEST_F(InstallCommand, NothingInstalledIsTakenOverByANewMapset) {
+  ASSERT_EQ(cli({"install", "--registry", "--name", "Topo Harz", "--fid", "4321",
+                 tile("63240001.img")})
+                .exitCode,
+            0);
+  ASSERT_EQ(cli({"rename", "4321", "Alpen"}).exitCode, 0);
+  ASSERT_EQ(cli({"set-fid", "4321", "10"}).exitCode, 0);
+  ASSERT_EQ(cli({"install", "--gmap", "--name", "Harz", "--fid", "30", tile("63240002.img")})
+                .exitCode,
+            0);
+  const fs::path tdb = karten() / "Topo_Har.tdb";
+  const std::string tdbBytes = readFile(tdb);
+  const std::string listed = cli({"list"}).out;
+  const fs::path elsewhere = home / "Elsewhere";
+  fs::create_directories(elsewhere);
+  fs::copy_file(karten() / "63240002.img", elsewhere / "63240002.img");
+  const std::string other = pathText(elsewhere / "63240002.img");
+  const fs::path package = home / "ProgramData" / "GARMIN" / "Maps" / "Harz.gmap";
+  const struct {
+    std::vector<std::string> arguments;
+    std::string message;
+  } refusals[] = {
+      {{"install", "--registry", "--name", "Topo Harz", "--fid", "20", tile("63240002.img")},
+       clashText(Sprache::Deutsch, ClashKind::File, pathText(tdb), "Alpen")},
+      {{"install", "--registry", "--name", "Topo Harz", "--fid", "4321", other},
+       clashText(Sprache::Deutsch, ClashKind::FamilyKey,
+                 "SOFTWARE\\Garmin\\MapSource\\Families\\Topo_Har4321", "Alpen")},
+      {{"install", "--gmap", "--name", "Harz", "--fid", "40", other},
+       clashText(Sprache::Deutsch, ClashKind::PackageFolder, pathText(package), "Harz.gmap")},
+      {{"install", "--registry", "--name", " Harz. ", "--fid", "40", other},
+       clashText(Sprache::Deutsch, ClashKind::PackageFolder, pathText(package), "Harz.gmap")},
+      {{"install", "--gmap", "--name", "ALPEN", "--fid", "40", other}, text("Fehler5")},
+  };
+  for (const auto& refusal : refusals) {
+    const ProgramRun run = cli(refusal.arguments);
+    EXPECT_EQ(run.exitCode, 1) << refusal.arguments[3];
+    EXPECT_EQ(run.out, refusal.message + "\n") << refusal.arguments[3];
+  }
+  EXPECT_EQ(readFile(tdb), tdbBytes);
+  EXPECT_EQ(cli({"list"}).out, listed);
+  EXPECT_EQ(cli({"check"}).exitCode, 0);
+  for (const char* made : {"Topo_Har.tdb", "Harzoooo.tdb", "ALPENooo.tdb"})
+    EXPECT_FALSE(fs::exists(elsewhere / made)) << made;
+}
+
+TEST_F(InstallCommand, NamesThatAreNoFileNamesAndIdsThatAreNoIdsAreRefused) {
+  const struct {
+    std::string name;
+    std::string fid;
+    std::string message;
+  } refusals[] = {
+      {"..", "20", nameWithoutLetterText(Sprache::Deutsch)},
+      {"   ", "20", nameWithoutLetterText(Sprache::Deutsch)},
+      {"a/b", "20", nameNotInFileNamesText(Sprache::Deutsch)},
+      {"A <b>", "20", nameNotInFileNamesText(Sprache::Deutsch)},
+      {"Topo", "0", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::Zero)},
+      {"Topo", "abc", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::NotANumber)},
+  };
+  for (const auto& refusal : refusals) {
+    const ProgramRun run =
+        cli({"install", "--name", refusal.name, "--fid", refusal.fid, tile("63240001.img")});
+    EXPECT_EQ(run.exitCode, 1) << refusal.name << refusal.fid;
+    EXPECT_EQ(run.out, refusal.message + "\n") << refusal.name << refusal.fid;
+  }
+  EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(karten()), {}).size(), 2u);
+  EXPECT_FALSE(fs::exists(home / "ProgramData" / "GARMIN"));
+  const ProgramRun dotted =
+      cli({"install", "--gmap", "--name", "Viele 0.15", "--fid", "20", tile("63240001.img")});
+  EXPECT_EQ(dotted.exitCode, 0) << dotted.out << dotted.err;
+  EXPECT_TRUE(fs::exists(home / "ProgramData" / "GARMIN" / "Maps" / "Viele 0.15.gmap" /
+                         "Product1" / "Viele_0o.tdb"));
 }
 
 }  // namespace

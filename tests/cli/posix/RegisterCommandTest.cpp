@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "app/messages/CatalogueTexts.h"
+#include "app/messages/IdTexts.h"
+#include "app/messages/InstallTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
@@ -111,6 +113,52 @@ TEST_F(RegisterCommand, RefusesWhatTheWindowRefuses) {
   EXPECT_EQ(wrongRun.exitCode, 1);
   EXPECT_EQ(wrongRun.err, "register: the window does not let the mapset be registered\n");
   EXPECT_EQ(cli({"list"}).out, "") << "nothing was registered";
+}
+
+TEST_F(RegisterCommand, IdsThatAreNoIdsAndInstalledMapsetsAreRefusedBeforeAnythingIsWritten) {
+  const std::string tdbBytes = readFile(mapset.tdb);
+  const struct {
+    const char* option;
+    const char* typed;
+    IdKind kind;
+    IdFault fault;
+  } refusals[] = {{"--pid", "", IdKind::Pid, IdFault::NotANumber},
+                  {"--pid", "abc", IdKind::Pid, IdFault::NotANumber},
+                  {"--pid", "0", IdKind::Pid, IdFault::Zero},
+                  {"--pid", "70000", IdKind::Pid, IdFault::TooBig},
+                  {"--fid", "0", IdKind::Fid, IdFault::Zero}};
+  for (const auto& refusal : refusals) {
+    for (const bool gmap : {false, true}) {
+      auto arguments = required();
+      arguments.insert(arguments.end(), {refusal.option, refusal.typed});
+      if (gmap) arguments.push_back("--gmap");
+      const ProgramRun run = cli(arguments);
+      EXPECT_EQ(run.exitCode, 1) << refusal.option << " " << refusal.typed;
+      EXPECT_EQ(run.out, idFaultText(Sprache::Deutsch, refusal.kind, refusal.fault) + "\n")
+          << refusal.option << " " << refusal.typed;
+    }
+  }
+  EXPECT_EQ(readFile(mapset.tdb), tdbBytes);
+  EXPECT_EQ(cli({"list"}).out, "");
+  EXPECT_FALSE(fs::exists(home / "ProgramData" / "GARMIN" / "Maps"));
+
+  ASSERT_EQ(cli(required()).exitCode, 0);
+  const std::string listed = cli({"list"}).out;
+  const std::string registeredTdb = readFile(mapset.tdb);
+  ProgramRun again = cli(required());
+  EXPECT_EQ(again.exitCode, 1);
+  EXPECT_EQ(again.out, clashText(Sprache::Deutsch, ClashKind::RegisteredTdb, mapset.tdb,
+                                 "Harzkarte_SUd") +
+                           "\n");
+  const ExistingFiles copy = files.make(home / "Kopie", "Harzkarte Süd", 4711, 3, {});
+  again = cli({"register", "--tiles", copy.tiles, "--tdb", copy.tdb, "--overview", copy.overview});
+  EXPECT_EQ(again.exitCode, 1);
+  EXPECT_EQ(again.out, clashText(Sprache::Deutsch, ClashKind::FamilyKey,
+                                 "SOFTWARE\\Garmin\\MapSource\\Families\\Harzkarte_Sü4711",
+                                 "Harzkarte_SUd") +
+                           "\n");
+  EXPECT_EQ(readFile(mapset.tdb), registeredTdb);
+  EXPECT_EQ(cli({"list"}).out, listed);
 }
 
 }  // namespace
