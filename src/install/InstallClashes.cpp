@@ -53,7 +53,7 @@ std::optional<InstallClash> packageClash(const GmapCatalogue& packages,
   const std::string name = folderName(folder);
   for (const GmapRow& row : packages.rows) {
     const std::string listed = packageFolder(row);
-    if (samePathAnyCase(folderName(listed), name))
+    if (sameNameAnyCase(folderName(listed), name))
       return InstallClash{ClashKind::PackageFolder, listed, folderName(listed)};
   }
   if (isFolderAnyCase(folder) || isFileAnyCase(folder))
@@ -64,7 +64,7 @@ std::optional<InstallClash> packageClash(const GmapCatalogue& packages,
 std::string mapsetOfFamily(const RegistryCatalogue& registry, const std::string& keyName) {
   for (const CatalogueRow& row : registry.rows)
     if (row.entry.root != RegistrationRoot::Products &&
-        samePathAnyCase(familyKeyNameOf(row.entry), keyName))
+        sameNameAnyCase(familyKeyNameOf(row.entry), keyName))
       return row.cells.name;
   return keyName;
 }

@@ -5,6 +5,7 @@
 
 #include "catalogue/FidAllocation.h"
 #include "catalogue/Registration.h"
+#include "platform/FoundPath.h"
 
 namespace mapsetdesk {
 namespace {
@@ -21,13 +22,6 @@ NameFault characterFault(char c) {
 
 bool isLetterOrDigit(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -51,7 +45,7 @@ int registeredNameCount(const std::string& name, const RegistryCatalogue& catalo
   const std::string mapname = makeMapname(name);
   return static_cast<int>(
       std::count_if(catalogue.rows.begin(), catalogue.rows.end(), [&](const CatalogueRow& row) {
-        return !row.cells.name.empty() && sameIgnoringCase(makeMapname(row.cells.name), mapname);
+        return !row.cells.name.empty() && sameNameAnyCase(makeMapname(row.cells.name), mapname);
       }));
 }
 

@@ -4,6 +4,7 @@
 // file gmt.exe wrote as "Topo_Har.tdb"). Windows finds such a file either
 // way; on a file system that tells case apart the name is looked up here.
 #include <string>
+#include <string_view>
 
 namespace mapsetdesk {
 
@@ -15,6 +16,10 @@ std::string foundPath(const std::string& path);
 // isFile and isFolder of the found path.
 bool isFileAnyCase(const std::string& path);
 bool isFolderAnyCase(const std::string& path);
+
+// Whether two file or key names are the same to Windows: ASCII letters alike
+// in either case.
+bool sameNameAnyCase(std::string_view a, std::string_view b);
 
 // Whether two paths name the same place as Windows compares names: "." and
 // ".." steps resolved, ASCII letters alike in either case. The places need
