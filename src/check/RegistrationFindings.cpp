@@ -3,6 +3,7 @@
 #include "check/MapsetFileFindings.h"
 #include "check/RegistryRepairs.h"
 #include "formats/TdbTiles.h"
+#include "platform/Codec.h"
 #include "platform/FoundPath.h"
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
@@ -50,7 +51,8 @@ void checkTiles(const CatalogueEntry& entry, const TdbFacts& tdb, const Finding&
 
 void checkRegistryId(Registry& registry, const CatalogueEntry& entry, const TdbFacts& tdb,
                      const Finding& about, Findings& findings) {
-  const auto id = registry.queryValue(Root::LocalMachine, familyKey(entry), kValueId);
+  // The registry holds key names as Windows-1252, as the repair writes them.
+  const auto id = registry.queryValue(Root::LocalMachine, toAnsi(familyKey(entry)), kValueId);
   if (id && storedFid(*id) == tdb.fidField) return;
   Finding wrong = findingAbout(about, FindingKind::RegistryIdWrong, familyKey(entry));
   wrong.repair = RepairKind::RegistryId;

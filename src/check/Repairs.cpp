@@ -1,5 +1,7 @@
 #include "check/Repairs.h"
 
+#include <algorithm>
+
 #include "catalogue/MapsetRemoval.h"
 #include "check/FileRepairs.h"
 #include "check/FreeFidRepair.h"
@@ -41,6 +43,12 @@ RepairResult repairOne(const HealthReport& report, const Finding& finding, Repai
   return RepairResult::NotRepairable;
 }
 
+bool stillFound(const Finding& finding, const Findings& after) {
+  return std::any_of(after.begin(), after.end(), [&](const Finding& now) {
+    return now.kind == finding.kind && now.subject == finding.subject;
+  });
+}
+
 }  // namespace
 
 std::vector<RepairResult> repairAll(const HealthReport& report, RepairTools& tools) {
@@ -48,6 +56,11 @@ std::vector<RepairResult> repairAll(const HealthReport& report, RepairTools& too
   FreeFidRepair freeFids(report);
   for (const Finding& finding : report.findings)
     results.push_back(repairOne(report, finding, tools, freeFids));
+  if (!tools.recheck) return results;
+  const HealthReport after = tools.recheck();
+  for (std::size_t i = 0; i < results.size(); ++i)
+    if (results[i] == RepairResult::Repaired && stillFound(report.findings[i], after.findings))
+      results[i] = RepairResult::Failed;
   return results;
 }
 

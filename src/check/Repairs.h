@@ -29,10 +29,14 @@ struct RepairTools {
   TdbTexts tdbTexts;
   // Asked before a registration whose TDB and tile folder are gone is removed.
   std::function<bool(const Finding&)> confirmRemoval;
+  // The check run again after the repairs: a repair whose finding is still
+  // there did not mend it.
+  std::function<HealthReport()> recheck;
 };
 
 // One result per finding of the report, in its order. A mapset that two
-// findings would give a free FID gets one.
+// findings would give a free FID gets one. Repaired only where the recheck
+// no longer finds it.
 std::vector<RepairResult> repairAll(const HealthReport& report, RepairTools& tools);
 
 }  // namespace mapsetdesk

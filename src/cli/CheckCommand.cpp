@@ -78,7 +78,8 @@ int check(Context& context) {
   }
   const auto folders = openSystemFolderOps(dialogs);
   RepairTools tools{*registry, dialogs, *folders, *base, tdbVorhandenTexts(sprache).tdb,
-                    [yes = options->yes](const Finding&) { return yes; }};
+                    [yes = options->yes](const Finding&) { return yes; },
+                    [&] { return checkInstallation(*registry, dialogs, place); }};
   printRepairs(context, report, tools, texts);
   return 1;
 }

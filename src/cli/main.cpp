@@ -1,8 +1,10 @@
+#include <exception>
 #include <iostream>
 #include <map>
 #include <string>
 
 #include "app/Version.h"
+#include "app/messages/UnexpectedError.h"
 #include "cli/Commands.h"
 #include "platform/ProgramArguments.h"
 
@@ -55,6 +57,19 @@ int usageError(Context& context, const std::string& usage) {
   return 2;
 }
 
+// No error of a command ends the program unreported: it stops the command,
+// which has put back what it changed, and is told as the windows tell it.
+int runCommand(Command command, Context& context) {
+  try {
+    return command(context);
+  } catch (const std::exception& error) {
+    context.err << mapsetdesk::unexpectedErrorText(error.what()) << '\n';
+  } catch (...) {
+    context.err << mapsetdesk::unexpectedErrorText("unknown error") << '\n';
+  }
+  return 1;
+}
+
 }  // namespace mapsetdesk::cli
 
 int main(int argc, char** argv) {
@@ -77,5 +92,5 @@ int main(int argc, char** argv) {
   const auto command = commands().find(args[next]);
   if (command == commands().end()) return printUsage(std::cerr);
   context.args.assign(args.begin() + static_cast<long>(next) + 1, args.end());
-  return command->second(context);
+  return runCommand(command->second, context);
 }

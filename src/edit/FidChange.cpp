@@ -5,10 +5,13 @@
 #include <optional>
 
 #include "catalogue/Registration.h"
+#include "edit/FileUndo.h"
+#include "edit/TypFiles.h"
 #include "formats/FileBytes.h"
 #include "formats/InfoXml.h"
 #include "formats/InfoXmlTyp.h"
 #include "formats/MdxIndex.h"
+#include "formats/PackageFileName.h"
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
@@ -50,7 +53,7 @@ bool patchTdb(const std::string& tdb, std::uint16_t fid, Dialogs& dialogs, const
 }
 
 bool patchIndex(const std::string& index, std::uint16_t fid, FidChangeResult& result) {
-  if (!isFile(index)) return true;
+  if (index.empty()) return true;
   if (patchMdxFid(index, fid) != FileStatus::Ok) return failed(result, index);
   result.changed.push_back(index);
   return true;
@@ -97,26 +100,25 @@ bool replaceFamilyId(const std::string& path, const std::string& oldFid, std::ui
   return true;
 }
 
-bool patchPackageTyp(const GmapRow& row, std::uint16_t fid, FidChangeResult& result) {
-  const auto name = packageTypName(row.infoXml);
-  if (!name || name->empty()) return true;
-  const std::string typ = pathText(filePath(packageFolder(row)) / filePath(*name));
-  if (!isFile(typ)) return true;
-  if (patchTypFid(typ, fid) != FileStatus::Ok) return failed(result, typ);
-  result.changed.push_back(typ);
-  return true;
+// A failed write: every file kept is put back; the result names the files
+// that could not be.
+FidChangeResult undone(FidChangeResult result, const FileUndo& undo, const std::string& at) {
+  result.stop = FidChangeStop::FileFailed;
+  result.stoppedAt = at;
+  result.changed = undo.restore();
+  result.typCopy.clear();
+  return result;
 }
 
-bool copyTyp(Registry& registry, const CatalogueEntry& entry, const std::string& familyKey,
-             std::uint16_t fid, FidChangeResult& result) {
-  if (!isFile(entry.typ)) return true;
-  const std::string target = typCopyTarget(entry.typ, fid);
-  if (copyTypWithFid(entry.typ, target, fid) != FileStatus::Ok) return failed(result, target);
-  result.changed.push_back(target);
-  result.typCopy = target;
-  fStringSpeichern(registry, Root::LocalMachine, familyKey, kValueTyp, target);
-  return true;
+// Every file the change will write, kept before the first write; the first
+// that cannot be read stops the change before anything is written.
+std::optional<std::string> keepAll(FileUndo& undo, const std::vector<std::string>& paths) {
+  for (const std::string& path : paths)
+    if (!path.empty() && !undo.keep(path)) return path;
+  return std::nullopt;
 }
+
+std::string existingOrEmpty(const std::string& path) { return isFile(path) ? path : std::string(); }
 
 }  // namespace
 
@@ -128,7 +130,9 @@ std::optional<std::string> packageTypName(const std::string& infoXml) {
   const std::size_t start = open + kTypOpen.size();
   const std::size_t close = content.bytes.find(kTypClose, start);
   if (close == std::string::npos) return std::nullopt;
-  return content.bytes.substr(start, close - start);
+  std::string name = content.bytes.substr(start, close - start);
+  if (!isPlainFileName(name)) return std::nullopt;
+  return name;
 }
 
 FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
@@ -138,16 +142,31 @@ FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
   FidChangeResult result;
   if (!isFile(entry.tdb)) return stopped(result, FidChangeStop::MapMissing, entry.tdb);
   const bool withFamilyKey = entry.root != RegistrationRoot::Products;
-  if (withFamilyKey && isFile(entry.typ)) {
-    const std::string target = typCopyTarget(entry.typ, fid);
-    if (isFile(target) && isTypOfAnotherMapset(catalogue, target, familyKeyNameOf(entry)))
-      return stopped(result, FidChangeStop::TypClash, target);
-  }
-  if (!patchTdb(entry.tdb, fid, dialogs, texts, result) || !withFamilyKey) return result;
   const std::string familyKey = withoutTrailingBackslash(entry.familyKeyPath);
-  if (!copyTyp(registry, entry, familyKey, fid, result)) return result;
+  const bool withTyp = withFamilyKey && isFile(entry.typ);
+  const std::string target = withTyp ? typCopyTarget(entry.typ, fid) : std::string();
+  if (withTyp && isFile(target) && isTypOfAnotherMapset(catalogue, target, familyKeyNameOf(entry)))
+    return stopped(result, FidChangeStop::TypClash, target);
+  const auto typCopy = withTyp ? typCopyBytes(entry.typ, fid) : std::nullopt;
+  if (withTyp && !typCopy) return stopped(result, FidChangeStop::FileFailed, entry.typ);
+  const std::string index =
+      withFamilyKey ? existingOrEmpty(fRegAbfrageWert(registry, Root::LocalMachine, familyKey,
+                                                      kValueIdx))
+                    : std::string();
+  FileUndo undo;
+  if (const auto unreadable = keepAll(undo, {entry.tdb, target, index}))
+    return stopped(result, FidChangeStop::FileFailed, *unreadable);
+
+  if (!patchTdb(entry.tdb, fid, dialogs, texts, result)) return undone(result, undo, entry.tdb);
+  if (withTyp) {
+    if (!replaceFile(target, *typCopy)) return undone(result, undo, target);
+    result.changed.push_back(target);
+    result.typCopy = target;
+  }
+  if (!patchIndex(index, fid, result)) return undone(result, undo, index);
+  if (!withFamilyKey) return result;
+  if (withTyp) fStringSpeichern(registry, Root::LocalMachine, familyKey, kValueTyp, target);
   ffStringSpeichern(registry, Root::LocalMachine, familyKey, kValueId, fidByteText(fid));
-  patchIndex(fRegAbfrageWert(registry, Root::LocalMachine, familyKey, kValueIdx), fid, result);
   return result;
 }
 
@@ -155,14 +174,30 @@ FidChangeResult changePackageFid(const GmapRow& row, std::uint16_t fid, Dialogs&
                                  const TdbTexts& texts) {
   FidChangeResult result;
   if (!isFile(row.tdb)) return stopped(result, FidChangeStop::MapMissing, row.tdb);
-  if (!patchTdb(row.tdb, fid, dialogs, texts, result)) return result;
-  if (row.index != kNoIndexFile &&
-      !patchIndex(pathText(filePath(packageFolder(row)) / filePath(row.index)), fid, result))
-    return result;
-  const std::string infoV2 = infoV2Path(row.infoXml);
-  if (!infoV2.empty() && !replaceFamilyId(infoV2, row.fid, fid, result)) return result;
-  if (!replaceFamilyId(row.infoXml, row.fid, fid, result)) return result;
-  patchPackageTyp(row, fid, result);
+  const std::string index =
+      row.index != kNoIndexFile
+          ? existingOrEmpty(pathText(filePath(packageFolder(row)) / filePath(row.index)))
+          : std::string();
+  const std::string infoV2 = existingOrEmpty(infoV2Path(row.infoXml));
+  const auto typName = packageTypName(row.infoXml);
+  const std::string typ =
+      typName ? existingOrEmpty(pathText(filePath(packageFolder(row)) / filePath(*typName)))
+              : std::string();
+  FileUndo undo;
+  if (const auto unreadable = keepAll(undo, {row.tdb, index, infoV2, row.infoXml, typ}))
+    return stopped(result, FidChangeStop::FileFailed, *unreadable);
+  if (!typ.empty() && !isTypFile(readFileBytes(typ).bytes))
+    return stopped(result, FidChangeStop::FileFailed, typ);
+
+  if (!patchTdb(row.tdb, fid, dialogs, texts, result)) return undone(result, undo, row.tdb);
+  if (!patchIndex(index, fid, result)) return undone(result, undo, index);
+  if (!infoV2.empty() && !replaceFamilyId(infoV2, row.fid, fid, result))
+    return undone(result, undo, infoV2);
+  if (!replaceFamilyId(row.infoXml, row.fid, fid, result)) return undone(result, undo, row.infoXml);
+  if (!typ.empty()) {
+    if (patchTypFid(typ, fid) != FileStatus::Ok) return undone(result, undo, typ);
+    result.changed.push_back(typ);
+  }
   return result;
 }
 

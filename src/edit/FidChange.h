@@ -1,9 +1,9 @@
 #pragma once
 // Gives one installed mapset a new family ID: every place that stores the old
 // one is rewritten (TDB header with its checksum, index records, TYP file,
-// and the registration's values or the package's Info.xml files). A change
-// that stops half-way keeps what it already rewrote and says which files
-// those are, so the user can repair them.
+// and the registration's values or the package's Info.xml files). Every
+// file is read before the first write; a change that cannot finish puts
+// back every file it rewrote.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,13 +21,15 @@ enum class FidChangeStop {
   None,        // every step ran
   TypClash,    // the TYP copy's name is another mapset's TYP: nothing was changed
   MapMissing,  // the TDB is not there: nothing was changed
-  FileFailed,  // a file could not be read or written; see stoppedAt and changed
+  FileFailed,  // a file could not be read or written (or the TYP file is none); see stoppedAt
 };
 
 struct FidChangeResult {
   FidChangeStop stop = FidChangeStop::None;
   std::string stoppedAt;             // the file the change stopped at
-  std::vector<std::string> changed;  // the files rewritten, in the order of writing
+  // The files rewritten, in the order of writing; after a FileFailed stop,
+  // those that could not be put back.
+  std::vector<std::string> changed;
   std::string typCopy;               // a registered mapset's new TYP file, when made
 };
 
@@ -40,7 +42,8 @@ FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
                                     const RegistryCatalogue& catalogue, std::uint16_t fid,
                                     Dialogs& dialogs, const TdbTexts& texts);
 
-// The TYP file name the package's Info.xml names, when it names one.
+// The TYP file name the package's Info.xml names, when it names one that
+// is a plain name inside the package.
 std::optional<std::string> packageTypName(const std::string& infoXml);
 
 // A gmap package product: TDB and checksum, index file, the first

@@ -1,55 +1,74 @@
 #include "edit/MapsetRename.h"
 
+#include "app/messages/EditTexts.h"
+#include "app/messages/MessageKeys.h"
 #include "edit/EditMessages.h"
 #include "formats/FileBytes.h"
+#include "formats/InfoXmlName.h"
 #include "formats/TdbRename.h"
-#include "platform/Codec.h"
 #include "platform/FileReplace.h"
-#include "platform/TextReplace.h"
 
 namespace mapsetdesk {
 namespace {
 
-// Info.xml holds UTF-8 or, from older makers, Windows-1252 text.
-std::string renamedInfoXml(const std::string& bytes, const std::string& oldName,
-                           const std::string& newName) {
-  if (isValidUtf8(bytes)) return replacedEverywhere(bytes, oldName, newName);
-  return replacedEverywhere(bytes, toAnsi(oldName), toAnsi(newName));
-}
-
 void tell(Dialogs& dialogs, const std::string& text, Icon icon = Icon::Exclamation) {
   dialogs.message({text, kEditTitle, Buttons::Ok, icon});
+}
+
+bool german(const RenameSetting& setting) {
+  return setting.texts.sprache() != Sprache::English;
+}
+
+// A TDB without a name shows as a blank row that no one can pick again.
+bool nameGiven(const RenameSetting& setting, const std::string& newName) {
+  if (newName.find_first_not_of(' ') != std::string::npos) return true;
+  tell(setting.dialogs, setting.texts.text(key::Fehler18));
+  return false;
+}
+
+bool reportTdbFailure(const RenameSetting& setting, const std::string& tdb,
+                      RenameOutcome outcome) {
+  if (outcome == RenameOutcome::ReadFailed || outcome == RenameOutcome::BackupFailed ||
+      outcome == RenameOutcome::WriteFailed)
+    tell(setting.dialogs, backupRefusedText(tdb), Icon::Information);
+  return false;
 }
 
 }  // namespace
 
 bool renameRegisteredMapset(const RenameSetting& setting, const std::string& tdb,
                             const std::string& newName) {
-  switch (TDBNameAendern(tdb, newName, false, setting.dialogs, setting.texts)) {
-    case RenameOutcome::Renamed:
-      return true;
-    case RenameOutcome::ReadFailed:
-    case RenameOutcome::BackupFailed:
-    case RenameOutcome::WriteFailed:
-      tell(setting.dialogs, backupRefusedText(tdb), Icon::Information);
-      return false;
-    default:
-      return false;
-  }
+  if (!nameGiven(setting, newName)) return false;
+  const RenameOutcome outcome =
+      TDBNameAendern(tdb, newName, false, setting.dialogs, setting.texts.tdb());
+  return outcome == RenameOutcome::Renamed || reportTdbFailure(setting, tdb, outcome);
 }
 
 bool renameGmapProduct(const RenameSetting& setting, const GmapRow& row,
                        const std::string& productName, const std::string& newName) {
+  if (!nameGiven(setting, newName)) return false;
   const FileContent info = readFileBytes(row.infoXml);
-  const std::string renamed =
-      info.status == FileStatus::Ok ? renamedInfoXml(info.bytes, productName, newName) : "";
-  if (info.status != FileStatus::Ok || !replaceFile(row.infoXml, renamed)) {
-    tell(setting.dialogs, infoXmlFailedText(setting.german, row.infoXml));
+  const auto renamed = info.status == FileStatus::Ok
+                           ? infoXmlWithProductName(info.bytes, row.pid, productName, newName)
+                           : std::nullopt;
+  if (!renamed) {
+    tell(setting.dialogs, infoXmlFailedText(german(setting), row.infoXml));
     return false;
   }
-  if (renameRegisteredMapset(setting, row.tdb, newName)) return true;
-  if (renamed != info.bytes)
-    tell(setting.dialogs, stoppedHalfWayText(setting.german, {row.infoXml}));
+  const TdbTexts& texts = setting.texts.tdb();
+  const PreparedTdbRename tdb = prepareTdbRename(row.tdb, newName, setting.dialogs, texts);
+  if (tdb.outcome != RenameOutcome::Renamed) return reportTdbFailure(setting, row.tdb, tdb.outcome);
+  if (!replaceFile(row.infoXml, *renamed)) {
+    tell(setting.dialogs, infoXmlFailedText(german(setting), row.infoXml));
+    return false;
+  }
+  const RenameOutcome written = writeTdbRename(row.tdb, tdb, false, setting.dialogs, texts);
+  if (written == RenameOutcome::Renamed) return true;
+  const EditTexts edit = editTexts(german(setting) ? Sprache::Deutsch : Sprache::English);
+  if (replaceFile(row.infoXml, info.bytes))
+    tell(setting.dialogs, edit.undone + row.tdb);
+  else
+    tell(setting.dialogs, stoppedHalfWayText(german(setting), {row.infoXml}));
   return false;
 }
 

@@ -1,31 +1,31 @@
 #pragma once
 // Renaming an installed mapset: the name in its TDB, and for a gmap package
-// first every occurrence of the product name in its Info.xml. No registry
-// value changes; the catalogue reads the new name from the TDB.
+// the product's Name elements in its Info.xml. No registry value changes;
+// the catalogue reads the new name from the TDB. Everything is checked
+// before the first write, and a failed write puts back what was written.
 #include <string>
 #include <string_view>
 
+#include "app/messages/MessageCatalogue.h"
 #include "catalogue/GmapCatalogue.h"
-#include "formats/TdbMessages.h"
 #include "platform/Dialogs.h"
 
 namespace mapsetdesk {
 
 struct RenameSetting {
   Dialogs& dialogs;
-  const TdbTexts& texts;
-  bool german = true;
+  const MessageCatalogue& texts;
 };
 
-// The TDB renamed with its backup and messages; a file that could not be
-// read, backed up or written is reported. True when the name was changed.
+// The TDB renamed with its backup and messages; an empty name, and a file
+// that could not be read, backed up or written, is reported. True when the
+// name was changed.
 bool renameRegisteredMapset(const RenameSetting& setting, const std::string& tdb,
                             const std::string& newName);
 
-// Info.xml first (every occurrence of productName, exact), then the
-// package's TDB. An Info.xml that cannot be read or written stops the
-// rename before the TDB; a TDB that fails after Info.xml changed is reported
-// with Info.xml named as already changed.
+// Info.xml's Name elements of the product (productName is its current
+// name), then the package's TDB. Both are read and renamed in memory first;
+// a TDB that cannot be written after Info.xml was puts Info.xml back.
 bool renameGmapProduct(const RenameSetting& setting, const GmapRow& row,
                        const std::string& productName, const std::string& newName);
 

@@ -1,9 +1,13 @@
 // The TYP of a gmap package: a copy named after the FID in the package
 // folder, named by Info.xml and, where the package has one, Info_v2.xml.
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/messages/MessageKeys.h"
 #include "edit/EditMessages.h"
+#include "edit/FileUndo.h"
 #include "edit/TypAssignment.h"
 #include "edit/TypFiles.h"
 #include "formats/FileBytes.h"
@@ -25,23 +29,34 @@ std::string endingWithLineBreak(std::string text) {
   return text;
 }
 
-bool rewrite(const std::string& path, const TextChange& change) {
-  const FileContent content = readFileBytes(path);
-  return content.status == FileStatus::Ok && replaceFile(path, change(content.bytes));
-}
-
 std::string infoV2Of(const GmapRow& row) { return joinPath(packageFolder(row), "Info_v2.xml"); }
 
-// Info.xml, then Info_v2.xml where it exists; false after telling which
-// file failed.
-bool rewriteInfoFiles(TypAction& action, const GmapRow& row, const TextChange& info,
-                      const TextChange& infoV2) {
-  if (!rewrite(row.infoXml, [&](std::string_view xml) { return endingWithLineBreak(info(xml)); }))
-    return action.stop(infoXmlFailedText(action.german(), row.infoXml));
-  action.changed(row.infoXml);
+using Writes = std::vector<std::pair<std::string, std::string>>;
+
+// Info.xml, then Info_v2.xml where it exists, each read whole and changed in
+// memory; nullopt after telling which file cannot be read.
+std::optional<Writes> infoFileWrites(const TypAction& action, const GmapRow& row,
+                                     const TextChange& info, const TextChange& infoV2) {
+  Writes writes;
   const std::string v2 = infoV2Of(row);
-  if (isFile(v2) && !rewrite(v2, infoV2))
-    return action.stop(infoXmlFailedText(action.german(), v2));
+  for (const auto& [path, change] : {std::pair{row.infoXml, info}, std::pair{v2, infoV2}}) {
+    if (path == v2 && !isFile(v2)) continue;
+    const FileContent content = readFileBytes(path);
+    if (content.status != FileStatus::Ok) {
+      action.stop(infoXmlFailedText(action.german(), path));
+      return std::nullopt;
+    }
+    writes.emplace_back(path, change(content.bytes));
+  }
+  return writes;
+}
+
+// The writes in order, each file's old state kept first; a failed write puts
+// every file back.
+bool applyWrites(const TypAction& action, const Writes& writes) {
+  FileUndo undo;
+  for (const auto& [path, bytes] : writes)
+    if (!undo.keep(path) || !replaceFile(path, bytes)) return action.undo(undo, path);
   return true;
 }
 
@@ -54,20 +69,25 @@ bool assignPackageTyp(const TypSetting& setting, const GmapRow& row, const std::
   const std::string copyName = typCopyName(*fid, TypCopy::GmapPackage);
   const std::string target = joinPath(packageFolder(row), copyName);
   if (sameFile(target, typ)) return action.stop(kTypAlreadyThere, Icon::Information);
-  if (copyTypWithFid(typ, target, *fid) != FileStatus::Ok)
-    return action.stop(typNotCopiedText(action.german(), target));
-  action.changed(target);
-  const bool written = rewriteInfoFiles(
-      action, row, [&](std::string_view xml) { return infoXmlWithTyp(xml, copyName); },
+  const auto copy = typCopyBytes(typ, *fid);
+  if (!copy) return action.notATyp(typ);
+  auto writes = infoFileWrites(
+      action, row,
+      [&](std::string_view xml) { return endingWithLineBreak(infoXmlWithTyp(xml, copyName)); },
       [&](std::string_view xml) { return infoV2WithTyp(xml, copyName); });
-  return written && action.done(key::Satz22);
+  if (!writes) return false;
+  writes->insert(writes->begin(), {target, *copy});
+  return applyWrites(action, *writes) && action.done(key::Satz22);
 }
 
 bool removePackageTyp(const TypSetting& setting, const GmapRow& row) {
   TypAction action(setting);
   if (!action.ask(key::Fehler16)) return false;
-  const bool written = rewriteInfoFiles(action, row, infoXmlWithoutTyp, infoV2WithoutTyp);
-  return written && action.done(key::Satz22);
+  const auto writes = infoFileWrites(
+      action, row,
+      [](std::string_view xml) { return endingWithLineBreak(infoXmlWithoutTyp(xml)); },
+      infoV2WithoutTyp);
+  return writes && applyWrites(action, *writes) && action.done(key::Satz22);
 }
 
 }  // namespace mapsetdesk

@@ -3,19 +3,25 @@
 // Products is moved to a family key on the way.
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "app/messages/MessageKeys.h"
 #include "catalogue/Registration.h"
 #include "edit/EditMessages.h"
+#include "edit/FileUndo.h"
 #include "edit/TypAssignment.h"
 #include "edit/TypFiles.h"
+#include "formats/FileBytes.h"
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
 #include "install/ExistingTdbFiles.h"
 #include "platform/Blanks.h"
+#include "platform/Codec.h"
 #include "platform/FilePath.h"
+#include "platform/FileReplace.h"
 #include "platform/RegistryOps.h"
 
 namespace mapsetdesk {
@@ -41,6 +47,11 @@ std::string familyKeyOf(const std::string& base, const CatalogueEntry& entry) {
   return familyKeyPath(base, root, familyNameOf(entry));
 }
 
+bool copyFile(const std::string& from, const std::string& to) {
+  const FileContent content = readFileBytes(from);
+  return content.status == FileStatus::Ok && replaceFile(to, content.bytes);
+}
+
 struct TdbIds {
   std::uint16_t fid = 0;
   std::uint16_t pid = 0;
@@ -52,7 +63,8 @@ class RegistryTyp {
   RegistryTyp(const TypSetting& setting, const CatalogueEntry& entry)
       : setting_(setting), entry_(entry), action_(setting) {}
 
-  // The catalogue tells whose TYP copy a file is.
+  // Everything is checked before the first write; a failed write puts the
+  // files back. The catalogue tells whose TYP copy a file is.
   bool assign(const std::string& typ, const RegistryCatalogue& catalogue) {
     const bool fromProducts = entry_.root == RegistrationRoot::Products;
     const std::string familyKey = familyKeyOf(setting_.base, entry_);
@@ -61,16 +73,32 @@ class RegistryTyp {
       return action_.stop(action_.text(key::Fehler31), Icon::None);
     const auto ids = readIds();
     if (!ids) return false;
+    const auto copy = typCopyBytes(typ, ids->fid);
+    if (!copy) return action_.notATyp(typ);
     const std::string target = copyPath(ids->fid);
     if (isFile(target) && isTypOfAnotherMapset(catalogue, target, familyNameOf(entry_)))
       return action_.stop(typClashText(action_.german(), target));
-    if (!fromProducts && isFile(current)) keepOldTyp(current);
-    if (ids->fidFieldEmpty && !writeIds(*ids, fromProducts)) return false;
-    if (copyTypWithFid(typ, target, ids->fid) != FileStatus::Ok)
-      return action_.stop(kCloseMapsourceFirst, Icon::Critical);
+    // A Products registration's new family key must not be another mapset's.
+    if (fromProducts && setting_.registry.keyExists(kHklm, toAnsi(familyKey)))
+      return action_.stop(action_.edit().familyTaken + familyKey);
+    const bool keepOld = !fromProducts && isFile(current);
+    const std::string bak = current + ".bak";
+    FileUndo undo;
+    if (!undo.keep(target) || (keepOld && !undo.keep(bak)) ||
+        (ids->fidFieldEmpty && !undo.keep(entry_.tdb)))
+      return action_.stop(typNotCopiedText(action_.german(), target));
+    if (keepOld && !copyFile(current, bak)) return action_.undo(undo, bak);
+    if (ids->fidFieldEmpty && !writeIds(*ids, fromProducts)) return action_.undo(undo, entry_.tdb);
+    if (!replaceFile(target, *copy)) return action_.undo(undo, target);
     ffStringSpeichern(setting_.registry, kHklm, familyKey, kValueId, fidByteText(ids->fid));
     fStringSpeichern(setting_.registry, kHklm, familyKey, kValueTyp, target);
-    if (fromProducts) moveProductsValues(familyKey);
+    if (fromProducts) moveProductsValues(familyKey, ids->fidFieldEmpty ? 1 : ids->pid);
+    if (keepOld) {
+      // The old file lives on as its backup only, as when it is renamed.
+      std::error_code ignored;
+      if (!sameFile(current, target)) std::filesystem::remove(filePath(current), ignored);
+      action_.tell(kOldTypSaved + bak);
+    }
     return action_.done(key::Satz22);
   }
 
@@ -80,7 +108,9 @@ class RegistryTyp {
     const std::string value(trimBlanks(fRegAbfrageWert(setting_.registry, kHklm, key, kValueTyp)));
     if (value.empty()) return true;
     const std::string current = upToTypExtension(value);
-    if (isFile(current) && !keepAsBak(current)) action_.tell(kCloseMapsourceFirst, Icon::Critical);
+    FileUndo undo;
+    if (isFile(current) && (!undo.keep(current + ".bak") || !keepAsBak(current)))
+      return action_.undo(undo, current);
     fWerteLoeschen(setting_.registry, kHklm, key, kValueTyp);
     return action_.done(key::Fehler27);
   }
@@ -98,7 +128,7 @@ class RegistryTyp {
     }
     const TdbHeaderRead read = readTdbHeader(entry_.tdb);
     if (read.status != FileStatus::Ok || read.damage != TdbDamage::None) {
-      action_.stop(kCloseMapsourceFirst, Icon::Critical);
+      action_.stop(action_.edit().tdbUnusable + entry_.tdb);
       return std::nullopt;
     }
     const TdbHeader& header = read.header;
@@ -110,32 +140,26 @@ class RegistryTyp {
                     filePath(typCopyName(fid, TypCopy::Assignment)));
   }
 
-  void keepOldTyp(const std::string& current) {
-    if (!keepAsBak(current)) {
-      action_.tell(kCloseMapsourceFirst, Icon::Critical);
-      return;
-    }
-    action_.changed(current + ".bak");
-    action_.tell(kOldTypSaved + current + ".bak");
-  }
-
   // The PID takes the place of the empty FID field; a Products registration
   // becomes product 1. The checksum follows, as after every ID change.
   bool writeIds(const TdbIds& ids, bool pidBecomesOne) {
     const FileStatus written =
         pidBecomesOne ? patchTdbIds(entry_.tdb, 1, ids.fid) : patchTdbFid(entry_.tdb, ids.fid);
-    if (written != FileStatus::Ok) return action_.stop(kCloseMapsourceFirst, Icon::Critical);
-    action_.changed(entry_.tdb);
-    ChecksumAendern(entry_.tdb, setting_.dialogs, setting_.texts.tdb());
-    return true;
+    if (written != FileStatus::Ok) return false;
+    const ChecksumOutcome checksum =
+        ChecksumAendern(entry_.tdb, setting_.dialogs, setting_.texts.tdb());
+    return checksum == ChecksumOutcome::Written || checksum == ChecksumOutcome::NoChecksumBlock ||
+           checksum == ChecksumOutcome::CrcZero;
   }
 
-  void moveProductsValues(const std::string& familyKey) {
+  // The product subkey is the product ID the TDB ends up with.
+  void moveProductsValues(const std::string& familyKey, std::uint16_t pid) {
     const std::string products = productsKeyPath(setting_.base, entry_.subkeyPath);
     for (const char* name : {"Bmap", "TDB", "Loc"}) {
       const std::string value(
           trimBlanks(fRegAbfrageWert(setting_.registry, kHklm, products, name)));
-      fStringSpeichern(setting_.registry, kHklm, familyKey + "\\1", name, value);
+      fStringSpeichern(setting_.registry, kHklm, familyKey + "\\" + std::to_string(pid), name,
+                       value);
     }
     fSchluesselLoeschen(setting_.registry, kHklm, products);
   }

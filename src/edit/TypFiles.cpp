@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "edit/EditMessages.h"
+#include "formats/FileBytes.h"
+#include "formats/TypHeader.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
 
@@ -21,6 +23,12 @@ bool keepAsBak(const std::string& path) {
   return !error;
 }
 
+std::optional<std::string> typCopyBytes(const std::string& typ, std::uint16_t fid) {
+  FileContent content = readFileBytes(typ);
+  if (content.status != FileStatus::Ok) return std::nullopt;
+  return typWithFid(std::move(content.bytes), fid);
+}
+
 bool TypAction::german() const { return setting_.texts.sprache() != Sprache::English; }
 
 void TypAction::tell(const std::string& text, Icon icon) const {
@@ -34,7 +42,22 @@ bool TypAction::ask(std::string_view key) const {
 
 bool TypAction::stop(const std::string& text, Icon icon) const {
   tell(text, icon);
-  if (!changed_.empty()) tell(stoppedHalfWayText(german(), changed_), Icon::Exclamation);
+  return false;
+}
+
+bool TypAction::notATyp(const std::string& typ) const {
+  tell(edit_.notATyp + typ, Icon::Exclamation);
+  return false;
+}
+
+// The usual cause of a failed write is a running MapSource holding the file.
+bool TypAction::undo(const FileUndo& undo, const std::string& path) const {
+  tell(kCloseMapsourceFirst, Icon::Critical);
+  const std::vector<std::string> notBack = undo.restore();
+  if (notBack.empty())
+    tell(edit_.undone + path, Icon::Exclamation);
+  else
+    tell(stoppedHalfWayText(german(), notBack), Icon::Exclamation);
   return false;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // What the TYP assignments share: the files they touch, the messages they
-// show and the list of what an action has changed so far, named when it
-// stops half-way.
+// show, and putting the files back when a write fails.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/messages/EditTexts.h"
+#include "edit/FileUndo.h"
 #include "edit/TypAssignment.h"
 
 namespace mapsetdesk {
@@ -13,24 +16,32 @@ namespace mapsetdesk {
 bool sameFile(const std::string& a, const std::string& b);
 // path + ".bak" replaced by the file at path; false when the rename failed.
 bool keepAsBak(const std::string& path);
+// The chosen TYP file's bytes with the FID in place; nullopt when it is
+// missing, unreadable or no TYP file.
+std::optional<std::string> typCopyBytes(const std::string& typ, std::uint16_t fid);
 
 class TypAction {
  public:
-  explicit TypAction(const TypSetting& setting) : setting_(setting) {}
+  explicit TypAction(const TypSetting& setting)
+      : setting_(setting), edit_(editTexts(german() ? Sprache::Deutsch : Sprache::English)) {}
 
   bool german() const;
   const std::string& text(std::string_view key) const { return setting_.texts.text(key); }
   void tell(const std::string& text, Icon icon = Icon::None) const;
   bool ask(std::string_view key) const;
-  void changed(const std::string& what) { changed_.push_back(what); }
-  // The stop's own message, then what was already changed, if anything.
+  // Stops an action that has not changed anything.
   bool stop(const std::string& text, Icon icon = Icon::Exclamation) const;
+  const EditTexts& edit() const { return edit_; }
+  // The refusal of the chosen TYP file: nothing was changed.
+  bool notATyp(const std::string& typ) const;
+  // A write failed at path: every file put back as it was, and said so.
+  bool undo(const FileUndo& undo, const std::string& path) const;
   // Success.wav and the message of key.
   bool done(std::string_view key) const;
 
  private:
   const TypSetting& setting_;
-  std::vector<std::string> changed_;
+  EditTexts edit_;
 };
 
 }  // namespace mapsetdesk

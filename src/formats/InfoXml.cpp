@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "formats/PackageFileName.h"
 #include "platform/Codec.h"
 
 namespace mapsetdesk {
@@ -17,7 +18,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kEntities
     {"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"},
 }};
 
-std::string escaped(std::string_view text) {
+}  // namespace
+
+std::string xmlEscaped(std::string_view text) {
   std::string out;
   for (const char c : text) {
     if (c == '&') out += "&amp;";
@@ -28,7 +31,7 @@ std::string escaped(std::string_view text) {
   return out;
 }
 
-std::string unescaped(std::string_view text) {
+std::string xmlUnescaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
     bool replaced = false;
@@ -44,6 +47,8 @@ std::string unescaped(std::string_view text) {
   }
   return out;
 }
+
+namespace {
 
 std::string asciiOnly(std::string_view utf8) {
   std::string out;
@@ -61,7 +66,7 @@ class Lines {
     return *this;
   }
   Lines& element(std::string_view name, std::string_view text) {
-    return add("<" + std::string(name) + ">" + escaped(text) + "</" + std::string(name) + ">");
+    return add("<" + std::string(name) + ">" + xmlEscaped(text) + "</" + std::string(name) + ">");
   }
   std::string bytes() const { return text_; }
 
@@ -115,7 +120,22 @@ std::optional<InfoXmlProduct> productIn(std::string_view subProduct) {
   const auto number = cut(subProduct, "<ID>", "</ID>");
   const auto tdb = cut(subProduct, "<TDB>", "</TDB>");
   if (!name || !number || !tdb) return std::nullopt;
-  return InfoXmlProduct{unescaped(*name), unescaped(*number), unescaped(*tdb)};
+  InfoXmlProduct product{xmlUnescaped(*name), xmlUnescaped(*number), xmlUnescaped(*tdb)};
+  // The number names the product's folder, "Product" + number.
+  if (!isPlainFileName(product.number) || !isPlainFileName(product.tdbFile)) return std::nullopt;
+  return product;
+}
+
+// The package's own files named by the family: each must lie inside the
+// package, or every path built from them could reach any file.
+bool familyNamesArePlain(std::string_view text, const std::string& index) {
+  if (index != kNoIndexFile && !isPlainFileName(index)) return false;
+  for (const auto& [open, close] : {std::pair{"<MDR>", "</MDR>"}, std::pair{"<TYP>", "</TYP>"},
+                                    std::pair{"<Typ>", "</Typ>"}, std::pair{"<typ>", "</typ>"}}) {
+    const auto name = cut(text, open, close);
+    if (name && !name->empty() && !isPlainFileName(xmlUnescaped(*name))) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -147,12 +167,16 @@ InfoXmlContent parseInfoXml(std::string_view bytes) {
     content.damaged = true;
     return content;
   }
-  content.fid = unescaped(*fid);
+  content.fid = xmlUnescaped(*fid);
   if (text.find("<IDX>") == std::string::npos) {
     content.index = std::string(kNoIndexFile);
   } else if (const auto index = cut(text, "<IDX>", "</IDX>")) {
-    content.index = unescaped(*index);
+    content.index = xmlUnescaped(*index);
   } else {
+    content.damaged = true;
+    return content;
+  }
+  if (!familyNamesArePlain(text, content.index)) {
     content.damaged = true;
     return content;
   }

@@ -49,9 +49,16 @@ struct InfoXmlContent {
   std::string fid;    // the family's ID
   std::string index;  // the IDX element, or kNoIndexFile
   std::vector<InfoXmlProduct> products;  // in file order
-  // An element was missing; the products read before it are kept.
+  // An element was missing, or a file name in it (TDB, IDX, MDR, TYP, a
+  // product number) was no plain name inside the package; the products read
+  // before it are kept.
   bool damaged = false;
 };
+
+// Element text: "&", "<" and ">" written as entities, and read back with
+// the five entities XML knows.
+std::string xmlEscaped(std::string_view text);
+std::string xmlUnescaped(std::string_view text);
 
 // Reads the bytes as UTF-8 when they are valid UTF-8, else as Windows-1252.
 InfoXmlContent parseInfoXml(std::string_view bytes);

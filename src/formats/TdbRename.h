@@ -15,9 +15,11 @@ struct TdbRenamed {
   bool checksumNeeded = false;  // version above 300, or a checksum block present
 };
 
-// Replaces every occurrence of the old name (read from the header block) by
-// newName in the header block, the last text block and the last overview
-// block, and sets their length fields. newName is Windows-1252 bytes.
+// The header's name becomes newName; every occurrence of the old name
+// inside the name strings of the header block (the family name), the last
+// text block and the last overview block (its description) is replaced;
+// their length fields follow. Numbers and bounds keep every byte. newName is
+// Windows-1252 bytes.
 TdbRenamed renameTdbBytes(std::string_view file, std::string_view newName);
 
 enum class RenameOutcome {
@@ -31,6 +33,19 @@ enum class RenameOutcome {
   BackupFailed,  // no backup could be made; the file is unchanged
   WriteFailed,   // the backup exists; the file is unchanged
 };
+
+// The rename worked out in memory, nothing written: outcome Renamed when it
+// can be written, else why not, with the message TDBNameAendern shows.
+struct PreparedTdbRename {
+  RenameOutcome outcome = RenameOutcome::Renamed;
+  std::string original;
+  std::string renamed;
+};
+PreparedTdbRename prepareTdbRename(const std::string& path, const std::string& newName,
+                                   Dialogs& dialogs, const TdbTexts& texts);
+// The backup with its message, then the prepared file put in place.
+RenameOutcome writeTdbRename(const std::string& path, const PreparedTdbRename& prepared,
+                             bool quiet, Dialogs& dialogs, const TdbTexts& texts);
 
 // The whole rename of the TDB at path to newName (UTF-8 text): backup as
 // path + "-BAK" with its message, the rewritten file with its checksum

@@ -12,6 +12,21 @@ std::optional<std::uint16_t> readTypFid(std::string_view bytes) {
   return fid;
 }
 
+bool isTypFile(std::string_view bytes) {
+  constexpr std::string_view kSignature = "GARMIN TYP";
+  ByteReader reader(bytes, 0);
+  const std::uint16_t headerLength = reader.u16();
+  return reader.ok() && bytes.substr(2, kSignature.size()) == kSignature &&
+         headerLength >= kTypFidOffset + 2 && headerLength <= bytes.size();
+}
+
+std::optional<std::string> typWithFid(std::string bytes, std::uint16_t fid) {
+  if (!isTypFile(bytes)) return std::nullopt;
+  ByteWriter writer(bytes);
+  writer.u16At(kTypFidOffset, fid);
+  return bytes;
+}
+
 FileStatus patchTypFid(const std::string& path, std::uint16_t fid) {
   return patchFile(path, kTypFidOffset, u16Bytes(fid));
 }

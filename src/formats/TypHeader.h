@@ -14,6 +14,13 @@ namespace mapsetdesk {
 inline constexpr std::size_t kTypFidOffset = 0x2F;  // u16 LE family ID, low byte first
 
 std::optional<std::uint16_t> readTypFid(std::string_view bytes);
+
+// A TYP file opens with its header's length (u16 LE) and "GARMIN TYP"; the
+// header holds the FID field and lies inside the file. Anything else (an IMG
+// renamed .typ, a cut file) would be patched into garbage.
+bool isTypFile(std::string_view bytes);
+// The TYP file's bytes with fid in place; nullopt when they are no TYP file.
+std::optional<std::string> typWithFid(std::string bytes, std::uint16_t fid);
 // In place; the file keeps its length and every other byte.
 FileStatus patchTypFid(const std::string& path, std::uint16_t fid);
 // Copies the TYP file at source to target (overwriting it) with fid written

@@ -15,6 +15,9 @@ struct Message {
   std::string title;
   Buttons buttons = Buttons::Ok;
   Icon icon = Icon::None;
+  // Stays in front of every program's windows, not only ours: the user is
+  // asked to close another program (MapSource) first.
+  bool systemModal = false;
 };
 
 class Dialogs {

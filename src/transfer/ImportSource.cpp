@@ -1,5 +1,9 @@
 #include "transfer/ImportSource.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
 #include "transfer/RegistrationExport.h"
@@ -24,6 +28,15 @@ std::string copiedFolder(const std::string& source, const std::string& destinati
 
 std::string packageShortcut(const std::string& mapsFolder, const std::string& packageName) {
   return joinPath(mapsFolder, "Link_" + packageName + ".lnk");
+}
+
+bool liesInside(const std::string& folder, const std::string& outer) {
+  std::error_code error;
+  const auto inner = std::filesystem::weakly_canonical(filePath(withoutEndSeparator(folder)), error);
+  const auto top = std::filesystem::weakly_canonical(filePath(withoutEndSeparator(outer)), error);
+  if (error) return false;
+  const auto mismatch = std::mismatch(top.begin(), top.end(), inner.begin(), inner.end());
+  return mismatch.first == top.end();
 }
 
 bool sameFolder(const std::string& first, const std::string& second) {

@@ -21,6 +21,10 @@ std::string copiedFolder(const std::string& source, const std::string& destinati
 // search: mapsFolder + "Link_" + package name + ".lnk".
 std::string packageShortcut(const std::string& mapsFolder, const std::string& packageName);
 
+// Whether folder is outer itself or lies below it, links and "." or ".."
+// resolved: a copy of outer into such a folder would copy into itself.
+bool liesInside(const std::string& folder, const std::string& outer);
+
 // Whether two paths name the same folder (a separator at the end aside).
 bool sameFolder(const std::string& first, const std::string& second);
 

@@ -16,8 +16,11 @@ std::optional<std::string> CollectRegFile(const RegistrationFile& file,
   if (file.path.empty()) return std::string();
   const std::string name = pathText(filePath(file.path).filename());
   const std::string target = joinPath(tileFolder, name);
-  if (isFile(target)) return name;
   std::error_code failure;
+  // A file of that name from an earlier export may be stale; only the very
+  // file the registration names is left as it is.
+  if (fs::equivalent(filePath(file.path), filePath(target), failure)) return name;
+  failure.clear();
   if (isFile(file.path))
     fs::copy_file(filePath(file.path), filePath(target), fs::copy_options::overwrite_existing,
                   failure);
@@ -30,6 +33,8 @@ std::optional<std::string> CollectRegFile(const RegistrationFile& file,
 
 ExportDone exportRegistration(const std::vector<RegistrationFile>& files,
                               const std::string& tileFolder) {
+  // Without a tile folder every copy would land in the current folder.
+  if (tileFolder.empty()) return {ExportOutcome::NoTileFolder, {}, {}};
   std::vector<std::string> names;
   for (const RegistrationFile& file : files) {
     std::string error;

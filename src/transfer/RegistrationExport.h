@@ -14,7 +14,7 @@ namespace mapsetdesk {
 
 inline constexpr char kExportLogName[] = "log";
 
-enum class ExportOutcome { Exported, CopyFailed, LogNotWritten };
+enum class ExportOutcome { Exported, NoTileFolder, CopyFailed, LogNotWritten };
 
 struct ExportDone {
   ExportOutcome outcome = ExportOutcome::Exported;
@@ -23,12 +23,13 @@ struct ExportDone {
 };
 
 // `CollectRegFile` for one registration file: its name for the log, and a
-// copy into the tile folder unless a file of that name lies there already.
+// copy into the tile folder unless the file already lies there itself.
 // Empty when the value is empty; nullopt after a failed copy (error says why).
 std::optional<std::string> CollectRegFile(const RegistrationFile& file,
                                           const std::string& tileFolder, std::string& error);
 
-// Collects every file in the order given, then writes the log.
+// Collects every file in the order given, then writes the log; an empty
+// tile folder stops it before anything is copied.
 ExportDone exportRegistration(const std::vector<RegistrationFile>& files,
                               const std::string& tileFolder);
 

@@ -8,6 +8,7 @@
 #include <set>
 #include <utility>
 
+#include "catalogue/Registration.h"
 #include "check/HealthCheck.h"
 #include "check/Repairs.h"
 #include "formats/TdbChecksum.h"
@@ -15,6 +16,7 @@
 #include "platform/MemoryRegistry.h"
 #include "platform/RegistryOps.h"
 #include "support/BrokenInstallation.h"
+#include "support/RealMapsets.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -57,7 +59,7 @@ class HealthCheckTest : public ::testing::Test {
 
   std::vector<RepairResult> repair(const HealthReport& report, bool removalConfirmed) {
     RepairTools tools{registry, dialogs, *folders, base, {},
-                      [removalConfirmed](const Finding&) { return removalConfirmed; }};
+                      [removalConfirmed](const Finding&) { return removalConfirmed; }, {}};
     return repairAll(report, tools);
   }
 
@@ -169,6 +171,45 @@ TEST_F(HealthCheckTest, AnUnconfirmedRemovalKeepsTheRegistration) {
   ASSERT_EQ(report.findings.size(), 1u);
   EXPECT_EQ(repair(report, false), std::vector<RepairResult>{RepairResult::Declined});
   EXPECT_TRUE(registry.keyExists(Root::LocalMachine, installation.familyKey(kOrphaned, base)));
+}
+
+// The registry holds key names as Windows-1252; a key with an umlaut was once
+// looked up as UTF-8, so its right ID read as missing and the repair's
+// "done" stood beside the finding that stayed.
+TEST_F(HealthCheckTest, AFamilyKeyWithAnUmlautIsCheckedAndRepairedUnderItsOwnName) {
+  const std::string family = "S\xC3\xBC" "dkarte777";
+  const MapsetFiles files =
+      installation.mapsets.make(folder / "Sued", "sued", "S\xC3\xBC" "dkarte", 777, 1);
+  registerFamilyProduct(registry, base, RegistrationRoot::Families, family, 777, "1", files);
+  const auto aboutSued = [](const HealthReport& report) {
+    return std::count_if(report.findings.begin(), report.findings.end(), [](const Finding& f) {
+      return f.subject.find("dkarte777") != std::string::npos;
+    });
+  };
+  EXPECT_EQ(aboutSued(check()), 0);
+
+  const std::string key = familyKeyPath(base, RegistrationRoot::Families, family);
+  ffStringSpeichern(registry, Root::LocalMachine, key, kValueId, fidByteText(778));
+  const HealthReport wrong = check();
+  ASSERT_EQ(aboutSued(wrong), 1);
+  RepairTools tools{registry, dialogs, *folders, base, {}, [](const Finding&) { return false; },
+                    [this] { return check(); }};
+  const std::vector<RepairResult> results = repairAll(wrong, tools);
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    if (wrong.findings[i].kind == FindingKind::RegistryIdWrong &&
+        wrong.findings[i].subject.find("dkarte777") != std::string::npos) {
+      EXPECT_EQ(results[i], RepairResult::Repaired);
+    }
+  }
+  EXPECT_EQ(aboutSued(check()), 0);
+}
+
+TEST_F(HealthCheckTest, ARepairWhoseFindingStaysCountsAsFailed) {
+  const HealthReport report = check();
+  RepairTools tools{registry, dialogs, *folders, base, {}, [](const Finding&) { return false; },
+                    [&report] { return report; }};
+  for (const RepairResult result : repairAll(report, tools))
+    EXPECT_NE(result, RepairResult::Repaired);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "app/messages/FidTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
+#include "catalogue/CatalogueMessages.h"
 #include "catalogue/Registration.h"
 #include "formats/MdxIndex.h"
 #include "formats/TdbChecksum.h"
@@ -158,8 +159,11 @@ TEST_F(FidChangeTest, AMissingTdbChangesNothing) {
             fidByteText(kOldFid));
 }
 
-TEST_F(FidChangeTest, AChangeStoppedHalfWayNamesTheFilesItRewrote) {
+// A damaged index is found only when it is written, after the TDB and the
+// TYP copy: both are put back, and the registry was not touched yet.
+TEST_F(FidChangeTest, AChangeThatCannotFinishPutsBackEveryFile) {
   const MapsetFiles files = registerMapset("Halb", kOldFid, "harz.typ");
+  const std::string tdbBefore = readFile(files.tdb);
   const std::string index = pathOf(karten() / "Halb.mdx");
   std::string damaged = garmin("mapset/osmmap.mdx");
   damaged[kMdxCountOffset] = '\x7f';
@@ -169,13 +173,32 @@ TEST_F(FidChangeTest, AChangeStoppedHalfWayNamesTheFilesItRewrote) {
 
   EXPECT_EQ(result.stop, FidChangeStop::FileFailed);
   EXPECT_EQ(result.stoppedAt, index);
-  const std::string copy = pathOf(karten() / "419.Typ");
-  EXPECT_EQ(result.changed, (std::vector<std::string>{files.tdb, copy}));
+  EXPECT_TRUE(result.changed.empty()) << "every file is back";
+  EXPECT_EQ(readFile(files.tdb), tdbBefore);
+  EXPECT_FALSE(fs::exists(karten() / "419.Typ"));
   EXPECT_EQ(readFile(index), damaged);
+  EXPECT_EQ(fRegAbfrageWert(registry(), Root::LocalMachine, familyKey("Halb"), kValueTyp),
+            pathOf(karten() / "harz.typ"));
+  EXPECT_EQ(fRegAbfrageWert(registry(), Root::LocalMachine, familyKey("Halb"), kValueId),
+            fidByteText(kOldFid));
   const FidTexts english = fidTexts(Sprache::English);
   EXPECT_EQ(fidStoppedMessage(english, result.stoppedAt, result.changed),
-            english.stoppedAt + index + "\n" + english.alreadyChanged + "\n" + files.tdb + "\n" +
-                copy);
+            english.stoppedAt + index + "\n" + english.nothingChanged);
+}
+
+TEST_F(FidChangeTest, ADamagedTypStopsTheChangeBeforeTheTdb) {
+  const MapsetFiles files = registerMapset("Kaputt", kOldFid, "harz.typ");
+  const std::string tdbBefore = readFile(files.tdb);
+  writeFile(karten() / "harz.typ", std::string(20, 't'));
+
+  const FidChangeResult result = change("Kaputt", kNewFid);
+
+  EXPECT_EQ(result.stop, FidChangeStop::FileFailed);
+  EXPECT_EQ(result.stoppedAt, pathOf(karten() / "harz.typ"));
+  EXPECT_TRUE(result.changed.empty());
+  EXPECT_EQ(readFile(files.tdb), tdbBefore);
+  EXPECT_FALSE(fs::exists(karten() / "419.Typ"));
+  EXPECT_EQ(readFile(karten() / "Kaputt.mdx"), garmin("mapset/osmmap.mdx"));
 }
 
 class PackageFidChange : public FidChangeTest {
@@ -234,6 +257,41 @@ TEST_F(PackageFidChange, AMissingTdbChangesNothing) {
   EXPECT_EQ(result.stoppedAt, picked.tdb);
   EXPECT_EQ(readFile(package / "Info.xml"), info);
   EXPECT_EQ(readFile(package / "osmmap.mdx"), garmin("mapset/osmmap.mdx"));
+}
+
+TEST_F(PackageFidChange, AnInfoXmlThatCannotBeWrittenPutsBackTdbIndexAndInfoV2) {
+  const std::string info = readFile(package / "Info.xml");
+  writeFile(package / "Info_v2.xml", info);
+  const GmapRow picked = row();
+  const std::string tdbBefore = readFile(picked.tdb);
+  fs::create_directory(package / "Info.xml.mapsetdesk-new");
+
+  const FidChangeResult result = changePackageFid(picked, kNewFid, dialogs, texts);
+
+  EXPECT_EQ(result.stop, FidChangeStop::FileFailed);
+  EXPECT_EQ(result.stoppedAt, pathOf(package / "Info.xml"));
+  EXPECT_TRUE(result.changed.empty());
+  EXPECT_EQ(readFile(picked.tdb), tdbBefore);
+  EXPECT_EQ(readFile(package / "osmmap.mdx"), garmin("mapset/osmmap.mdx"));
+  EXPECT_EQ(readFile(package / "Info_v2.xml"), info);
+  EXPECT_EQ(readFile(package / "Info.xml"), info);
+  EXPECT_EQ(readTypFid(readFile(package / "harz.typ")), 4711);
+}
+
+// A TYP element naming a file outside the package: the package is damaged,
+// so the FID change has no row to work on and the file stays as it was.
+TEST_F(PackageFidChange, ATypNamedOutsideThePackageLeavesThePackageUnlisted) {
+  const fs::path victim = folder / "victim.typ";
+  writeFile(victim, garmin("typ/harz-typ.typ"));
+  std::string info = readFile(package / "Info.xml");
+  info.replace(info.find("<TYP>harz.typ"), 13, "<TYP>../../victim.typ");
+  writeFile(package / "Info.xml", info);
+  GmapCatalogue catalogue;
+  gmpInfoXmlLesen(pathOf(package), catalogue, dialogs);
+  EXPECT_TRUE(catalogue.rows.empty());
+  EXPECT_EQ(dialogs.take().text, damagedInfoXmlText(pathOf(package / "Info.xml")));
+  EXPECT_FALSE(packageTypName(pathOf(package / "Info.xml")));
+  EXPECT_EQ(readFile(victim), garmin("typ/harz-typ.typ"));
 }
 
 }  // namespace

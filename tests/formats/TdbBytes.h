@@ -29,8 +29,8 @@ inline std::string checksumPayload() { return std::string(20, '\0'); }
 inline std::string smallTdb(std::string_view name, std::uint16_t version = 407) {
   std::string tile = std::string("\x39\x30\x00\x00", 4) + std::string(20, '\0') + "Kachel" + '\0';
   return block(0x50, headerPayload(1, 5000, version, name, std::string(4, '\x01'))) +
-         block(0x52, std::string(name) + " Vorschau") +
-         block(0x42, std::string(8, '\0') + std::string(name)) + block(0x4C, tile) +
+         block(0x52, "\xC3" + std::string(name) + " Vorschau" + '\0') +
+         block(0x42, std::string(24, '\0') + std::string(name) + '\0') + block(0x4C, tile) +
          block(0x54, checksumPayload());
 }
 

@@ -78,33 +78,72 @@ TEST_F(TdbRenameOfMkgmap, QuietRenameShowsOnlyTheBackupAndTakesUmlautsAsWindows1
   EXPECT_EQ(checkTdbChecksum(readFile(path)).state, TdbChecksumState::Ok);
 }
 
-TEST(TdbRenameBytes, ReplacesInHeaderLastTextAndLastOverviewBlockOnly) {
-  const std::string file =
-      block(0x50, headerPayload(7, 8, 407, "Alt", std::string("\0Alt-Kopie\0", 11))) +
-      block(0x52, "Alt erste") + block(0x44, "Alt Copyright") + block(0x52, "Alt letzte Alt") +
-      block(0x42, "Alt erste Uebersicht") + block(0x42, "xAltx") + block(0x54, checksumPayload());
+// The name strings by the blocks' layout: the header's family name after the
+// product version, the text block's string after its flag byte, the
+// overview's description after map numbers and bounds. Only the last text
+// and overview blocks are renamed, and only where the case matches.
+TEST(TdbRenameBytes, RenamesOnlyTheNameStringsOfTheHeaderAndTheLastTextAndOverviewBlock) {
+  const std::string bounds = "Alt" + std::string(17, '\0') + "Alt" + '\x07';
+  const auto header = [](std::string_view name, std::string_view family) {
+    return block(0x50, headerPayload(0x6C41, 0x7441, 407, name,
+                                     u16le(0x7441) + std::string(family) + '\0' + "Alt"));
+  };
+  const auto tail = [&](std::string_view name) {
+    return block(0x52, std::string("\xC3") + std::string(name) + " letzte alt" + '\0' + "Alt") +
+           block(0x42, "Alt erste Uebersicht") +
+           block(0x42, bounds + "x" + std::string(name) + "x" + '\0' + "Alt") +
+           block(0x54, checksumPayload());
+  };
+  const std::string first = block(0x52, "\xC3" "Alt erste" + std::string(1, '\0')) +
+                            block(0x44, "Alt Copyright");
+  const std::string file = header("Alt", "Alt Familie") + first + tail("Alt");
   const TdbRenamed renamed = renameTdbBytes(file, "Neuer Name");
   ASSERT_EQ(renamed.damage, TdbDamage::None);
   EXPECT_TRUE(renamed.checksumNeeded);
-  const std::string expected =
-      block(0x50, headerPayload(7, 8, 407, "Neuer Name",
-                                std::string("\0Neuer Name-Kopie\0", 18))) +
-      block(0x52, "Alt erste") + block(0x44, "Alt Copyright") +
-      block(0x52, "Neuer Name letzte Neuer Name") + block(0x42, "Alt erste Uebersicht") +
-      block(0x42, "xNeuer Namex") + block(0x54, checksumPayload());
-  EXPECT_EQ(renamed.bytes, expected);
+  EXPECT_EQ(renamed.bytes, header("Neuer Name", "Neuer Name Familie") + first + tail("Neuer Name"));
+}
+
+// Renaming "ww" to "Nord" once wrote "Nord" into the overview block's bounds,
+// which mkgmap's file holds as ... 00 77 77 07.
+TEST_F(TdbRenameOfMkgmap, BoundsThatSpellTheOldNameKeepTheirBytes) {
+  const std::string original = bytesOf("mapset/osmmap.tdb");
+  const TdbRenamed ww = renameTdbBytes(original, "ww");
+  ASSERT_EQ(ww.damage, TdbDamage::None);
+  const TdbRenamed nord = renameTdbBytes(ww.bytes, "Nord");
+  ASSERT_EQ(nord.damage, TdbDamage::None);
+  const TdbLayout before = walkTdbBlocks(ww.bytes);
+  const TdbLayout after = walkTdbBlocks(nord.bytes);
+  ASSERT_EQ(after.damage, TdbDamage::None);
+  ASSERT_EQ(before.blocks.size(), after.blocks.size());
+  for (std::size_t i = 1; i < after.blocks.size(); ++i) {
+    const TdbBlock& old = before.blocks[i];
+    const TdbBlock& now = after.blocks[i];
+    EXPECT_EQ(now.id, old.id);
+    if (now.id == 0x42) {
+      EXPECT_EQ(nord.bytes.substr(now.payload(), 24), ww.bytes.substr(old.payload(), 24))
+          << "map numbers and bounds";
+      continue;
+    }
+    EXPECT_EQ(nord.bytes.substr(now.offset, now.end() - now.offset),
+              ww.bytes.substr(old.offset, old.end() - old.offset))
+        << "block " << i << " is not renamed";
+  }
+  EXPECT_EQ(readTdbTiles(nord.bytes).tiles.size(), 2u);
+  EXPECT_EQ(count(nord.bytes, "Nord \xDC" "bersicht"), 1u) << "the description is renamed";
 }
 
 TEST(TdbRenameBytes, ComparesExactlyAndKeepsTheIdFields) {
   // The name's bytes also stand in the ID fields before it ("AB" = 0x4241);
   // only text is renamed, and only where the case matches.
-  const std::string tail = block(0x42, "ab") + block(0x99, std::string(27, 'z'));
-  const std::string file =
-      block(0x50, headerPayload(0x4241, 0x4241, 0x4241, "AB", "ab AB")) + tail;
-  const TdbRenamed renamed = renameTdbBytes(file, "XY");
+  const std::string tail = block(0x42, std::string(24, 'A') + "ab" + '\0') +
+                           block(0x99, std::string(27, 'z'));
+  const auto header = [](std::string_view name, std::string_view family) {
+    return block(0x50, headerPayload(0x4241, 0x4241, 0x4241, name,
+                                     "AB" + std::string(family) + '\0'));
+  };
+  const TdbRenamed renamed = renameTdbBytes(header("AB", "ab AB") + tail, "XY");
   ASSERT_EQ(renamed.damage, TdbDamage::None);
-  EXPECT_EQ(renamed.bytes,
-            block(0x50, headerPayload(0x4241, 0x4241, 0x4241, "XY", "ab XY")) + tail);
+  EXPECT_EQ(renamed.bytes, header("XY", "ab XY") + tail);
   EXPECT_TRUE(renamed.checksumNeeded) << "version 0x4241 is above 300";
 }
 

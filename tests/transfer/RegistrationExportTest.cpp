@@ -32,7 +32,7 @@ class RegistrationExport : public ::testing::Test {
   fs::path other = folder / "anderswo";
 };
 
-TEST_F(RegistrationExport, CopiesWhatTheTileFolderLacksAndListsEveryName) {
+TEST_F(RegistrationExport, CopiesEveryFileAndListsEveryName) {
   writeFile(tiles / "osmmap.tdb", "tdb in the tile folder");
   writeFile(other / "osmmap.tdb", "registered tdb");
   writeFile(other / "osmmap.img", "overview");
@@ -46,7 +46,8 @@ TEST_F(RegistrationExport, CopiesWhatTheTileFolderLacksAndListsEveryName) {
   EXPECT_EQ(done.outcome, ExportOutcome::Exported);
   EXPECT_EQ(read(tiles / "log"), "S\xFC" "d.Typ\r\nosmmap.tdb\r\nosmmap.img\r\n")
       << "three lines without TRF, MDR and IDX, in Windows-1252";
-  EXPECT_EQ(read(tiles / "osmmap.tdb"), "tdb in the tile folder") << "named, not copied";
+  EXPECT_EQ(read(tiles / "osmmap.tdb"), "registered tdb")
+      << "a stale copy from an earlier export is replaced";
   EXPECT_EQ(read(tiles / "osmmap.img"), "overview");
 
   const ExportDone again = exportRegistration({{"TDB", at(other / "osmmap.tdb")}}, at(tiles));
@@ -73,6 +74,25 @@ TEST_F(RegistrationExport, AFileThatCannotBeCopiedStopsAndKeepsTheEarlierLog) {
   EXPECT_EQ(read(tiles / "log"), "earlier\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(tiles), fs::directory_iterator()), 2)
       << "the log and the index copied before; no temporary file is left";
+}
+
+TEST_F(RegistrationExport, AFileInTheTileFolderItselfIsNamedNotCopied) {
+  writeFile(tiles / "osmmap.tdb", "the registered tdb");
+  const ExportDone done = exportRegistration({{"TDB", at(tiles / "osmmap.tdb")}}, at(tiles));
+  EXPECT_EQ(done.outcome, ExportOutcome::Exported);
+  EXPECT_EQ(read(tiles / "osmmap.tdb"), "the registered tdb");
+  EXPECT_EQ(read(tiles / "log"), "osmmap.tdb\r\n");
+}
+
+TEST_F(RegistrationExport, WithoutTileFolderNothingIsCopiedAnywhere) {
+  writeFile(other / "osmmap.tdb", "registered tdb");
+  const fs::path before = fs::current_path();
+  fs::current_path(folder.path());
+  const ExportDone done = exportRegistration({{"TDB", at(other / "osmmap.tdb")}}, "");
+  fs::current_path(before);
+  EXPECT_EQ(done.outcome, ExportOutcome::NoTileFolder);
+  EXPECT_FALSE(fs::exists(folder / "osmmap.tdb"));
+  EXPECT_FALSE(fs::exists(folder / "log"));
 }
 
 }  // namespace

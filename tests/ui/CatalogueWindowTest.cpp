@@ -214,7 +214,10 @@ TEST_F(CatalogueWindow, AFileThatIsHeldOpenIsLeftWithAMessage) {
   p.dialogs.answer(Answer::Ok);
   ASSERT_TRUE(dblClick(windows.main.ListLoeschen, 0));
   expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::OkCancel);
-  expectMessage("Zugriff verweigert, close MapSource first");
+  const Message denied = program.dialogs.take();
+  EXPECT_EQ(denied.text, "Zugriff verweigert, close MapSource first");
+  EXPECT_EQ(denied.title, "ZORVAN");
+  EXPECT_TRUE(denied.systemModal) << "in front of MapSource, which holds the file";
   EXPECT_FALSE(keyExists("SOFTWARE\\Garmin\\MapSource\\Families\\Offen22"));
   EXPECT_TRUE(fs::exists(filePath(files.tdb)));
   EXPECT_TRUE(windows.main.ListLoeschen.items().empty());

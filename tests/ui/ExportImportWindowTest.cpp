@@ -119,8 +119,8 @@ TEST_F(ExportImportWindow, ExportGathersTheRegistrationIntoTheTileFolder) {
   expectSaid(german().copyHint1 + mapset.tiles + german().copyHint2, Icon::Information);
   EXPECT_EQ(readFile(program.folder / "harz" / "log"),
             "osmmap_mdr.img\r\nosmmap.mdx\r\nharz.typ\r\nosmmap.tdb\r\nosmmap.img\r\n");
-  EXPECT_EQ(readFile(program.folder / "harz" / "osmmap.tdb"), "already here")
-      << "a TDB in the tile folder is named, not copied";
+  EXPECT_EQ(readFile(program.folder / "harz" / "osmmap.tdb"), readFile(mapset.tdb))
+      << "a stale file of the TDB's name in the tile folder is replaced";
   EXPECT_EQ(readFile(program.folder / "harz" / "osmmap_mdr.img"), readFile(mapset.mdr));
 
   const std::string missing = pathOf(program.folder / "elsewhere" / "fehlt_mdr.img");
@@ -167,11 +167,14 @@ TEST_F(ExportImportWindow, ExportOfAPackageAsksAndNamesItsFolder) {
       "d exportieren?");
   expectSaid(german().copyHint1 + pathOf(package) + german().copyHint2, Icon::Information);
 
+  // Damaged meanwhile: read again, the package has no row any more.
   writeFile(package / "Info.xml", "<MapProduct></MapProduct>");
   ASSERT_TRUE(click(window.CommandExport));
   expectSaid("File " + pathOf(package / "Info.xml") +
              " info.xml ist besch\xC3\xA4"
              "digt");
+  expectSaid(german().mapsetGone, Icon::Exclamation);
+  EXPECT_EQ(window.Listgmp.count(), 0);
 }
 
 class ImportOfARegistration : public ExportImportWindow {
@@ -316,6 +319,91 @@ TEST_F(ExportImportWindow, APackageOutsideTheMapFoldersGetsAShortcut) {
   ASSERT_TRUE(click(window.CommandImport));
   expectSaid(german().navigate, Icon::Information);
   expectSaid("Missing file " + pathOf(package / "Info.xml"));
+}
+
+// The window stays open while the main window removes mapsets: each row
+// stands for its mapset, never for a position in the main window's lists.
+TEST_F(ExportImportWindow, AMapsetRemovedMeanwhileIsRefusedAndNoOtherOneExported) {
+  const ExistingFiles harz = files.make(program.folder / "harz", "Harz", 4711, 3);
+  registerMapset(harz);
+  const ExistingFiles zwei = files.make(program.folder / "zwei", "Zwei", 4712, 1);
+  registerFamilyProduct(program.memory, "SOFTWARE", RegistrationRoot::Families, "Zwei4712", 4712,
+                        "1", {zwei.tdb, zwei.overview, zwei.tiles});
+  auto& window = open();
+  ASSERT_EQ(window.ListIMG.count(), 2);
+  const int marked = window.ListIMG.item(0).starts_with("Harz") ? 0 : 1;
+  ASSERT_TRUE(click(window.ListIMG, marked));
+  fSchluesselLoeschen(program.memory, Root::LocalMachine, std::string(kFamily) + "\\3");
+  fSchluesselLoeschen(program.memory, Root::LocalMachine, kFamily);
+  program.main().TDBlesen();
+  ASSERT_TRUE(click(window.CommandExport));
+  expectSaid(german().mapsetGone, Icon::Exclamation);
+  EXPECT_FALSE(fs::exists(filePath(harz.tiles) / "log"));
+  EXPECT_FALSE(fs::exists(filePath(zwei.tiles) / "log")) << "not the mapset now in that row";
+  EXPECT_EQ(window.ListIMG.count(), 1) << "the lists are read again";
+
+  // The last row once read past the end of the main window's lists.
+  ASSERT_TRUE(click(window.ListIMG, 0));
+  fSchluesselLoeschen(program.memory, Root::LocalMachine,
+                      std::string(kFamilies) + "\\Zwei4712\\1");
+  fSchluesselLoeschen(program.memory, Root::LocalMachine, std::string(kFamilies) + "\\Zwei4712");
+  program.main().TDBlesen();
+  ASSERT_TRUE(click(window.CommandGmap));
+  expectSaid(german().mapsetGone, Icon::Exclamation);
+  EXPECT_EQ(window.ListIMG.count(), 0);
+}
+
+TEST_F(ExportImportWindow, ARegistrationWithoutTileFolderIsNotExportedIntoTheCurrentFolder) {
+  const ExistingFiles harz = files.make(program.folder / "harz", "Harz", 4711, 3);
+  registerMapset(harz);
+  fWerteLoeschen(program.memory, Root::LocalMachine, std::string(kFamily) + "\\3", "LOC");
+  auto& window = open();
+  ASSERT_TRUE(click(window.ListIMG, 0));
+  ASSERT_TRUE(click(window.CommandExport));
+  expectSaid(german().noTileFolder + "Harz4711\\3", Icon::Exclamation);
+  EXPECT_TRUE(window.exportedFolder().empty());
+  EXPECT_FALSE(fs::exists("log")) << "nothing lands in the current folder";
+}
+
+TEST_F(ExportImportWindow, AnImportIntoItsOwnFolderOrOneNamingFilesOutsideIsRefused) {
+  const fs::path package = files.mapsets().copyPackage(program.folder / "stick", "Harz");
+  auto& window = open();
+  for (const fs::path& inside : {package / "Kopie", package.parent_path()}) {
+    window.packageDestination = pathOf(inside);
+    program.dialogs.folder(pathOf(package));
+    ASSERT_TRUE(click(window.CommandImport));
+    expectSaid(german().navigate, Icon::Information);
+    expectSaid(german().intoItself + pathOf(inside), Icon::Exclamation);
+  }
+  EXPECT_FALSE(fs::exists(package / "Kopie"));
+  EXPECT_TRUE(fs::is_regular_file(package / "Info.xml")) << "the source is whole";
+
+  const std::string info = readFile(package / "Info.xml");
+  std::string hostile = info;
+  hostile.replace(hostile.find("<TDB>osmmap.tdb"), 15, "<TDB>../../../victim.tdb");
+  writeFile(package / "Info.xml", hostile);
+  window.packageDestination = pathOf(program.folder / "Karten");
+  program.dialogs.folder(pathOf(package));
+  ASSERT_TRUE(click(window.CommandImport));
+  expectSaid(german().navigate, Icon::Information);
+  expectSaid("File " + pathOf(package / "Info.xml") + german().damaged);
+  EXPECT_FALSE(fs::exists(program.folder / "Karten" / "Harz.gmap"));
+
+  // The shortcut's name comes from the product's name: it stays a name.
+  std::string named = info;
+  named.replace(named.find("<Name>Harzkarte"), 15, "<Name>../../B\xC3\xB6se:");
+  writeFile(package / "Info.xml", named);
+  program.dialogs.folder(pathOf(package));
+  program.dialogs.answer(Answer::No);
+  ASSERT_TRUE(click(window.CommandImport));
+  expectSaid(german().navigate, Icon::Information);
+  expectSaid(catalogueText("Text2"));
+  expectAsked(german().installer);
+  const fs::path maps = program.folder / "Roaming" / "GARMIN" / "Maps";
+  std::vector<std::string> links;
+  for (const auto& entry : fs::directory_iterator(maps))
+    links.push_back(pathText(entry.path().filename()));
+  EXPECT_EQ(links, std::vector<std::string>{"Link_.._.._B\xC3\xB6se_ S\xC3\xBC" "d.lnk"});
 }
 
 }  // namespace

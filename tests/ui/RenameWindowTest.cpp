@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "app/messages/EditTexts.h"
 #include "app/messages/MessageKeys.h"
+#include "catalogue/CatalogueMessages.h"
 #include "edit/EditMessages.h"
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
@@ -66,6 +68,8 @@ TEST_F(RenameWindow, RenamesARegisteredMapsetWithBackupAndValidChecksum) {
   ui::fMain& main = startRenaming();
   EXPECT_EQ(main.CommandNameuebernehmen.caption, texts().text(key::Satz50));
   EXPECT_EQ(main.CommandMapnameAendern.backColor, ui::kActionColour);
+  EXPECT_TRUE(main.LabelRename.shown());
+  EXPECT_EQ(main.LabelRename.caption, texts().text(key::Satz49));
   ASSERT_EQ(main.ListMapsetName.items(), std::vector<std::string>{"Alpenkarte"});
   ASSERT_TRUE(dblClick(main.ListMapsetName, 0));
   EXPECT_EQ(main.TextMapsetname.text(), "Alpenkarte");
@@ -78,6 +82,7 @@ TEST_F(RenameWindow, RenamesARegisteredMapsetWithBackupAndValidChecksum) {
   EXPECT_EQ(checkTdbChecksum(readFile(filePath(files.tdb))).state, TdbChecksumState::Ok);
   EXPECT_EQ(readFile(filePath(files.tdb + "-BAK")), before);
   EXPECT_EQ(main.ListMapsetName.items(), std::vector<std::string>{"Neue Karte "});
+  EXPECT_FALSE(main.LabelRename.shown()) << "the hint goes with the rename mode";
   EXPECT_EQ(fRegAbfrageWert(program.memory, Root::LocalMachine,
                             "SOFTWARE\\Garmin\\MapSource\\Families\\Alpen1234\\1", "TDB"),
             files.tdb);
@@ -164,6 +169,72 @@ TEST_F(RenameWindow, AnUnreadableInfoXmlStopsThePackageRenameBeforeTheTdb) {
   program.dialogs.clear();  // the refreshed gmap list tells of the damaged package
   EXPECT_EQ(readFile(filePath(tdb)), tdbBefore);
   EXPECT_FALSE(fs::exists(filePath(tdb + "-BAK")));
+}
+
+TEST_F(RenameWindow, AnEmptyOrBlankNameIsRefusedAndNothingIsWritten) {
+  const MapsetFiles files = registered("Alpenkarte");
+  const std::string before = readFile(filePath(files.tdb));
+  ui::fMain& main = startRenaming();
+  for (const char* name : {"", "   "}) {
+    ASSERT_TRUE(click(main.CommandMapnameAendern));
+    ASSERT_TRUE(dblClick(main.ListMapsetName, 0));
+    ASSERT_TRUE(type(main.TextMapsetname, name));
+    ASSERT_TRUE(click(main.CommandNameuebernehmen));
+    expectMessage(texts().text(key::Fehler18), Icon::Exclamation);
+    EXPECT_EQ(readFile(filePath(files.tdb)), before);
+    EXPECT_FALSE(fs::exists(filePath(files.tdb + "-BAK")));
+    EXPECT_FALSE(main.lastEditCompleted());
+  }
+}
+
+// Info.xml is written only once the TDB is known to take the new name, and
+// put back when the TDB then cannot be written.
+TEST_F(RenameWindow, APackageRenameChangesInfoXmlAndTdbTogetherOrNeither) {
+  const fs::path package = mapsets.copyPackage(allUsersMaps(), "Harz Familie");
+  const std::string tdb = pathOf(package / "Product3" / "osmmap.tdb");
+  const std::string tdbBefore = readFile(filePath(tdb));
+  const std::string infoBefore = readFile(package / "Info.xml");
+  ui::fMain& main = startRenaming();
+  ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
+  writeFile(filePath(tdb), tdbBefore.substr(0, 60));
+  ASSERT_TRUE(type(main.TextMapsetname, "Harz Neu"));
+  ASSERT_TRUE(click(main.CommandNameuebernehmen));
+  const Message damaged = program.dialogs.take();
+  EXPECT_TRUE(damaged.text.starts_with(texts().tdb().damaged + tdb)) << damaged.text;
+  EXPECT_EQ(readFile(package / "Info.xml"), infoBefore);
+  EXPECT_FALSE(main.lastEditCompleted());
+
+  writeFile(filePath(tdb), tdbBefore);
+  fs::create_directory(filePath(tdb + ".mapsetdesk-new"));
+  ASSERT_TRUE(click(main.CommandMapnameAendern));
+  ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
+  ASSERT_TRUE(type(main.TextMapsetname, "Harz Neu"));
+  ASSERT_TRUE(click(main.CommandNameuebernehmen));
+  expectMessage(texts().tdb().backupCreated + tdb + "-BAK");
+  const EditTexts edit = editTexts(german() ? Sprache::Deutsch : Sprache::English);
+  expectMessage(edit.undone + tdb, Icon::Exclamation);
+  EXPECT_EQ(readFile(package / "Info.xml"), infoBefore);
+  EXPECT_EQ(readFile(filePath(tdb)), tdbBefore);
+  EXPECT_FALSE(main.lastEditCompleted());
+}
+
+// A package whose Info.xml names a TDB outside it is listed as damaged, so
+// no rename, FID change or repair can reach that file.
+TEST_F(RenameWindow, APackageNamingATdbOutsideItIsDamagedAndNotListed) {
+  const fs::path package = mapsets.copyPackage(allUsersMaps(), "Harz Familie");
+  const fs::path victim = program.folder / "victim.tdb";
+  fs::copy_file(package / "Product3" / "osmmap.tdb", victim);
+  const std::string victimBefore = readFile(victim);
+  std::string info = readFile(package / "Info.xml");
+  info.replace(info.find("<TDB>osmmap.tdb"), 15, "<TDB>../../../../../victim.tdb");
+  writeFile(package / "Info.xml", info);
+  ASSERT_TRUE(fs::exists(package / "Product3" / "../../../../../victim.tdb"));
+  ui::fMain& main = program.start().main;
+  program.dialogs.clear();
+  ASSERT_TRUE(click(main.CommandMapnameAendern));
+  expectMessage(damagedInfoXmlText(pathOf(package / "Info.xml")));
+  EXPECT_TRUE(main.gmapCatalogue().rows.empty());
+  EXPECT_EQ(readFile(victim), victimBefore);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 // Products, a gmap package, removals and the refusals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "app/messages/EditTexts.h"
 #include "app/messages/MessageKeys.h"
 #include "catalogue/Registration.h"
 #include "edit/EditMessages.h"
@@ -55,6 +57,7 @@ class TypWindow : public ::testing::Test {
     return id ? id->data : std::string();
   }
   const MessageCatalogue& texts() { return program.session->texts; }
+  EditTexts edit() { return editTexts(german() ? Sprache::Deutsch : Sprache::English); }
   bool german() { return texts().sprache() != Sprache::English; }
   void expectMessage(const std::string& text, Icon icon = Icon::None,
                      Buttons buttons = Buttons::Ok) {
@@ -147,24 +150,54 @@ TEST_F(TypWindow, ADamagedTdbStopsBeforeAnyChange) {
   writeFile(filePath(files.tdb), "keine TDB");
   ui::fMain& main = program.start().main;
   act(main.ListMapsetName, 0, true);
-  expectMessage(kCloseMapsourceFirst, Icon::Critical);
+  expectMessage(edit().tdbUnusable + files.tdb, Icon::Exclamation);
   EXPECT_FALSE(fs::exists(karten() / "2104.TYP"));
   EXPECT_EQ(value(kFamilies + "Alpen1234", "TYP"), "");
   EXPECT_EQ(readFile(filePath(files.tdb)), "keine TDB");
 }
 
-TEST_F(TypWindow, ACopyThatCannotBeWrittenStopsAndNamesTheOldTypKeptAsBak) {
+// An IMG renamed .typ, a cut file and none at all: said so before anything.
+TEST_F(TypWindow, AFileThatIsNoTypIsRefusedBeforeAnyChange) {
+  const MapsetFiles files = family("Alpen", 1234);
+  const std::string tdbBefore = readFile(filePath(files.tdb));
+  const std::string typ = readFile(styles() / "harz-typ.typ");
+  ui::fMain& main = program.start().main;
+  for (const std::string& content :
+       {readFile(mapsets.root() / "mapset" / "63240001.img"), typ.substr(0, 20),
+        typ.substr(0, 0x30)}) {
+    writeFile(styles() / "harz-typ.typ", content);
+    act(main.ListMapsetName, 0, true);
+    expectMessage(edit().notATyp + pickedTyp(), Icon::Exclamation);
+    EXPECT_FALSE(fs::exists(karten() / "2104.TYP"));
+    EXPECT_EQ(value(kFamilies + "Alpen1234", "TYP"), "");
+    EXPECT_EQ(readFile(filePath(files.tdb)), tdbBefore);
+  }
+}
+
+TEST_F(TypWindow, ACopyThatCannotBeWrittenPutsBackTheOldTypAndItsBak) {
   const std::string old = pathOf(karten() / "alt.typ");
   family("Alpen", 1234, old);
   writeFile(filePath(old), "alt");
-  fs::create_directory(karten() / "2104.TYP");
+  writeFile(filePath(old + ".bak"), "noch älter");
+  // The copy is written beside its place first; a folder there stops it.
+  fs::create_directory(karten() / "2104.TYP.mapsetdesk-new");
   ui::fMain& main = program.start().main;
   act(main.ListMapsetName, 0, true);
-  expectMessage(kOldTypSaved + old + ".bak");
   expectMessage(kCloseMapsourceFirst, Icon::Critical);
-  expectMessage(stoppedHalfWayText(german(), {old + ".bak"}), Icon::Exclamation);
+  expectMessage(edit().undone + pathOf(karten() / "2104.TYP"), Icon::Exclamation);
   EXPECT_EQ(value(kFamilies + "Alpen1234", "TYP"), old);
+  EXPECT_EQ(readFile(filePath(old)), "alt");
+  EXPECT_EQ(readFile(filePath(old + ".bak")), "noch älter");
+  EXPECT_FALSE(fs::exists(karten() / "2104.TYP"));
   EXPECT_FALSE(main.lastEditCompleted());
+
+  fs::remove(karten() / "2104.TYP.mapsetdesk-new");
+  act(main.ListMapsetName, 0, true);
+  expectMessage(kOldTypSaved + old + ".bak");
+  expectMessage(texts().text(key::Satz22));
+  EXPECT_FALSE(fs::exists(filePath(old))) << "the old TYP lives on as its backup only";
+  EXPECT_EQ(readFile(filePath(old + ".bak")), "alt");
+  EXPECT_EQ(value(kFamilies + "Alpen1234", "TYP"), pathOf(karten() / "2104.TYP"));
 }
 
 TEST_F(TypWindow, AProductsRegistrationBecomesAFamilyWithPidAsFidAndAValidChecksum) {
@@ -225,7 +258,7 @@ TEST_F(TypWindow, APackageGetsItsCopyInInfoXmlAndLosesItOnRemoval) {
   EXPECT_TRUE(fs::exists(package / "4711.Typ")) << "the TYP file stays";
 }
 
-TEST_F(TypWindow, AnInfoXmlThatCannotBeWrittenNamesTheCopyAlreadyMade) {
+TEST_F(TypWindow, AnInfoXmlThatCannotBeReadStopsBeforeTheCopyIsMade) {
   const fs::path package =
       mapsets.copyPackage(program.folder / "ProgramData" / "GARMIN" / "Maps", "Harz Familie");
   ui::fMain& main = program.start().main;
@@ -236,12 +269,64 @@ TEST_F(TypWindow, AnInfoXmlThatCannotBeWrittenNamesTheCopyAlreadyMade) {
   fs::remove(package / "Info.xml");
   fs::create_directory(package / "Info.xml");
   ASSERT_TRUE(click(main.CommandDoIt));
-  const std::string copy = pathOf(package / "4711.Typ");
   expectMessage(infoXmlFailedText(german(), pathOf(package / "Info.xml")), Icon::Exclamation);
-  expectMessage(stoppedHalfWayText(german(), {copy}), Icon::Exclamation);
   program.dialogs.clear();  // the refreshed gmap list tells of the damaged package
-  EXPECT_EQ(typFid(copy), 4711);
+  EXPECT_FALSE(fs::exists(package / "4711.Typ"));
   EXPECT_FALSE(main.lastEditCompleted());
+}
+
+TEST_F(TypWindow, AnInfoV2ThatCannotBeWrittenPutsBackTheCopyAndInfoXml) {
+  const fs::path package =
+      mapsets.copyPackage(program.folder / "ProgramData" / "GARMIN" / "Maps", "Harz Familie");
+  const std::string info = readFile(package / "Info.xml");
+  writeFile(package / "Info_v2.xml", "<Files>\n</Files>\n");
+  writeFile(package / "4711.Typ", "eine alte Kopie");
+  fs::create_directory(package / "Info_v2.xml.mapsetdesk-new");
+  ui::fMain& main = program.start().main;
+  act(main.ListMapsetGMP, 0, true);
+  expectMessage(kCloseMapsourceFirst, Icon::Critical);
+  expectMessage(edit().undone + pathOf(package / "Info_v2.xml"), Icon::Exclamation);
+  EXPECT_EQ(readFile(package / "Info.xml"), info);
+  EXPECT_EQ(readFile(package / "4711.Typ"), "eine alte Kopie");
+  EXPECT_EQ(readFile(package / "Info_v2.xml"), "<Files>\n</Files>\n");
+  EXPECT_FALSE(main.lastEditCompleted());
+}
+
+// The family key a Products registration would move to is another mapset's.
+TEST_F(TypWindow, AProductsRegistrationIsNotMovedOntoAnotherMapsetsFamilyKey) {
+  const MapsetFiles files = mapsets.make(karten(), "alt", "Altkarte", 0, 77);
+  registerProductsEntry(program.memory, kBase, "Altkarte", files);
+  const MapsetFiles other = mapsets.make(karten() / "andere", "andere", "Andere", 555, 1);
+  registerFamilyProduct(program.memory, kBase, RegistrationRoot::Families, "Altkarte", 555, "1",
+                        other);
+  const std::string tdbBefore = readFile(filePath(files.tdb));
+  ui::fMain& main = program.start().main;
+  ASSERT_TRUE(click(main.CommandTypeaendern));
+  const auto& rows = main.registryCatalogue().rows;
+  const auto products = std::find_if(rows.begin(), rows.end(), [](const CatalogueRow& row) {
+    return row.entry.root == RegistrationRoot::Products;
+  });
+  ASSERT_NE(products, rows.end());
+  act(main.ListMapsetName, static_cast<int>(products - rows.begin()), true);
+  expectMessage(edit().familyTaken + kFamilies + "Altkarte", Icon::Exclamation);
+  EXPECT_EQ(value(kFamilies + "Altkarte\\1", "TDB"), other.tdb);
+  EXPECT_EQ(idBytes(kFamilies + "Altkarte"), std::string("\x2B\x02", 2));
+  EXPECT_EQ(readFile(filePath(files.tdb)), tdbBefore);
+  EXPECT_TRUE(program.memory.canOpen(Root::LocalMachine,
+                                     "SOFTWARE\\Garmin\\MapSource\\Products\\Altkarte"));
+}
+
+TEST_F(TypWindow, AProductsRegistrationWithItsOwnFidKeepsItsPidAsProductKey) {
+  const MapsetFiles files = mapsets.make(karten(), "alt", "Altkarte", 600, 7);
+  registerProductsEntry(program.memory, kBase, "Altkarte", files);
+  ui::fMain& main = program.start().main;
+  act(main.ListMapsetName, 0, true);
+  expectMessage(texts().text(key::Satz22));
+  const TdbHeader header = readTdbHeader(files.tdb).header;
+  EXPECT_EQ(header.fid, 600);
+  EXPECT_EQ(header.pid, 7);
+  EXPECT_EQ(value(kFamilies + "Altkarte\\7", "TDB"), files.tdb);
+  EXPECT_FALSE(program.memory.canOpen(Root::LocalMachine, kFamilies + "Altkarte\\1"));
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ ExportImportTexts exportImportTexts(Sprache sprache) {
         "The import stopped: this name of the file list may not be used as a file name: ",
         "The gmap package is made: ",
         "The shortcut to the map could not be made: ",
+        "The marked mapset is no longer installed. The lists were read again.",
+        "The export stopped: the registration names no tile folder (value LOC): ",
+        "The import stopped: the destination lies inside the folder to import: ",
     };
   }
   return {
@@ -68,6 +71,9 @@ ExportImportTexts exportImportTexts(Sprache sprache) {
       "Dateiname: ",
       "Das gmap-Paket ist erstellt: ",
       "Die Verkn\xC3\xBCpfung zur Karte lie\xC3\x9F sich nicht anlegen: ",
+      "Der markierte Kartensatz ist nicht mehr installiert. Die Listen wurden neu eingelesen.",
+      "Der Export wurde abgebrochen: die Registrierung nennt keinen Kachelordner (Wert LOC): ",
+      "Der Import wurde abgebrochen: der Zielordner liegt im zu importierenden Ordner: ",
   };
 }
 

@@ -46,6 +46,9 @@ struct ExportImportTexts {
   std::string nameRefused;     // before a name of the log that is refused
   std::string gmapMade;        // before the package folder a conversion made
   std::string linkRefused;     // before the shortcut that could not be made
+  std::string mapsetGone;      // the marked mapset is no longer installed
+  std::string noTileFolder;    // before the registration key without LOC value
+  std::string intoItself;      // before the destination inside the folder to import
 };
 
 ExportImportTexts exportImportTexts(Sprache sprache);

@@ -78,12 +78,20 @@ void ExportImport::Language1() {
 // The main window's catalogues read afresh; row i of ListIMG is row i of its
 // lists of registered mapsets, row i of Listgmp row i of its gmap lists.
 void ExportImport::fillLists() {
-  fMain& main = program_.main;
-  main.TDBlesen();
-  main.GMPFileslisten();
+  program_.main.TDBlesen();
+  program_.main.GMPFileslisten();
+  showMainLists();
+}
+
+void ExportImport::showMainLists() {
+  const fMain& main = program_.main;
   ListIMG.setItems(main.ListLoeschen.items());
+  listedRegistrations_.clear();
+  for (const CatalogueRow& row : main.registryCatalogue().rows)
+    listedRegistrations_.push_back(row.entry);
+  listedPackages_ = main.gmapCatalogue().rows;
   std::vector<std::string> packages;
-  for (const GmapRow& row : main.gmapCatalogue().rows) packages.push_back(withoutIds(row.display));
+  for (const GmapRow& row : listedPackages_) packages.push_back(withoutIds(row.display));
   Listgmp.setItems(std::move(packages));
 }
 

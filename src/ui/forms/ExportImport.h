@@ -8,10 +8,13 @@
 // ExportImportImport.cpp (import).
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Services.h"
 #include "app/Session.h"
 #include "app/messages/ExportImportTexts.h"
+#include "catalogue/GmapCatalogue.h"
+#include "catalogue/Registration.h"
 #include "install/ExistingTdbPackage.h"
 #include "transfer/ImportLog.h"
 #include "ui/forms/controls/Button.h"
@@ -67,6 +70,8 @@ class ExportImport : public Form {
   void placeControls();
   void bindEvents();
   void fillLists();
+  // The main window's catalogues as they are, not read again.
+  void showMainLists();
   void say(const std::string& text, Icon icon = Icon::None);
   bool ask(const std::string& text);
   void showMapsetLists();
@@ -84,9 +89,14 @@ class ExportImport : public Form {
 
   // Export and conversion, in ExportImportExport.cpp.
   std::string userMapsFolder();
-  bool isMarkedBroken(int row);
-  void exportRegistration(int row);
-  void exportPackage(int row);
+  // The main window's row of the mapset the window's row stood for, read
+  // afresh; nullopt (after saying so and listing anew) when it is gone.
+  std::optional<std::size_t> registrationNow(int listRow);
+  std::optional<std::size_t> packageNow(int listRow);
+  std::optional<std::size_t> stillThere(std::optional<std::size_t> row);
+  bool isMarkedBroken(std::size_t row);
+  void exportRegistration(std::size_t row);
+  void exportPackage(std::size_t row);
 
   // Import, in ExportImportImport.cpp.
   bool importRegistration(const std::string& source);
@@ -102,6 +112,10 @@ class ExportImport : public Form {
   Services& services_;
   Session& session_;
   ExportImportTexts texts_;
+  // What the lists show, row by row: the window stays open while the main
+  // window removes, renames or registers mapsets.
+  std::vector<CatalogueEntry> listedRegistrations_;
+  std::vector<GmapRow> listedPackages_;
   std::string exportedFolder_;
   bool importCompleted_ = false;
   std::optional<PackageBuilt> converted_;

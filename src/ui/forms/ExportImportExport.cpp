@@ -21,29 +21,77 @@ void ExportImport::CommandExport_Click() {
   std::error_code ignored;
   std::filesystem::create_directories(filePath(userMapsFolder()), ignored);
   if (ListIMG.listIndex() >= 0) {
-    exportRegistration(ListIMG.listIndex());
+    if (const auto row = registrationNow(ListIMG.listIndex())) exportRegistration(*row);
   } else if (Listgmp.listIndex() >= 0) {
-    exportPackage(Listgmp.listIndex());
+    if (const auto row = packageNow(Listgmp.listIndex())) exportPackage(*row);
   } else {
     say(texts_.noSelection, Icon::Information);
     enableButtons(true);
   }
 }
 
+namespace {
+
+bool sameRegistration(const CatalogueEntry& a, const CatalogueEntry& b) {
+  return a.root == b.root && a.subkeyPath == b.subkeyPath && a.tdb == b.tdb;
+}
+
+bool samePackageProduct(const GmapRow& a, const GmapRow& b) {
+  return a.infoXml == b.infoXml && a.pid == b.pid && a.tdb == b.tdb;
+}
+
+template <typename Row, typename Same>
+std::optional<std::size_t> indexOf(const std::vector<Row>& rows, Same same) {
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (same(rows[i])) return i;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::size_t> ExportImport::registrationNow(int listRow) {
+  program_.main.TDBlesen();
+  program_.main.GMPFileslisten();
+  if (listRow >= static_cast<int>(listedRegistrations_.size())) return stillThere(std::nullopt);
+  const CatalogueEntry& listed = listedRegistrations_[static_cast<std::size_t>(listRow)];
+  return stillThere(indexOf(program_.main.registryCatalogue().rows, [&](const CatalogueRow& row) {
+    return sameRegistration(row.entry, listed);
+  }));
+}
+
+std::optional<std::size_t> ExportImport::packageNow(int listRow) {
+  program_.main.TDBlesen();
+  program_.main.GMPFileslisten();
+  if (listRow >= static_cast<int>(listedPackages_.size())) return stillThere(std::nullopt);
+  const GmapRow& listed = listedPackages_[static_cast<std::size_t>(listRow)];
+  return stillThere(indexOf(program_.main.gmapCatalogue().rows,
+                            [&](const GmapRow& row) { return samePackageProduct(row, listed); }));
+}
+
+std::optional<std::size_t> ExportImport::stillThere(std::optional<std::size_t> row) {
+  if (row) return row;
+  say(texts_.mapsetGone, Icon::Exclamation);
+  showMainLists();
+  return std::nullopt;
+}
+
 // A row the listing marks with "!" names files that are not there.
-bool ExportImport::isMarkedBroken(int row) {
-  if (!program_.main.ListLoeschen.item(row).starts_with("!")) return false;
+bool ExportImport::isMarkedBroken(std::size_t row) {
+  if (!program_.main.registryCatalogue().rows.at(row).cells.name.starts_with("!")) return false;
   say("Map " + texts_.wrongFolder);
   return true;
 }
 
-void ExportImport::exportRegistration(int row) {
+void ExportImport::exportRegistration(std::size_t row) {
   if (isMarkedBroken(row)) return;
-  const std::string tiles = program_.main.ListLoc.item(row);
   const CatalogueEntry& entry = program_.main.registryCatalogue().rows.at(row).entry;
+  const std::string tiles = entry.tileFolder;
   const ExportDone done = mapsetdesk::exportRegistration(
       registrationFiles(services_.registry, session_.vReg6432, entry), tiles);
   switch (done.outcome) {
+    case ExportOutcome::NoTileFolder:
+      say(texts_.noTileFolder + entry.subkeyPath, Icon::Exclamation);
+      return;
     case ExportOutcome::CopyFailed:
       say(texts_.copyRefused + done.file + "\n" + done.error, Icon::Exclamation);
       return;
@@ -57,8 +105,8 @@ void ExportImport::exportRegistration(int row) {
   say(texts_.copyHint1 + tiles + texts_.copyHint2, Icon::Information);
 }
 
-void ExportImport::exportPackage(int row) {
-  const std::string infoXml = program_.main.ListXMLPfad.item(row);
+void ExportImport::exportPackage(std::size_t row) {
+  const std::string infoXml = program_.main.gmapCatalogue().rows.at(row).infoXml;
   const FileContent content = readFileBytes(infoXml);
   const auto name = content.status == FileStatus::Ok ? subProductName(content.bytes)
                                                       : std::nullopt;
@@ -74,13 +122,13 @@ void ExportImport::exportPackage(int row) {
 
 void ExportImport::CommandGmap_Click() {
   converted_.reset();
-  const int row = ListIMG.listIndex();
-  if (row < 0) {
+  if (ListIMG.listIndex() < 0) {
     say(texts_.noSelection, Icon::Information);
     return;
   }
-  if (isMarkedBroken(row)) return;
-  const CatalogueEntry& entry = program_.main.registryCatalogue().rows.at(row).entry;
+  const auto row = registrationNow(ListIMG.listIndex());
+  if (!row || isMarkedBroken(*row)) return;
+  const CatalogueEntry entry = program_.main.registryCatalogue().rows.at(*row).entry;
   const ExistingMapset mapset = registeredMapset(services_.registry, session_.vReg6432, entry);
   setMousePointer(MousePointer::Hourglass);
   const PackageRun run{services_.runner, services_.programFolder,

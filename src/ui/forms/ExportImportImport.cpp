@@ -4,6 +4,8 @@
 #include "catalogue/GmapCatalogue.h"
 #include "formats/FileBytes.h"
 #include "formats/GmapPackage.h"
+#include "formats/InfoXml.h"
+#include "formats/PackageFileName.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
 #include "platform/ShellLink.h"
@@ -65,6 +67,10 @@ bool ExportImport::importRegistration(const std::string& source) {
 // would become that folder instead of a folder inside it.
 bool ExportImport::copyAskingFirst(const std::string& source, const std::string& destination) {
   const std::string target = copiedFolder(source, destination);
+  if (liesInside(destination, source) || liesInside(target, source)) {
+    say(texts_.intoItself + destination, Icon::Exclamation);
+    return false;
+  }
   std::error_code error;
   if (std::filesystem::exists(filePath(target), error) &&
       !ask(texts_.replaceFolder + target + texts_.replaceQuestion))
@@ -107,8 +113,10 @@ bool ExportImport::importPackage(const std::string& source) {
     say("Missing file " + infoXml);
     return false;
   }
-  const auto name = subProductName(readFileBytes(infoXml).bytes);
-  if (!name) {
+  const std::string bytes = readFileBytes(infoXml).bytes;
+  const auto name = subProductName(bytes);
+  // A package whose Info.xml names files outside itself is never installed.
+  if (!name || parseInfoXml(bytes).damaged) {
     say("File " + infoXml + texts_.damaged);
     return false;
   }
@@ -136,7 +144,7 @@ void ExportImport::linkPackageOutsideMapFolders(const std::string& copied,
   if (sameFolder(destination, folders.allUsers) || sameFolder(destination, folders.user)) return;
   std::error_code ignored;
   std::filesystem::create_directories(filePath(folders.user), ignored);
-  const std::string shortcut = packageShortcut(folders.user, name);
+  const std::string shortcut = packageShortcut(folders.user, fileNameSafe(name));
   if (!createShortcut(shortcut, copied)) say(texts_.linkRefused + shortcut, Icon::Exclamation);
 }
 

@@ -49,11 +49,14 @@ void FormPruefen::language() {
   CmdReparieren.caption = texts_->cmdReparieren;
 }
 
-void FormPruefen::check() {
+CheckPlace FormPruefen::checkPlace() {
   const GmapFolders maps = gmapFolders(services_.registry, services_.facts, session_.vReg6432);
-  const CheckPlace place{session_.vReg6432, unusedRegistryBases(session_.vReg6432), maps,
-                         session_.texts.text(key::Fehler25)};
-  report_ = checkInstallation(services_.registry, services_.dialogs, place);
+  return {session_.vReg6432, unusedRegistryBases(session_.vReg6432), maps,
+          session_.texts.text(key::Fehler25)};
+}
+
+void FormPruefen::check() {
+  report_ = checkInstallation(services_.registry, services_.dialogs, checkPlace());
   ListBefunde.clear();
   for (const Finding& finding : report_.findings) ListBefunde.addItem(findingLine(finding, *texts_));
   if (report_.findings.empty()) ListBefunde.addItem(texts_->nothingFound);
@@ -71,7 +74,9 @@ void FormPruefen::CmdPruefen_Click() { check(); }
 void FormPruefen::CmdReparieren_Click() {
   RepairTools tools{services_.registry, services_.dialogs, services_.folders, session_.vReg6432,
                     tdbVorhandenTexts(spracheOf(services_.registry)).tdb,
-                    [this](const Finding& finding) { return confirmRemoval(finding); }};
+                    [this](const Finding& finding) { return confirmRemoval(finding); },
+                    [this] { return checkInstallation(services_.registry, services_.dialogs,
+                                                      checkPlace()); }};
   const std::vector<RepairResult> results = repairAll(report_, tools);
   ListBefunde.clear();
   for (std::size_t index = 0; index < results.size(); ++index)

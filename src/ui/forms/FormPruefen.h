@@ -30,6 +30,7 @@ class FormPruefen : public Form {
  private:
   void placeControls();
   void language();
+  CheckPlace checkPlace();
   void check();
   bool confirmRemoval(const Finding& finding);
 

@@ -139,6 +139,7 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   Button CommandMapnameAendern{*this, "CommandMapnameAendern"};
   TextBox TextMapsetname{*this, "TextMapsetname"};
   Button CommandNameuebernehmen{*this, "CommandNameuebernehmen"};
+  Label LabelRename{*this, "LabelRename"};  // the rename mode's hint
   Button CommandFID{*this, "CommandFID"};
   Button CmdExpImp{*this, "CmdExpImp"};
   Button CommandKompa{*this, "CommandKompa"};

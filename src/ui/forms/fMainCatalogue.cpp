@@ -133,10 +133,11 @@ void fMain::ListMapsetName_DblClick() {
 
 void fMain::ListMapsetGMP_DblClick() {
   session_.vGMPoderIMG = "GMP";
+  // The FID change and the tile listing are taken first and end the
+  // double-click, so neither can remove a package; the removal runs only
+  // outside the TYP mode, and the rename comes last.
   if (pickForFidChange(ListMapsetGMP, ListMapsetGMP.listIndex())) return;
   if (listTiles(ListMapsetGMP, ListMapsetGMP.listIndex())) return;
-  // The FID change and the TYP assignment come before the removal; the
-  // rename and the tile listing after it.
   if (!session_.vFIDchange && session_.vTypeaendern != "ja" &&
       session_.vGMPTypeaendern == "entfernen")
     removeGmapPackage();

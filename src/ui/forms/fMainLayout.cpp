@@ -103,6 +103,8 @@ void fMain::placeCatalogue() {
   place(ListID, {842, 58, 48, 150});
   place(ListSubkey, {894, 58, 48, 150});
   place(ListProdFam, {946, 58, 38, 150});
+  // The rename hint stands where the rename mode hides the ID columns.
+  place(LabelRename, {842, 58, 142, 64});
   for (ListBox* column : {&ListPID, &ListTDB, &ListIMG, &ListLoc, &ListUnterschluessel,
                           &ListHauptschluessel, &ListgmpFid, &ListgmpPID, &ListGmpTdb,
                           &ListGmpTyp, &ListgmpMDX, &ListXMLPfad})
@@ -145,7 +147,7 @@ void fMain::showStartState() {
   for (Control* control :
        Controls{&Frame1, &CommandFolder, &ListMapsetName, &ListMapsetGMP, &TextMapsetname,
                 &CommandNameuebernehmen, &CommandDoIt, &Drive2, &DirTypefile, &FileTypefile,
-                &LabelTypefile, &TextXX})
+                &LabelTypefile, &LabelRename, &TextXX})
     control->visible = false;
   TextMeldung.locked = true;
 }

@@ -28,7 +28,8 @@ void fMain::ListLoeschen_DblClick() {
     dialogs.message(
         {registrationKeptText(germanTexts()), kCatalogueTitle, Buttons::Ok, Icon::Exclamation});
   }
-  if (removal.denied) dialogs.message({kRemovalDenied, kCatalogueTitle, Buttons::Ok, Icon::None});
+  if (removal.denied)
+    dialogs.message({kRemovalDenied, kCatalogueTitle, Buttons::Ok, Icon::None, true});
   for (const KeptFile& kept : removal.kept) {
     dialogs.message({fileKeptText(germanTexts(), kept.file, kept.user), kCatalogueTitle,
                      Buttons::Ok, Icon::Information});

@@ -28,6 +28,8 @@ void fMain::CommandMapnameAendern_Click() {
   TextMapsetname.setText(session_.texts.text(key::Satz53));
   for (ListBox* list : {&ListLoeschen, &ListID, &ListSubkey}) list->visible = false;
   ListMapsetName.visible = true;
+  setCaption(LabelRename, session_.texts.text(key::Satz49));
+  LabelRename.visible = true;
   ListMapsetName.enabled = true;
   if (ListMapsetName.count() == 0) TDBlesen();
 }
@@ -69,7 +71,7 @@ void fMain::CommandNameuebernehmen_Click() {
   const int gmapRow = ListMapsetGMP.listIndex();
   if (registryRow < 0 && gmapRow < 0) return;
   const std::string newName = TextMapsetname.text();
-  const RenameSetting setting{services_.dialogs, session_.texts.tdb(), germanTexts()};
+  const RenameSetting setting{services_.dialogs, session_.texts};
   if (renameFromGmap_) {
     renameFromGmap_ = false;
     if (gmapRow < 0 || gmapRow >= static_cast<int>(packages_.rows.size())) return;
@@ -91,6 +93,7 @@ void fMain::leaveRenameMode() {
   TextMapsetname.visible = false;
   CommandNameuebernehmen.visible = false;
   CommandMapnameAendern.visible = true;
+  LabelRename.visible = false;
   TDBlesen();
   GMPFileslisten();
   if (editCompleted_) services_.sound.playAsync(joinPath(services_.programFolder, "Success.wav"));

@@ -3,6 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <exception>
+#include <string>
+
+#include "app/messages/UnexpectedError.h"
 #include "platform/win/WideText.h"
 #include "ui/forms/controls/CheckBox.h"
 #include "ui/forms/controls/DirList.h"
@@ -34,12 +38,30 @@ bool hasMenu(const Form& form) {
   return false;
 }
 
+void showUnexpected(const std::string& what) {
+  MessageBoxW(nullptr, wideText(unexpectedErrorText(what)).c_str(),
+              wideText(kUnexpectedErrorTitle).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+// No error of a handler may end the program: it stops the one action, which
+// has put back what it changed, and is shown.
+template <typename Action>
+void guarded(Action&& action) {
+  try {
+    action();
+  } catch (const std::exception& error) {
+    showUnexpected(error.what());
+  } catch (...) {
+    showUnexpected("unknown error");
+  }
+}
+
 // Runs one model event, then shows what the handlers changed. The window may
 // be unloaded by its own handler: nothing of it is touched afterwards.
 template <typename Event>
 void runEvent(Win32Skin& skin, Event&& event) {
   skin.handlerStarts();
-  event();
+  guarded(event);
   skin.handlerEnds();
   skin.mirrorAll();
 }
@@ -173,7 +195,9 @@ LRESULT CALLBACK FormWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
   }
   auto* window = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (window == nullptr || window->hwnd_ == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return window->handle(message, wParam, lParam);
+  LRESULT result = 0;
+  guarded([&] { result = window->handle(message, wParam, lParam); });
+  return result;
 }
 
 LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -296,7 +320,9 @@ LRESULT CALLBACK FormWindow::controlProc(HWND hwnd, UINT message, WPARAM wParam,
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, controlProc, id);
   if (NativeControl* native = window->find(static_cast<int>(id))) {
     LRESULT result = 0;
-    if (window->handleControl(*native, message, wParam, lParam, result)) return result;
+    bool handled = false;
+    guarded([&] { handled = window->handleControl(*native, message, wParam, lParam, result); });
+    if (handled) return result;
   }
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }

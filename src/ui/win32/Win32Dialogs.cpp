@@ -46,7 +46,8 @@ int CALLBACK startInFolder(HWND browser, UINT message, LPARAM, LPARAM folder) {
 }  // namespace
 
 Answer Win32Dialogs::message(const Message& message) {
-  const UINT flags = buttonsFlag(message.buttons) | iconFlag(message.icon) | MB_SETFOREGROUND;
+  const UINT flags = buttonsFlag(message.buttons) | iconFlag(message.icon) | MB_SETFOREGROUND |
+                     (message.systemModal ? MB_SYSTEMMODAL : 0);
   const int pressed = MessageBoxW(GetActiveWindow(), wideText(message.text).c_str(),
                                   wideText(message.title).c_str(), flags);
   switch (pressed) {
