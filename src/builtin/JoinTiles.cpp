@@ -76,9 +76,14 @@ bool joinTiles(const GmtCommand& command, ToolReport& report) {
     report.line(kNothingWritten);
     return false;
   }
-  output.write(command.mapname + ".tdb", writeTdb(mapset));
+  const auto tdb = writeTdb(mapset);
+  if (!tdb) {
+    output.refuse(command.mapname + ".tdb", kTdbTooLarge);
+    return false;
+  }
+  output.write(command.mapname + ".tdb", *tdb);
   output.write(command.mapname + ".mp", writeOverviewSource(mapset));
-  return output.written() > 0;
+  return output.complete();
 }
 
 }  // namespace mapsetdesk::builtin
