@@ -82,6 +82,15 @@ TEST_F(HostileImage, EveryOperationRefusesAndWritesNothing) {
   }
 }
 
+TEST_F(HostileImage, AKilledRunsTemporaryFileIsTakenAwayByTheNextRun) {
+  fs::create_directories(out);
+  writeFile(out / "63240001.img.mapsetdesk-new", std::string(4096, 'x'));
+  writeFile(out / "notes.txt", "kept");
+  KeptReport report;
+  ASSERT_TRUE(gmt("-S", copy("mapset/63240001.img"), report));
+  EXPECT_EQ(fileNames(out), (std::vector<std::string>{"63240001.img", "notes.txt"}));
+}
+
 TEST_F(HostileImage, TheDeviceImageCheckTellsDamageFromLostTiles) {
   const std::string image = pathText(scratch_ / "gmapsupp.img");
   for (const CraftedImage& crafted : craftedImages(bytesOf("families/gmapsupp.img"))) {
