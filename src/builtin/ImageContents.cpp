@@ -8,15 +8,22 @@
 #include "formats/TypHeader.h"
 
 namespace mapsetdesk::builtin {
+namespace {
 
-std::vector<ImageTile> readImageTiles(ImgFile& image) {
+constexpr std::size_t kTilesBetweenEvents = 256;
+
+}  // namespace
+
+std::vector<ImageTile> readImageTiles(ImgFile& image, ToolReport* report) {
   const ImgDirectory& directory = image.directory();
   // Grouped once: an image may hold tens of thousands of subfiles.
   std::map<std::string, std::vector<const ImgEntry*>> byName;
   for (const ImgEntry& entry : directory.entries) byName[entry.name].push_back(&entry);
   std::vector<ImageTile> tiles;
+  std::size_t read = 0;
   for (const ImgEntry& tre : directory.entries) {
     if (tre.type != "TRE") continue;
+    if (report && ++read % kTilesBetweenEvents == 0) report->letEventsRun();
     const auto start = image.readStart(tre, kTreFactsBytes);
     const auto facts = start ? readTreFacts(*start, tre.name) : std::nullopt;
     if (!facts) continue;

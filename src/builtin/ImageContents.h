@@ -20,8 +20,9 @@ struct ImageTile {
 };
 
 // In the order of their TRE subfiles; a TRE subfile without a readable TRE
-// header makes no tile.
-std::vector<ImageTile> readImageTiles(ImgFile& image);
+// header makes no tile. An image may hold tens of thousands of tiles: the
+// report, when given, lets the windows paint now and then.
+std::vector<ImageTile> readImageTiles(ImgFile& image, ToolReport* report = nullptr);
 
 // The list of the image's MPS subfile; empty when it has none, damaged when
 // it cannot be read.

@@ -40,7 +40,7 @@ std::optional<std::vector<MapTile>> tilesOf(const std::string& path, ToolReport&
   ImgFile image = openImage(path, report);
   if (image.problem() != ImgFileProblem::None) return std::nullopt;
   std::vector<MapTile> tiles;
-  for (ImageTile& found : readImageTiles(image)) tiles.push_back(std::move(found.tile));
+  for (ImageTile& found : readImageTiles(image, &report)) tiles.push_back(std::move(found.tile));
   if (tiles.empty()) {
     report.line(cannotReadLine(path, kNoTile));
     return std::nullopt;

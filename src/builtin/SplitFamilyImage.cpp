@@ -72,7 +72,7 @@ bool splitFamilyImage(const GmtCommand& command, ToolReport& report) {
   ImgFile image = openImage(command.image, report);
   if (image.problem() != ImgFileProblem::None) return false;
   const ProductList products = readImageProducts(image);
-  const std::vector<ImageTile> tiles = readImageTiles(image);
+  const std::vector<ImageTile> tiles = readImageTiles(image, &report);
   if (!productListUsable(command.image, products, tiles, report)) return false;
   OutputFiles output(command.folder, report, command.image);
   if (!output.prepareFolder()) return false;

@@ -8,6 +8,7 @@
 
 #include "builtin/BuiltinGmt.h"
 #include "builtin/DeviceImageCheck.h"
+#include "builtin/ImageContents.h"
 #include "builtin/GmtFiles.h"
 #include "builtin/ReportLines.h"
 #include "formats/ImgContainer.h"
@@ -89,6 +90,22 @@ TEST_F(HostileImage, AKilledRunsTemporaryFileIsTakenAwayByTheNextRun) {
   KeptReport report;
   ASSERT_TRUE(gmt("-S", copy("mapset/63240001.img"), report));
   EXPECT_EQ(fileNames(out), (std::vector<std::string>{"63240001.img", "notes.txt"}));
+}
+
+TEST_F(HostileImage, ReadingManyTilesLetsTheWindowsPaint) {
+  const auto tile = readImgContainer(bytesOf("mapset/63240001.img"));
+  ASSERT_TRUE(tile);
+  ImgContainer many{"many", {}};
+  for (const ImgSubfile& subfile : tile->subfiles)
+    if (subfile.type == "TRE")
+      for (int copy = 0; copy < 600; ++copy)
+        many.subfiles.push_back({std::to_string(10000000 + copy), "TRE", subfile.bytes});
+  const std::string image = pathText(scratch_ / "many.img");
+  writeFile(image, writeImgContainer(many));
+  ImgFile file = ImgFile::open(image);
+  KeptReport report;
+  EXPECT_EQ(builtin::readImageTiles(file, &report).size(), 600u);
+  EXPECT_EQ(report.eventRuns, 2);
 }
 
 TEST_F(HostileImage, TheDeviceImageCheckTellsDamageFromLostTiles) {
