@@ -65,7 +65,7 @@ bool makeMapset(const fs::path& folder) {
     if (!makeTile(folder / (std::to_string(number) + ".img"), headerAt, priority)) return false;
   }
   std::ofstream tdb(folder / "bench.tdb", std::ios::binary);
-  tdb << writeTdb(mapset);
+  tdb << writeTdb(mapset).value();
   return static_cast<bool>(tdb);
 }
 

@@ -44,6 +44,12 @@ seed fuzz_tre_search "$seeds"/mapset/63240001.img "$seeds"/mapset/gmapsupp.img \
 seed fuzz_info_xml "$seeds/mapset/Harz Familie.gmap/Info.xml"
 seed fuzz_mdx "$seeds"/mapset/osmmap.mdx
 seed fuzz_img_container "$seeds"/mapset/63240001.img "$seeds"/families/gmapsupp.img
+seed fuzz_gmt_operations "$seeds"/mapset/63240001.img "$seeds"/families/gmapsupp.img
+# The crafted images the tests refuse: repeated and overlapping blocks, an
+# absurd size, a duplicate name, a damaged product list, a tile left out.
+if [ -f "$seeds"/families/gmapsupp.img ]; then
+  "$build"/crafted_seeds "$seeds"/families/gmapsupp.img "$build/corpus/fuzz_gmt_operations"
+fi
 # The TDB's blocks are built as the product list's are.
 seed fuzz_mps "$seeds"/mapset/osmmap.tdb
 seed fuzz_overview_map "$seeds"/mapset/osmmap.img "$here"/../tests/data/overview-harz.mp
@@ -51,7 +57,7 @@ seed fuzz_overview_map "$seeds"/mapset/osmmap.img "$here"/../tests/data/overview
 mkdir -p "$build/crashes"
 status=0
 for target in fuzz_tdb_header fuzz_tdb_blocks fuzz_tre_search fuzz_info_xml fuzz_mdx \
-    fuzz_img_container fuzz_mps fuzz_overview_map; do
+    fuzz_img_container fuzz_gmt_operations fuzz_mps fuzz_overview_map; do
   if ! "$build/$target" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="$build/crashes/$target-" "$build/corpus/$target" \
       >"$build/$target.log" 2>&1; then

@@ -40,7 +40,7 @@ std::optional<std::vector<MapTile>> tilesOf(const std::string& path, ToolReport&
   ImgFile image = openImage(path, report);
   if (image.problem() != ImgFileProblem::None) return std::nullopt;
   std::vector<MapTile> tiles;
-  for (ImageTile& found : readImageTiles(image)) tiles.push_back(std::move(found.tile));
+  for (ImageTile& found : readImageTiles(image, &report)) tiles.push_back(std::move(found.tile));
   if (tiles.empty()) {
     report.line(cannotReadLine(path, kNoTile));
     return std::nullopt;
@@ -76,9 +76,14 @@ bool joinTiles(const GmtCommand& command, ToolReport& report) {
     report.line(kNothingWritten);
     return false;
   }
-  output.write(command.mapname + ".tdb", writeTdb(mapset));
+  const auto tdb = writeTdb(mapset);
+  if (!tdb) {
+    output.refuse(command.mapname + ".tdb", kTdbTooLarge);
+    return false;
+  }
+  output.write(command.mapname + ".tdb", *tdb);
   output.write(command.mapname + ".mp", writeOverviewSource(mapset));
-  return output.written() > 0;
+  return output.complete();
 }
 
 }  // namespace mapsetdesk::builtin

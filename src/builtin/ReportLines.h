@@ -18,5 +18,13 @@ inline constexpr const char* kNoFamily = "its product list names no family";
 inline constexpr const char* kNoFolder = "the output folder cannot be made";
 inline constexpr const char* kNothingWritten = "no file written";
 inline constexpr const char* kNoFileName = "the name is no plain file name";
+inline constexpr const char* kNameTaken = "another file of this run has that name";
+inline constexpr const char* kInputFile = "it is the file being read";
+inline constexpr const char* kDamagedProductList = "its product list is damaged";
+inline constexpr const char* kTdbTooLarge = "the tiles do not fit a TDB";
+
+inline std::string tileWithoutFamilyLine(const std::string& path, const std::string& tile) {
+  return cannotReadLine(path, "its tile " + tile + " belongs to no family");
+}
 
 }  // namespace mapsetdesk::builtin

@@ -9,7 +9,7 @@
 
 namespace mapsetdesk::builtin {
 
-// True when it wrote at least one file.
+// True when it wrote every file it should.
 bool splitFamilies(const GmtCommand& command, ToolReport& report);
 
 }  // namespace mapsetdesk::builtin

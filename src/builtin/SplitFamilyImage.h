@@ -8,7 +8,7 @@
 
 namespace mapsetdesk::builtin {
 
-// True when it wrote at least one file.
+// True when it wrote every file it should.
 bool splitFamilyImage(const GmtCommand& command, ToolReport& report);
 
 }  // namespace mapsetdesk::builtin

@@ -8,11 +8,11 @@ namespace mapsetdesk::builtin {
 bool unpackImage(const GmtCommand& command, ToolReport& report) {
   ImgFile image = openImage(command.image, report);
   if (image.problem() != ImgFileProblem::None) return false;
-  OutputFiles output(command.folder, report);
+  OutputFiles output(command.folder, report, command.image);
   if (!output.prepareFolder()) return false;
   for (const ImgEntry& entry : image.directory().entries)
     output.write(entry.fileName(), [&](std::ostream& out) { return image.copyTo(entry, out); });
-  return output.written() > 0;
+  return output.complete();
 }
 
 }  // namespace mapsetdesk::builtin

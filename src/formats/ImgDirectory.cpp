@@ -6,6 +6,7 @@
 
 #include "formats/ByteReader.h"
 #include "formats/ImgLayout.h"
+#include "formats/PlainText.h"
 
 namespace mapsetdesk {
 namespace {
@@ -64,13 +65,18 @@ class EntryParts {
     if (used != 1 || flag == img::kHeaderEntryFlag) return;
     if (!parts_.count(id)) order_.push_back(id);
     Parts& found = parts_[id];
+    auto [blocks, isNew] = found.blocksByPart.try_emplace(part);
+    if (!isNew) repeated_ = true;
     if (part == 0) found.size = size;
     entry.seek(img::kEntryBlocks);
     for (std::size_t i = 0; i < img::kBlocksPerEntry; ++i) {
       const std::uint32_t block = entry.u16();
-      if (block != img::kUnusedBlock) found.blocksByPart[part].push_back(block);
+      if (block != img::kUnusedBlock) blocks->second.push_back(block);
     }
   }
+
+  // A second entry for a part already given: two subfiles of one name.
+  bool repeated() const { return repeated_; }
 
   std::vector<ImgEntry> entries() const {
     std::vector<ImgEntry> all;
@@ -87,27 +93,56 @@ class EntryParts {
  private:
   std::vector<std::pair<std::string, std::string>> order_;
   std::map<std::pair<std::string, std::string>, Parts> parts_;
+  bool repeated_ = false;
 };
 
 // Every block the entry's bytes occupy lies inside the file, and there are
 // enough of them for its size.
-bool fitsFile(const ImgEntry& entry, std::size_t blockSize, std::uint64_t fileSize) {
-  if (std::uint64_t{entry.blocks.size()} * blockSize < entry.size) return false;
+ImgDirectoryFault sizeFault(const ImgEntry& entry, std::size_t blockSize, std::uint64_t fileSize) {
+  if (std::uint64_t{entry.blocks.size()} * blockSize < entry.size)
+    return ImgDirectoryFault::SizeBeyondBlocks;
   std::uint64_t left = entry.size;
   for (const std::uint32_t block : entry.blocks) {
     if (left == 0) break;
     const std::uint64_t used = std::min<std::uint64_t>(left, blockSize);
-    if (std::uint64_t{block} * blockSize + used > fileSize) return false;
+    if (std::uint64_t{block} * blockSize + used > fileSize) return ImgDirectoryFault::PastEnd;
     left -= used;
   }
-  return true;
+  return ImgDirectoryFault::None;
+}
+
+// Each block belongs to one subfile and lies after the directory, so the
+// subfiles together never hold more bytes than the file.
+class BlockOwners {
+ public:
+  BlockOwners(std::size_t blockSize, std::size_t directoryEnd)
+      : firstFree_((directoryEnd + blockSize - 1) / blockSize), owned_(img::kUnusedBlock + 1) {}
+
+  bool claim(const ImgEntry& entry) {
+    for (const std::uint32_t block : entry.blocks) {
+      if (block < firstFree_ || owned_[block]) return false;
+      owned_[block] = true;
+    }
+    return true;
+  }
+
+ private:
+  std::size_t firstFree_;
+  std::vector<bool> owned_;
+};
+
+ImgDirectoryFault entryFault(const ImgEntry& entry, std::size_t blockSize,
+                             std::uint64_t fileSize, BlockOwners& owners) {
+  const ImgDirectoryFault fault = sizeFault(entry, blockSize, fileSize);
+  if (fault != ImgDirectoryFault::None) return fault;
+  return owners.claim(entry) ? ImgDirectoryFault::None : ImgDirectoryFault::BlockReused;
 }
 
 std::string description(std::string_view plain) {
   ByteReader reader(plain, img::kDescription);
   std::string text = trimmed(reader.bytes(img::kDescriptionLength));
   reader.seek(img::kDescriptionMore);
-  return text + trimmed(reader.bytes(img::kDescriptionMoreLength));
+  return withoutControlCharacters(text + trimmed(reader.bytes(img::kDescriptionMoreLength)));
 }
 
 }  // namespace
@@ -128,9 +163,15 @@ std::optional<std::size_t> imgDirectoryEnd(std::string_view head) {
   return std::max<std::size_t>(ByteReader(entry, img::kEntrySize32).u32(), firstEntryEnd);
 }
 
-std::optional<ImgDirectory> readImgDirectory(std::string_view head, std::uint64_t fileSize) {
+std::optional<ImgDirectory> readImgDirectory(std::string_view head, std::uint64_t fileSize,
+                                             ImgDirectoryFault* fault) {
+  ImgDirectoryFault ignored;
+  ImgDirectoryFault& found = fault ? *fault : ignored;
+  found = ImgDirectoryFault::NotImg;
   const auto end = imgDirectoryEnd(head);
-  if (!end || *end > head.size() || *end > fileSize) return std::nullopt;
+  if (!end) return std::nullopt;
+  found = ImgDirectoryFault::PastEnd;
+  if (*end > head.size() || *end > fileSize) return std::nullopt;
   const std::string plain = plainCopy(head, *end, keyOf(head));
   const auto facts = headerFacts(plain);
   if (!facts) return std::nullopt;
@@ -142,10 +183,15 @@ std::optional<ImgDirectory> readImgDirectory(std::string_view head, std::uint64_
   EntryParts parts;
   for (std::size_t at = facts->directoryStart; at + img::kEntrySize <= *end; at += img::kEntrySize)
     parts.add(std::string_view(plain).substr(at, img::kEntrySize));
+  found = ImgDirectoryFault::RepeatedEntry;
+  if (parts.repeated()) return std::nullopt;
+  BlockOwners owners(directory.blockSize, *end);
   for (ImgEntry& entry : parts.entries()) {
-    if (!fitsFile(entry, directory.blockSize, fileSize)) return std::nullopt;
+    found = entryFault(entry, directory.blockSize, fileSize, owners);
+    if (found != ImgDirectoryFault::None) return std::nullopt;
     directory.entries.push_back(std::move(entry));
   }
+  found = ImgDirectoryFault::None;
   return directory;
 }
 

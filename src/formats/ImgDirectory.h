@@ -39,10 +39,23 @@ struct ImgDirectory {
 // first sector is no IMG header.
 std::optional<std::size_t> imgDirectoryEnd(std::string_view head);
 
+// Why a directory is refused. A crafted directory can make a small file
+// claim gigabytes (a block listed again and again, or shared by subfiles),
+// or splice two subfiles of one name; each subfile must own its blocks.
+enum class ImgDirectoryFault {
+  None,
+  NotImg,
+  PastEnd,           // a block or the directory lies beyond the file's end
+  BlockReused,       // a block listed twice, by one subfile or by two, or inside the directory
+  SizeBeyondBlocks,  // a subfile larger than its blocks hold
+  RepeatedEntry,     // two entries give the same part of one name and type
+};
+
 // The directory from the file's first bytes (as stored, at least up to
-// imgDirectoryEnd). nullopt when they hold no IMG container or when an
-// entry names blocks that reach past fileSize.
-std::optional<ImgDirectory> readImgDirectory(std::string_view head, std::uint64_t fileSize);
+// imgDirectoryEnd). nullopt when they hold no IMG container or when its
+// directory is refused; fault, when given, says why.
+std::optional<ImgDirectory> readImgDirectory(std::string_view head, std::uint64_t fileSize,
+                                             ImgDirectoryFault* fault = nullptr);
 
 // The bytes as stored from the plain bytes (or back): XORing is its own
 // inverse.

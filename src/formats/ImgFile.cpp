@@ -15,6 +15,18 @@ constexpr std::size_t kChunk = std::size_t{1} << 20;
 // than that; a header that claims more is damaged.
 constexpr std::size_t kLargestHead = (0x10000 + 256) * kImgSectorSize;
 
+ImgFileProblem problemOf(ImgDirectoryFault fault) {
+  switch (fault) {
+    case ImgDirectoryFault::None: return ImgFileProblem::None;
+    case ImgDirectoryFault::NotImg: return ImgFileProblem::NotImg;
+    case ImgDirectoryFault::PastEnd: return ImgFileProblem::DirectoryPastEnd;
+    case ImgDirectoryFault::BlockReused: return ImgFileProblem::BlockReused;
+    case ImgDirectoryFault::SizeBeyondBlocks: return ImgFileProblem::SizeBeyondBlocks;
+    case ImgDirectoryFault::RepeatedEntry: return ImgFileProblem::RepeatedEntry;
+  }
+  return ImgFileProblem::NotImg;
+}
+
 }  // namespace
 
 const char* describe(ImgFileProblem problem) {
@@ -24,6 +36,9 @@ const char* describe(ImgFileProblem problem) {
     case ImgFileProblem::NotImg: return "it is no IMG file";
     case ImgFileProblem::DirectoryPastEnd: return "its directory points past its end";
     case ImgFileProblem::ReadFailed: return "the file cannot be read";
+    case ImgFileProblem::BlockReused: return "its directory gives one block to two places";
+    case ImgFileProblem::SizeBeyondBlocks: return "a subfile is larger than its blocks";
+    case ImgFileProblem::RepeatedEntry: return "two subfiles have the same name";
   }
   return "unknown";
 }
@@ -76,9 +91,10 @@ bool ImgFile::readHead() {
     if (*end <= head.size()) break;
     wanted = *end;
   }
-  auto directory = readImgDirectory(head, size_);
+  ImgDirectoryFault fault = ImgDirectoryFault::None;
+  auto directory = readImgDirectory(head, size_, &fault);
   if (!directory) {
-    problem_ = ImgFileProblem::DirectoryPastEnd;
+    problem_ = problemOf(fault);
     return false;
   }
   directory_ = std::move(*directory);

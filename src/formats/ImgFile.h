@@ -12,7 +12,16 @@
 
 namespace mapsetdesk {
 
-enum class ImgFileProblem { None, CannotOpen, NotImg, DirectoryPastEnd, ReadFailed };
+enum class ImgFileProblem {
+  None,
+  CannotOpen,
+  NotImg,
+  DirectoryPastEnd,
+  ReadFailed,
+  BlockReused,
+  SizeBeyondBlocks,
+  RepeatedEntry,
+};
 
 // English, for the report lines of the built-in tools.
 const char* describe(ImgFileProblem problem);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "formats/PlainText.h"
 #include "formats/TdbTiles.h"
 
 namespace mapsetdesk {
@@ -48,7 +49,8 @@ std::string writeOverviewSource(const Mapset& mapset) {
   auto line = [&text](const std::string& content) { text += content + kCrLf; };
   line("[IMG ID]");
   line("ID=" + std::to_string(mapset.overviewNumber()));
-  line("Name=" + mapset.name);
+  // One line per key: a line break in the name would start another key.
+  line("Name=" + withoutControlCharacters(mapset.name));
   line("CodePage=" + std::to_string(mapset.codePage));
   line("LblCoding=9");
   line("Levels=2");

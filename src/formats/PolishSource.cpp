@@ -10,6 +10,8 @@
 namespace mapsetdesk {
 namespace {
 
+constexpr std::uint32_t kLargestMapName = 99999999;
+
 std::string_view trimmed(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -88,6 +90,7 @@ class SourceParser {
   int headerLine_ = 0;
   bool headerSeen_ = false;
   std::optional<std::uint32_t> id_;
+  bool idGiven_ = false;
   std::optional<int> levelCount_;
   std::map<int, int> levels_;
   ShapeDraft shape_;
@@ -164,8 +167,14 @@ void SourceParser::headerKey(std::string_view key, std::string_view value) {
   const std::string name = upper(key);
   OverviewMap& map = result_.map;
   if (name == "ID") {
+    // A second ID would make the map's number depend on which one is read.
+    if (idGiven_) return refuse("ID= given twice");
+    idGiven_ = true;
     id_ = parseNumber(value);
-    if (!id_) refuse("ID=" + std::string(value) + " is not a map number");
+    if (!id_) return refuse("ID=" + std::string(value) + " is not a map number");
+    // Subfile names hold eight characters; a longer number would be cut
+    // into another map's name.
+    if (*id_ > kLargestMapName) refuse("ID=" + std::string(value) + " has more than eight digits");
   } else if (name == "NAME") {
     map.name = std::string(value);
   } else if (name == "CODEPAGE") {

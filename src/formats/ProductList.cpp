@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/ByteReader.h"
+#include "formats/PlainText.h"
 
 namespace mapsetdesk {
 namespace {
@@ -18,7 +19,7 @@ std::string text(ByteReader& reader) {
     if (byte == '\0') break;
     found += byte;
   }
-  return found;
+  return withoutControlCharacters(found);
 }
 
 MapRecord mapRecord(std::string_view raw) {
@@ -48,8 +49,12 @@ ProductRecord productRecord(std::string_view raw) {
 
 std::vector<std::uint16_t> ProductList::families() const {
   std::vector<std::uint16_t> found;
+  std::vector<bool> seen(0x10000);
   for (const MapRecord& map : maps)
-    if (std::find(found.begin(), found.end(), map.fid) == found.end()) found.push_back(map.fid);
+    if (!seen[map.fid]) {
+      seen[map.fid] = true;
+      found.push_back(map.fid);
+    }
   return found;
 }
 
@@ -63,10 +68,29 @@ ProductList ProductList::only(std::uint16_t fid) const {
   return list;
 }
 
+std::map<std::uint16_t, ProductList> ProductList::byFamily() const {
+  std::map<std::uint16_t, ProductList> lists;
+  for (const MapRecord& map : maps) lists[map.fid].maps.push_back(map);
+  for (const ProductRecord& product : products) {
+    const auto family = lists.find(product.fid);
+    if (family != lists.end()) family->second.products.push_back(product);
+  }
+  return lists;
+}
+
 const MapRecord* ProductList::mapOf(std::uint32_t mapNumber) const {
   for (const MapRecord& map : maps)
     if (map.mapNumber == mapNumber) return &map;
   return nullptr;
+}
+
+MapRecordIndex::MapRecordIndex(const ProductList& list) {
+  for (const MapRecord& map : list.maps) records_.emplace(map.mapNumber, &map);
+}
+
+const MapRecord* MapRecordIndex::of(std::uint32_t mapNumber) const {
+  const auto found = records_.find(mapNumber);
+  return found == records_.end() ? nullptr : found->second;
 }
 
 std::string ProductList::familyName(std::uint16_t fid) const {

@@ -3,8 +3,10 @@
 // naming its family and product, one per product naming it. Blocks of other
 // kinds are kept as they are.
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace mapsetdesk {
@@ -39,9 +41,23 @@ struct ProductList {
   std::vector<std::uint16_t> families() const;
   // The list restricted to one family.
   ProductList only(std::uint16_t fid) const;
+  // Every family's list at once, without the other blocks, which belong to
+  // every family and would be copied as often as there are families.
+  std::map<std::uint16_t, ProductList> byFamily() const;
   const MapRecord* mapOf(std::uint32_t mapNumber) const;
   // The product's name, else the series name of its first tile.
   std::string familyName(std::uint16_t fid) const;
+};
+
+// mapOf for many tiles of a long list: looked up once. Holds pointers into
+// the list, which must outlive it unchanged.
+class MapRecordIndex {
+ public:
+  explicit MapRecordIndex(const ProductList& list);
+  const MapRecord* of(std::uint32_t mapNumber) const;
+
+ private:
+  std::unordered_map<std::uint32_t, const MapRecord*> records_;
 };
 
 ProductList readProductList(std::string_view mps);

@@ -2,6 +2,7 @@
 
 #include "formats/ByteSink.h"
 #include "formats/TdbChecksum.h"
+#include "formats/TdbHeader.h"
 #include "formats/TdbLayout.h"
 #include "formats/TdbTiles.h"
 
@@ -18,6 +19,29 @@ constexpr std::uint8_t kCopyrightText = 0x06;
 constexpr std::uint8_t kCopyrightShown = 0x03;
 constexpr std::uint8_t kTextBlockKind = 0xC3;
 constexpr std::uint32_t kTileFlags = 0xFF00C301u;
+// The header's name must end within its first 255 bytes; the other texts are
+// held to the same length so no block outgrows its 16-bit length by a name.
+constexpr std::size_t kLongestText = kTdbMaxNameEnd - kTdbNameOffset;
+
+std::string cut(const std::string& text) { return text.substr(0, kLongestText); }
+
+// The texts as the TDB can hold them.
+Mapset fitted(Mapset mapset) {
+  mapset.name = cut(mapset.name);
+  mapset.familyName = cut(mapset.familyName);
+  for (MapTile& tile : mapset.tiles) tile.description = cut(tile.description);
+  return mapset;
+}
+
+bool readsBackAs(const std::string& file, const Mapset& mapset) {
+  const TdbHeaderResult header = parseTdbHeader(file);
+  if (header.damage != TdbDamage::None || header.header.name != mapset.name) return false;
+  const TdbTiles tiles = readTdbTiles(file);
+  if (tiles.damage != TdbDamage::None || tiles.tiles.size() != mapset.tiles.size()) return false;
+  for (std::size_t i = 0; i < tiles.tiles.size(); ++i)
+    if (tiles.tiles[i].mapNumber != mapset.tiles[i].mapNumber) return false;
+  return true;
+}
 
 std::string block(std::uint8_t id, const std::string& payload) {
   ByteSink sink;
@@ -75,14 +99,23 @@ std::string tilePayload(const Mapset& mapset, const MapTile& tile) {
 
 }  // namespace
 
-std::string writeTdb(const Mapset& mapset) {
-  std::string file = block(kTdbHeaderBlock, headerPayload(mapset));
-  file += block(kCopyrightBlock, copyrightPayload(mapset));
-  file += block(kTdbTextBlock, ByteSink().u8(kTextBlockKind).text(mapset.name).str());
-  file += block(kTdbOverviewBlock, overviewPayload(mapset));
-  for (const MapTile& tile : mapset.tiles) file += block(kTdbTileBlock, tilePayload(mapset, tile));
-  file += block(kTdbChecksumBlock, std::string(kChecksumPayload, '\0'));
+std::optional<std::string> writeTdb(const Mapset& whole) {
+  const Mapset mapset = fitted(whole);
+  std::string file;
+  bool fits = true;
+  const auto add = [&file, &fits](std::uint8_t id, const std::string& payload) {
+    fits = fits && payload.size() <= kTdbMaxPayload;
+    file += block(id, payload);
+  };
+  add(kTdbHeaderBlock, headerPayload(mapset));
+  add(kCopyrightBlock, copyrightPayload(mapset));
+  add(kTdbTextBlock, ByteSink().u8(kTextBlockKind).text(mapset.name).str());
+  add(kTdbOverviewBlock, overviewPayload(mapset));
+  for (const MapTile& tile : mapset.tiles) add(kTdbTileBlock, tilePayload(mapset, tile));
+  add(kTdbChecksumBlock, std::string(kChecksumPayload, '\0'));
+  if (!fits) return std::nullopt;
   applyTdbChecksum(file);
+  if (!readsBackAs(file, mapset)) return std::nullopt;
   return file;
 }
 

@@ -6,6 +6,7 @@
 #include "app/ProductTitle.h"
 #include "app/messages/DeviceImageTexts.h"
 #include "app/messages/MessageKeys.h"
+#include "builtin/DeviceImageCheck.h"
 #include "install/ToolCommandLines.h"
 #include "platform/FilePath.h"
 #include "platform/FolderLink.h"
@@ -52,6 +53,7 @@ class Run {
   }
 
   DeviceImageRun split() {
+    if (!imageSound()) return result_;
     if (!services_.runner.hasProgram(gmtPath(services_.programFolder)))
       say(text(key::Fehler42), kMessageTitle);
     if (!prepareSplitFolder()) return result_;
@@ -81,6 +83,24 @@ class Run {
     session_.Command = quoted(gmtPath(services_.programFolder)) + " " + option +
                        " -o " + quoted(output) + " " + quoted(shortPath(input));
     view_.toolWindow().WaitForApplication(session_.Command);
+  }
+
+  // A damaged image must not install half its maps as a success; refused
+  // before the split folder is touched.
+  bool imageSound() {
+    const builtin::DeviceImageCheck check = builtin::checkDeviceImage(image_);
+    if (check.verdict == builtin::DeviceImageVerdict::Damaged) {
+      say(text(key::Fehler48), kMessageTitle);
+    } else if (check.verdict == builtin::DeviceImageVerdict::TilesWithoutFamily) {
+      std::string tiles;
+      for (const std::string& tile : check.tilesWithoutFamily)
+        tiles += (tiles.empty() ? "" : ", ") + tile;
+      say(text(key::Fehler49) + tiles, kMessageTitle);
+    } else {
+      return true;
+    }
+    result_.outcome = DeviceImageOutcome::ImageRefused;
+    return false;
   }
 
   // False when the run ends here.

@@ -51,6 +51,7 @@ class DeviceImageView {
 enum class DeviceImageOutcome {
   Declined,     // SplittMaps existed and the person said No: nothing changed
   SplitRefused, // SplittMaps is a link: nothing was deleted
+  ImageRefused, // a damaged image or one whose product list leaves tiles out: nothing done
   TileSelection,// no family file: the image's tiles were offered as tiles
   Integrated,   // every family file was handled
 };

@@ -12,7 +12,7 @@ namespace {
 // Beside the target, so the rename stays on one volume and is atomic.
 std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
   std::filesystem::path temporary = target;
-  temporary += ".mapsetdesk-new";
+  temporary += std::string(kReplacementSuffix);
   return temporary;
 }
 

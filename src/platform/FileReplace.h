@@ -11,6 +11,10 @@
 
 namespace mapsetdesk {
 
+// What the temporary file's name adds to the target's; a run that was killed
+// leaves such a file behind.
+inline constexpr std::string_view kReplacementSuffix = ".mapsetdesk-new";
+
 // False when the temporary file cannot be written or not renamed over path;
 // a temporary file this call made is removed again then.
 bool replaceFile(const std::string& path, std::string_view content);

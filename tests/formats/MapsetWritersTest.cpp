@@ -7,6 +7,7 @@
 #include "formats/MdxIndex.h"
 #include "formats/MdxWriter.h"
 #include "formats/OverviewSource.h"
+#include "formats/PolishSource.h"
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
 #include "formats/TdbTiles.h"
@@ -30,7 +31,9 @@ Mapset twoTiles() {
 }
 
 TEST(TdbWriter, WritesATdbTheSystemsReadersAccept) {
-  const std::string tdb = writeTdb(twoTiles());
+  const auto written = writeTdb(twoTiles());
+  ASSERT_TRUE(written);
+  const std::string& tdb = *written;
   const TdbHeaderResult header = parseTdbHeader(tdb);
   ASSERT_EQ(header.damage, TdbDamage::None);
   EXPECT_EQ(header.header.fid, 815);
@@ -50,6 +53,48 @@ TEST(TdbWriter, WritesATdbTheSystemsReadersAccept) {
                                  "00012345.RGN\0",
                                  26)),
             std::string::npos);
+}
+
+// Names as long as a crafted product list makes them, and a tile of more
+// subfiles than a TDB block holds.
+TEST(TdbWriter, WhatItWritesReadsBackAsWrittenOrItWritesNothing) {
+  struct Case {
+    std::size_t name, family, description, subfiles;
+    bool fits;
+  };
+  for (const Case& sizes : {Case{300, 10, 10, 2, true}, Case{40000, 40000, 40000, 2, true},
+                            Case{10, 10, 65500, 2, true}, Case{246, 246, 246, 3000, true},
+                            Case{10, 10, 10, 5000, false}}) {
+    SCOPED_TRACE(::testing::Message() << sizes.name << "/" << sizes.description << "/" << sizes.subfiles);
+    Mapset mapset = twoTiles();
+    mapset.name = std::string(sizes.name, 'N');
+    mapset.familyName = std::string(sizes.family, 'F');
+    mapset.tiles[0].description = std::string(sizes.description, 'D');
+    mapset.tiles[1].subfiles.assign(sizes.subfiles, {"00012346.TRE", 1});
+    const auto tdb = writeTdb(mapset);
+    ASSERT_EQ(tdb.has_value(), sizes.fits);
+    if (!tdb) continue;
+    const TdbHeaderResult header = parseTdbHeader(*tdb);
+    ASSERT_EQ(header.damage, TdbDamage::None);
+    EXPECT_EQ(header.header.name, mapset.name.substr(0, 246));
+    EXPECT_EQ(walkTdbBlocks(*tdb).damage, TdbDamage::None);
+    EXPECT_EQ(checkTdbChecksum(*tdb).state, TdbChecksumState::Ok);
+    const TdbTiles tiles = readTdbTiles(*tdb);
+    ASSERT_EQ(tiles.tiles.size(), 2u);
+    EXPECT_EQ(tiles.tiles[1].mapNumber, 12346u);
+  }
+}
+
+TEST(OverviewSource, ReadsBackAsOneMapOfTheMapsetsNumberWhateverItsName) {
+  for (const std::string name : {"Alpen", "Alpen\r\nID=5", "A\x01\x7F\n[END-IMG ID]"}) {
+    Mapset mapset = twoTiles();
+    mapset.name = name;
+    const PolishParse parse = parsePolishSource(writeOverviewSource(mapset));
+    ASSERT_FALSE(parse.refused()) << name;
+    EXPECT_EQ(parse.map.mapNumber, mapset.overviewNumber()) << name;
+    EXPECT_EQ(parse.map.shapes.size(), 2u) << name;
+    EXPECT_EQ(parse.map.name.find_first_of("\r\n\x01\x7F"), std::string::npos) << name;
+  }
 }
 
 TEST(Mapset, TheOverviewIsNumberedBelowTheTilesAndCoversThemAll) {

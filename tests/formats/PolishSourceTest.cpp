@@ -108,6 +108,8 @@ TEST(PolishSource, ABrokenSourceIsRefusedWithTheLineNamed) {
       {header("Levels=2\r\nLevel0=16\r\n") + polygon, 1, "[IMG ID] has no Level1"},
       {header("Levels=11\r\n") + polygon, 4, "not a level count"},
       {"[IMG ID]\r\nName=X\r\nLevels=1\r\nLevel0=16\r\n[END-IMG ID]\r\n" + polygon, 1, "[IMG ID] has no ID"},
+      {"[IMG ID]\r\nID=77\r\nName=X\r\nID=5\r\nLevels=1\r\nLevel0=16\r\n[END-IMG ID]\r\n" + polygon, 4, "ID= given twice"},
+      {"[IMG ID]\r\nID=123456789\r\nLevels=1\r\nLevel0=16\r\n[END-IMG ID]\r\n" + polygon, 2, "has more than eight digits"},
   };
   for (const Broken& broken : cases) {
     const PolishParse parse = parsePolishSource(broken.text);

@@ -70,5 +70,35 @@ TEST(ProductList, ShortRecordsAndUnterminatedNamesAreKeptAsTheyAre) {
   EXPECT_FALSE(readProductList("L").damaged);
 }
 
+TEST(ProductList, NamesLoseControlCharactersButTheRecordIsCopiedAsItIs) {
+  const std::string series = "Karte\r\nID=5\x01\x7F";
+  std::string record("L\x00\x00\x01\x00\x02\x00\x07\x00\x00\x00", 11);
+  record += series + '\0' + "Kachel\t1" + '\0' + '\0';
+  record[1] = static_cast<char>(record.size() - 3);
+  const ProductList list = readProductList(record);
+  ASSERT_EQ(list.maps.size(), 1u);
+  EXPECT_EQ(list.maps[0].seriesName, "KarteID=5");
+  EXPECT_EQ(list.maps[0].description, "Kachel1");
+  EXPECT_EQ(writeProductList(list), record);
+}
+
+TEST(ProductList, SplitByFamilyInOnePassAsOnlyWouldGiveIt) {
+  ProductList list;
+  for (std::uint32_t tile = 0; tile < 6; ++tile)
+    list.maps.push_back({1, static_cast<std::uint16_t>(tile % 3), tile, "", "", "", "m"});
+  list.products.push_back({1, 2, "Zwei", "p"});
+  list.otherBlocks = {"x"};
+  const auto families = list.byFamily();
+  ASSERT_EQ(families.size(), 3u);
+  for (const auto& [fid, family] : families) {
+    const ProductList only = list.only(fid);
+    EXPECT_EQ(writeProductList(family) + "x", writeProductList(only)) << fid;
+  }
+  EXPECT_EQ(list.families(), (std::vector<std::uint16_t>{0, 1, 2}));
+  const MapRecordIndex index(list);
+  EXPECT_EQ(index.of(4), &list.maps[4]);
+  EXPECT_EQ(index.of(9), nullptr);
+}
+
 }  // namespace
 }  // namespace mapsetdesk::testing

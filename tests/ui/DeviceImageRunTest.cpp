@@ -14,6 +14,7 @@
 #include "install/DeviceImage.h"
 #include "platform/FilePath.h"
 #include "platform/RegistryOps.h"
+#include "support/CraftedImages.h"
 #include "support/FormDriver.h"
 #include "support/ProgramHarness.h"
 #include "support/RealMapsets.h"
@@ -170,6 +171,26 @@ TEST_F(DeviceImageRun, AnImageWithoutProductListIsNotedAsWithoutFidAndYieldsNoTd
   EXPECT_EQ(result.registered, 0);
   EXPECT_EQ(subfolders(split()), std::vector<std::string>{"gmapsupp_0000"});
   EXPECT_NE(program.windows().main.TextMeldung.text(), catalogueText("Text2"));
+}
+
+TEST_F(DeviceImageRun, ADamagedOrCraftedImageIsRefusedBeforeAnythingIsWritten) {
+  fs::remove_all(program.folder / "program");
+  fs::create_directories(program.folder / "program");
+  const std::string whole = readFile(mapsets.root() / "families" / "gmapsupp.img");
+  for (const CraftedImage& crafted : craftedImages(whole)) {
+    SCOPED_TRACE(crafted.name);
+    writeFile(device() / "gmapsupp.img", crafted.bytes);
+    const auto result = run();
+    expectSaid(crafted.fault == CraftedFault::TileWithoutFamily
+                   ? catalogueText("Fehler49") + "63250001"
+                   : catalogueText("Fehler48"));
+    EXPECT_EQ(result.outcome, DeviceImageOutcome::ImageRefused);
+    EXPECT_EQ(result.registered, 0);
+    EXPECT_FALSE(fs::exists(split()));
+    EXPECT_TRUE(program.windows().main.registryCatalogue().rows.empty());
+    EXPECT_TRUE(program.windows().main.gmapCatalogue().rows.empty());
+    EXPECT_NE(program.windows().main.TextMeldung.text(), catalogueText("Text2"));
+  }
 }
 
 TEST_F(DeviceImageRun, AFamilyWhoseOverviewIsNotCompiledIsToldAndNotRegistered) {

@@ -116,6 +116,12 @@ TextTable englishMessages() {
       {"Fehler39",
        "zorvan was not bee able to extract some files from  gmapsupp. Try another "
        "gmapsupp.img."},
+      {"Fehler48",
+       "The gmapsupp.img is damaged: its table of contents or its list of maps cannot be used. "
+       "Nothing was installed. Try another gmapsupp.img."},
+      {"Fehler49",
+       "These maptiles of the gmapsupp.img belong to no mapset of its list of maps, so nothing "
+       "was installed : "},
 
       // Editing: rename, TYP file, FID, draw priority.
       {"Satz25", "ZORVAN has created a backupfile  as file : "},

@@ -132,6 +132,12 @@ TextTable germanMessages() {
       {"Fehler39",
        "Es konnten nicht alle erforderlichen Dateien aus der gmapsupp.img extrahiert werden. "
        "Probieren Sie eine andere gmapsupp.img."},
+      {"Fehler48",
+       "Die gmapsupp.img ist beschädigt: ihr Inhaltsverzeichnis oder ihre Kartenliste ist "
+       "unbrauchbar. Es wurde nichts eingebunden. Probieren Sie eine andere gmapsupp.img."},
+      {"Fehler49",
+       "Diese Kartenkacheln der gmapsupp.img gehören zu keinem Mapset ihrer Kartenliste, daher "
+       "wurde nichts eingebunden : "},
 
       // Editing: rename, TYP file, FID, draw priority.
       {"Satz25", "Es wurde eine Sicherheitskopie angelegt und gespeichert unter : "},

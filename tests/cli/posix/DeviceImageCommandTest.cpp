@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/messages/CatalogueTexts.h"
+#include "support/CraftedImages.h"
 #include "support/RealMapsets.h"
 #include "support/RunProgram.h"
 #include "support/Standins.h"
@@ -58,6 +59,21 @@ TEST_F(DeviceImageCommand, RegistersEveryFamilyWithItsOwnFid) {
   EXPECT_NE(run.out.find(catalogueText("Text2") + "\n"), std::string::npos);
   EXPECT_TRUE(fs::is_directory(home / "Geraet" / "SplittMaps" / "gmapsupp_4711"));
   EXPECT_TRUE(fs::is_directory(home / "Geraet" / "SplittMaps" / "gmapsupp_4712"));
+}
+
+TEST_F(DeviceImageCommand, ACraftedImageEndsWithExitOneAndNothingInstalled) {
+  for (const CraftedImage& crafted : craftedImages(readFile(image()))) {
+    SCOPED_TRACE(crafted.name);
+    writeFile(image(), crafted.bytes);
+    const ProgramRun run = cli({"install", "--registry", "--keep-fid", image().string()});
+    EXPECT_EQ(run.exitCode, 1);
+    const std::string told = crafted.fault == CraftedFault::TileWithoutFamily
+                                 ? catalogueText("Fehler49") + "63250001"
+                                 : catalogueText("Fehler48");
+    EXPECT_NE((run.out + run.err).find(told), std::string::npos) << run.out << run.err;
+    EXPECT_FALSE(fs::exists(home / "Geraet" / "SplittMaps"));
+  }
+  EXPECT_EQ(countOf(cli({"list"}).out, "\tFamilies\t"), 0);
 }
 
 TEST_F(DeviceImageCommand, PackagesWithFreeFids) {

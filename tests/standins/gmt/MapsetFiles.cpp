@@ -52,7 +52,7 @@ void writeOut(const std::string& folder, const std::string& name, const std::str
 void writeMapsetFiles(const Mapset& mapset, const std::string& folder, const std::string& base,
                       bool withIndex, const Faults& faults) {
   if (!faults.has("no-tdb")) {
-    std::string tdb = writeTdb(mapset);
+    std::string tdb = writeTdb(mapset).value_or("");
     // The first CRC byte, changed: the checksum no longer matches.
     if (faults.has("bad-checksum")) tdb[tdb.size() - 20 - 3 + kTdbCrcBytes.front()] ^= 0x5A;
     writeOut(folder, base + ".tdb", tdb);
