@@ -14,6 +14,7 @@
 #include "formats/TypHeader.h"
 #include "install/ExistingTdbFiles.h"
 #include "platform/FilePath.h"
+#include "platform/Codec.h"
 #include "platform/FileReplace.h"
 #include "platform/RegistryOps.h"
 
@@ -54,6 +55,10 @@ bool patchIndex(const std::string& index, std::uint16_t fid, FidChangeResult& re
   if (patchMdxFid(index, fid) != FileStatus::Ok) return failed(result, index);
   result.changed.push_back(index);
   return true;
+}
+
+std::string registryKeyName(const std::string& key) {
+  return std::string(rootName(Root::LocalMachine)) + "\\" + key;
 }
 
 std::string withoutTrailingBackslash(std::string key) {
@@ -115,7 +120,19 @@ bool copyTyp(Registry& registry, const CatalogueEntry& entry, const std::string&
   result.changed.push_back(target);
   result.typCopy = target;
   fStringSpeichern(registry, Root::LocalMachine, familyKey, kValueTyp, target);
+  if (fRegAbfrageWert(registry, Root::LocalMachine, familyKey, kValueTyp) != target)
+    return failed(result, registryKeyName(familyKey));
   return true;
+}
+
+// A user without write rights on the machine's keys gets no error from the
+// write itself; only reading the value back tells.
+bool writeId(Registry& registry, const std::string& familyKey, std::uint16_t fid,
+             FidChangeResult& result) {
+  ffStringSpeichern(registry, Root::LocalMachine, familyKey, kValueId, fidByteText(fid));
+  const auto id = registry.queryValue(Root::LocalMachine, toAnsi(familyKey), toAnsi(kValueId));
+  if (id && id->data == toAnsi(fidByteText(fid))) return true;
+  return failed(result, registryKeyName(familyKey));
 }
 
 }  // namespace
@@ -146,7 +163,7 @@ FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
   if (!patchTdb(entry.tdb, fid, dialogs, texts, result) || !withFamilyKey) return result;
   const std::string familyKey = withoutTrailingBackslash(entry.familyKeyPath);
   if (!copyTyp(registry, entry, familyKey, fid, result)) return result;
-  ffStringSpeichern(registry, Root::LocalMachine, familyKey, kValueId, fidByteText(fid));
+  if (!writeId(registry, familyKey, fid, result)) return result;
   patchIndex(fRegAbfrageWert(registry, Root::LocalMachine, familyKey, kValueIdx), fid, result);
   return result;
 }

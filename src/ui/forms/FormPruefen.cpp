@@ -71,8 +71,9 @@ void FormPruefen::CmdPruefen_Click() { check(); }
 void FormPruefen::CmdReparieren_Click() {
   RepairTools tools{services_.registry, services_.dialogs, services_.folders, session_.vReg6432,
                     tdbVorhandenTexts(spracheOf(services_.registry)).tdb,
-                    [this](const Finding& finding) { return confirmRemoval(finding); }};
-  const std::vector<RepairResult> results = repairAll(report_, tools);
+                    [this](const Finding& finding) { return confirmRemoval(finding); },
+                    keyBackupFolderOf(services_.facts.specialFolder(kFolderLocalAppData))};
+  const std::vector<RepairOutcome> results = repairAll(report_, tools);
   ListBefunde.clear();
   for (std::size_t index = 0; index < results.size(); ++index)
     ListBefunde.addItem(repairLine(report_.findings[index], results[index], *texts_));
