@@ -13,8 +13,8 @@
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
 #include "install/ExistingTdbFiles.h"
-#include "platform/FilePath.h"
 #include "platform/Codec.h"
+#include "platform/FilePath.h"
 #include "platform/FileReplace.h"
 #include "platform/RegistryOps.h"
 

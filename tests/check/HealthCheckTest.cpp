@@ -10,6 +10,7 @@
 #include <set>
 #include <utility>
 
+#include "check/FindingLine.h"
 #include "check/HealthCheck.h"
 #include "catalogue/Registration.h"
 #include "check/Repairs.h"
@@ -89,6 +90,7 @@ class HealthCheckTest : public ::testing::Test {
     return result;
   }
 
+  const CheckTexts& texts = checkTexts(Sprache::English);
   TempDir folder;
   MemoryRegistry registry;
   ScriptedDialogs dialogs;
@@ -101,6 +103,9 @@ class HealthCheckTest : public ::testing::Test {
 };
 
 TEST_F(HealthCheckTest, FindsEachFaultAtItsMapsetAndNothingElse) {
+  // Folders in the map folder that are no packages.
+  for (const char* name : {"Backup", "Old stuff.gmap.bak"})
+    fs::create_directories(filePath(maps.allUsers) / name);
   const HealthReport report = check();
   const std::set<Found> expected = {
       {kStaleChecksum.name, FindingKind::ChecksumStale},
@@ -197,6 +202,15 @@ TEST_F(HealthCheckTest, RepairsMendTheRepairableAndASecondRunChangesNoByte) {
   EXPECT_EQ(byKind[FindingKind::ChecksumStale].backup, pathOf(stale / "karte.tdb-BAK2"));
   EXPECT_EQ(checkTdbChecksum(readFile(stale / "karte.tdb-BAK2")).state, TdbChecksumState::Bad);
   EXPECT_EQ(byKind[FindingKind::TypFidWrong].backup, pathOf(typWrong / "karte.typ.bak2"));
+  for (std::size_t index = 0; index < outcomes.size(); ++index) {
+    const std::string line = repairLine(report.findings[index], outcomes[index], texts);
+    const std::string& backup = outcomes[index].backup;
+    const FindingKind kind = report.findings[index].kind;
+    const bool removal = kind == FindingKind::Orphaned || kind == FindingKind::RegisteredTwice;
+    if (backup.empty()) continue;
+    EXPECT_TRUE(line.ends_with("\t" + (removal ? texts.keysSavedAt : texts.backupAt) + backup))
+        << line;
+  }
 
   // The extra key is gone and the files stay with the other one.
   EXPECT_FALSE(registry.keyExists(Root::LocalMachine, installation.familyKeyNT(kRegisteredTwice)));
@@ -251,11 +265,17 @@ TEST_F(HealthCheckTest, ARepairWhoseRegistryWritesAreRefusedPutsBackWhatItChange
   refusing.refuseWrites();
   const Installed before = installed();
   RepairTools refused{refusing, dialogs, *folders, base, {}, nullptr, pathOf(folder / "removed")};
-  for (const RepairOutcome& outcome : repairAll(report, refused)) {
+  const std::vector<RepairOutcome> outcomes = repairAll(report, refused);
+  for (std::size_t index = 0; index < outcomes.size(); ++index) {
+    const RepairOutcome& outcome = outcomes[index];
     if (outcome.result == RepairResult::Repaired) continue;  // the package needs no registry
     EXPECT_EQ(outcome.result, RepairResult::Failed);
     EXPECT_TRUE(outcome.putBack);
     EXPECT_NE(outcome.failedAt.find(base), std::string::npos) << outcome.failedAt;
+    const std::string line = repairLine(report.findings[index], outcome, texts);
+    EXPECT_TRUE(line.starts_with(texts.notRepaired)) << line;
+    EXPECT_TRUE(line.ends_with("\t" + texts.failedAt + outcome.failedAt + "\t" + texts.putBack))
+        << line;
   }
   const Installed after = installed();
   for (const auto& [path, bytes] : after.first) {

@@ -134,7 +134,6 @@ void BrokenInstallation::makePackages() {
   writeFile(idWrong / "Info.xml", idXml);
   const fs::path tdb = packageTdb(idWrong);
   fs::last_write_time(tdb, fs::last_write_time(packageTdb(whole)) + std::chrono::hours(1));
-  for (const char* name : kNoPackageFolders) fs::create_directories(maps / name);
 }
 
 }  // namespace mapsetdesk::testing

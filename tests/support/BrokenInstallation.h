@@ -44,8 +44,6 @@ inline constexpr char kDamagedPackage[] = "Kaputt";
 // holds, so that, once mended, it shares its FID with the whole one.
 inline constexpr char kPackageIdWrong[] = "IdPaket";
 inline constexpr std::uint16_t kPackageIdWrongInfoXml = 4712;
-// Folders in the map folder that are no packages.
-inline constexpr char kNoPackageFolders[2][20] = {"Backup", "Old stuff.gmap.bak"};
 
 class BrokenInstallation {
  public:
