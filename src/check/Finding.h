@@ -31,12 +31,12 @@ enum class FindingKind {
   WrongBase,
   InfoXmlMissing,
   InfoXmlDamaged,
-  Orphaned,  // TDB and tile folder are both gone
-  RegisteredTwice,    // another key names the same TDB
-  RegistryUnreadable, // a key or the whole store cannot be read
-  InfoXmlIdWrong,     // Info.xml's ID differs from the TDB's FID
-  TypShared,          // another family with another FID names the same TYP file
-  NotReachable,       // the TDB and the tiles lie on a drive or mount that is not there
+  Orphaned,            // TDB and tile folder are both gone
+  RegisteredTwice,     // another key names the same TDB
+  RegistryUnreadable,  // a key or the whole store cannot be read
+  InfoXmlIdWrong,      // Info.xml's ID differs from the TDB's FID
+  TypShared,           // another family with another FID names the same TYP file
+  NotReachable,        // the tile folder lies on a drive or mount point that is not there
 };
 
 enum class RepairKind {
