@@ -60,9 +60,9 @@ class DuplicateGroups {
 
  private:
   void add(const std::string& fid, const std::string& pid, bool package) {
-    const auto key = fidKey(fid);
+    const auto key = duplicateKey(fid, pid);
     if (!key) return;
-    groups_[*key + '\n' + pid].push_back(participants_.size());
+    groups_[*key].push_back(participants_.size());
     participants_.push_back({fid, package});
   }
 
@@ -84,6 +84,12 @@ std::optional<std::string_view> fidOfNewFamilyKey(std::string_view keyName) {
 }
 
 }  // namespace
+
+std::optional<std::string> duplicateKey(std::string_view fid, const std::string& pid) {
+  const auto key = fidKey(fid);
+  if (!key) return std::nullopt;
+  return *key + '\n' + pid;
+}
 
 unsigned long fidCellValue(std::string_view cell) {
   const auto first = cell.find_first_not_of(' ');

@@ -23,6 +23,10 @@ inline constexpr std::uint16_t kLastFreeFid = 9999;
 // there are none ("Fehler" is 0, " 10" is 10, "0123" is 123).
 unsigned long fidCellValue(std::string_view cell);
 
+// What two rows share when they are duplicates: the FID as a number and the
+// PID as text; none for a FID cell that is not a number.
+std::optional<std::string> duplicateKey(std::string_view fid, const std::string& pid);
+
 // The lowest FID from 10 to 9999 that no registered mapset and no package
 // uses and that no family key named as a new installation names its key
 // (`Mapname` + FID) holds; none when every one of them is used.

@@ -3,65 +3,103 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "catalogue/FidAllocation.h"
+#include "check/MapsetFileFindings.h"
 #include "platform/FilePath.h"
 #include "platform/FoundPath.h"
 
 namespace mapsetdesk {
 namespace {
 
-// One mapset that uses a FID: a family key, a Products key or a package.
+namespace fs = std::filesystem;
+
+// One mapset that uses a FID and PID: a product key or a package.
 struct FidUser {
-  std::string family;
   std::filesystem::file_time_type installed;
   Finding about;
 };
 
 std::filesystem::file_time_type installedAt(const std::string& tdb) {
   std::error_code error;
-  const auto time = std::filesystem::last_write_time(filePath(foundPath(tdb)), error);
-  return error ? std::filesystem::file_time_type::min() : time;
+  const auto time = fs::last_write_time(filePath(foundPath(tdb)), error);
+  return error ? fs::file_time_type::min() : time;
 }
 
-bool isNumber(const std::string& cell) {
-  return !cell.empty() && std::all_of(cell.begin(), cell.end(),
-                                      [](char c) { return c >= '0' && c <= '9'; });
+// Families before FamiliesNT before Products: the key the installation
+// itself writes is the one that stays.
+int keyRank(RegistrationRoot root) {
+  return root == RegistrationRoot::Families ? 0 : root == RegistrationRoot::FamiliesNT ? 1 : 2;
 }
 
-using UsersByFid = std::map<unsigned long, std::vector<FidUser>>;
-
-void addUser(UsersByFid& users, unsigned long fid, FidUser user) {
-  if (fid == 0) return;
-  auto& list = users[fid];
-  const bool known = std::any_of(list.begin(), list.end(),
-                                 [&user](const FidUser& other) { return other.family == user.family; });
-  if (!known) list.push_back(std::move(user));
+std::string productKey(const CatalogueEntry& entry) {
+  return entry.root == RegistrationRoot::Products ? entry.familyKeyPath + entry.subkeyPath
+                                                  : entry.familyKeyPath + entry.subkeyPath.substr(
+                                                        entry.subkeyPath.find('\\') + 1);
 }
 
-UsersByFid fidUsers(const RegistryCatalogue& registry, const GmapCatalogue& packages) {
-  UsersByFid users;
+}  // namespace
+
+std::set<std::size_t> checkRegisteredTwice(const RegistryCatalogue& registry,
+                                           Findings& findings) {
+  std::vector<std::size_t> order;
+  for (std::size_t index = 0; index < registry.rows.size(); ++index)
+    if (registry.rows[index].state != EntryState::TdbMissing) order.push_back(index);
+  std::stable_sort(order.begin(), order.end(), [&registry](std::size_t a, std::size_t b) {
+    return keyRank(registry.rows[a].entry.root) < keyRank(registry.rows[b].entry.root);
+  });
+  std::set<std::size_t> extra;
+  for (std::size_t at = 0; at < order.size(); ++at) {
+    const CatalogueRow& row = registry.rows[order[at]];
+    if (extra.count(order[at])) continue;
+    for (std::size_t later = at + 1; later < order.size(); ++later) {
+      const CatalogueRow& other = registry.rows[order[later]];
+      if (extra.count(order[later]) || !sameFileAnyCase(row.entry.tdb, other.entry.tdb)) continue;
+      extra.insert(order[later]);
+      Finding finding;
+      finding.kind = FindingKind::RegisteredTwice;
+      finding.mapset = {other.cells.name, other.cells.fid, other.cells.pid};
+      finding.subject = productKey(other.entry);
+      finding.repair = RepairKind::RemoveExtraKey;
+      finding.registryRow = order[later];
+      findings.push_back(finding);
+    }
+  }
+  return extra;
+}
+
+namespace {
+
+using UsersByKey = std::map<std::string, std::vector<FidUser>>;
+
+void addUser(UsersByKey& users, const std::string& fid, const std::string& pid, FidUser user) {
+  const auto key = duplicateKey(fid, pid);
+  if (key && fidCellValue(fid) != 0) users[*key].push_back(std::move(user));
+}
+
+UsersByKey fidUsers(const RegistryCatalogue& registry, const GmapCatalogue& packages,
+                    const std::set<std::size_t>& extraKeys) {
+  UsersByKey users;
   for (std::size_t index = 0; index < registry.rows.size(); ++index) {
+    if (extraKeys.count(index)) continue;
     const CatalogueRow& row = registry.rows[index];
-    if (!isNumber(row.cells.fid)) continue;
-    FidUser user{row.entry.familyKeyPath, installedAt(row.entry.tdb), {}};
-    if (row.entry.root == RegistrationRoot::Products) user.family += row.entry.subkeyPath;
+    FidUser user{installedAt(row.entry.tdb), {}};
     user.about.mapset = {row.cells.name, row.cells.fid, row.cells.pid};
     user.about.subject = row.entry.tdb;
     user.about.registryRow = index;
-    addUser(users, fidCellValue(row.cells.fid), std::move(user));
+    addUser(users, row.cells.fid, row.cells.pid, std::move(user));
   }
   for (std::size_t index = 0; index < packages.rows.size(); ++index) {
     const GmapRow& row = packages.rows[index];
-    if (!isNumber(row.fid)) continue;
-    FidUser user{row.infoXml, installedAt(row.tdb), {}};
+    FidUser user{installedAt(row.tdb), {}};
     user.about.mapset = {row.display, row.fid, row.pid};
     user.about.subject = row.tdb;
     user.about.packageRow = index;
-    addUser(users, fidCellValue(row.fid), std::move(user));
+    addUser(users, row.fid, row.pid, std::move(user));
   }
   return users;
 }
@@ -69,8 +107,8 @@ UsersByFid fidUsers(const RegistryCatalogue& registry, const GmapCatalogue& pack
 }  // namespace
 
 void checkDuplicates(const RegistryCatalogue& registry, const GmapCatalogue& packages,
-                     Findings& findings) {
-  for (auto& [fid, users] : fidUsers(registry, packages)) {
+                     const std::set<std::size_t>& extraKeys, Findings& findings) {
+  for (auto& [key, users] : fidUsers(registry, packages, extraKeys)) {
     if (users.size() < 2) continue;
     std::stable_sort(users.begin(), users.end(), [](const FidUser& a, const FidUser& b) {
       return a.installed < b.installed;

@@ -31,7 +31,12 @@ enum class FindingKind {
   WrongBase,
   InfoXmlMissing,
   InfoXmlDamaged,
-  Orphaned,  // TDB and tile folder are both gone
+  Orphaned,            // TDB and tile folder are both gone
+  RegisteredTwice,     // another key names the same TDB
+  RegistryUnreadable,  // a key or the whole store cannot be read
+  InfoXmlIdWrong,      // Info.xml's ID differs from the TDB's FID
+  TypShared,           // another family with another FID names the same TYP file
+  NotReachable,        // the tile folder lies on a drive or mount point that is not there
 };
 
 enum class RepairKind {
@@ -43,6 +48,10 @@ enum class RepairKind {
   FreeFid,             // the registry row or package row gets a free FID
   MoveToBase,          // key: the key below the wrong base, target: where it belongs
   RemoveRegistration,  // the registry row, after a question
+  RemoveExtraKey,      // the registry row; its files stay with the other key
+  InfoXmlId,           // file: the Info.xml, fid: the TDB's
+  TypCopy,             // file: the TYP, key: the family key, fid: the family's
+  TdbFid,              // file: the TDB, key: the family key, fid: the registry's ID
 };
 
 // The mapset as the catalogue names it.

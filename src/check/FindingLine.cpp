@@ -3,9 +3,9 @@
 namespace mapsetdesk {
 
 static_assert(sizeof CheckTexts::kinds / sizeof(std::string) ==
-              static_cast<std::size_t>(FindingKind::Orphaned) + 1);
+              static_cast<std::size_t>(FindingKind::NotReachable) + 1);
 static_assert(sizeof CheckTexts::repairs / sizeof(std::string) ==
-              static_cast<std::size_t>(RepairKind::RemoveRegistration) + 1);
+              static_cast<std::size_t>(RepairKind::TdbFid) + 1);
 
 std::string findingLine(const Finding& finding, const CheckTexts& texts) {
   const std::string& severity = finding.severity == Severity::Error ? texts.error : texts.warning;
@@ -14,11 +14,20 @@ std::string findingLine(const Finding& finding, const CheckTexts& texts) {
          finding.subject + "\t" + texts.repairs[static_cast<int>(finding.repair)];
 }
 
-std::string repairLine(const Finding& finding, RepairResult result, const CheckTexts& texts) {
+std::string repairLine(const Finding& finding, const RepairOutcome& outcome,
+                       const CheckTexts& texts) {
+  const RepairResult result = outcome.result;
   const std::string& prefix = result == RepairResult::Repaired   ? texts.repaired
                               : result == RepairResult::Declined ? texts.declined
                                                                  : texts.notRepaired;
-  return prefix + findingLine(finding, texts);
+  std::string line = prefix + findingLine(finding, texts);
+  const bool removal = finding.repair == RepairKind::RemoveRegistration ||
+                       finding.repair == RepairKind::RemoveExtraKey;
+  if (!outcome.backup.empty())
+    line += "\t" + (removal ? texts.keysSavedAt : texts.backupAt) + outcome.backup;
+  if (!outcome.failedAt.empty()) line += "\t" + texts.failedAt + outcome.failedAt;
+  if (outcome.putBack) line += "\t" + texts.putBack;
+  return line;
 }
 
 std::string removalQuestion(const Finding& finding, const CheckTexts& texts) {

@@ -2,7 +2,9 @@
 // The repair of a FID used twice or of a FID 0: the mapset gets the lowest
 // free FID through the FID change, which rewrites its TDB, index, TYP and
 // registration or Info.xml. Each FID handed out counts as taken for the
-// next, and a mapset that two findings name changes once.
+// next, so do the FIDs of the run's other repairs (a registration moved in
+// from the unused base, an ID written into a TDB), and a mapset that two
+// findings name changes once. A change that stops half-way is put back.
 #include <cstddef>
 #include <optional>
 #include <set>
@@ -16,13 +18,14 @@ namespace mapsetdesk {
 class FreeFidRepair {
  public:
   explicit FreeFidRepair(const HealthReport& report);
-  RepairResult repair(const Finding& finding, RepairTools& tools);
+  RepairOutcome repair(const Finding& finding, RepairTools& tools);
 
  private:
   std::optional<std::uint16_t> nextFreeFid();
+  void take(const std::string& fid);
 
   const HealthReport& report_;
-  RegistryCatalogue taken_;  // the registry rows, and a row per FID handed out
+  RegistryCatalogue taken_;  // the registry rows, and a row per FID taken otherwise
   std::set<std::pair<bool, std::size_t>> changed_;  // (package?, row)
 };
 

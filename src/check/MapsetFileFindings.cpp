@@ -1,13 +1,23 @@
 #include "check/MapsetFileFindings.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "formats/FileBytes.h"
 #include "formats/MdxIndex.h"
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
+#include "platform/FilePath.h"
 #include "platform/FoundPath.h"
 
 namespace mapsetdesk {
+
+bool sameFileAnyCase(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(filePath(foundPath(a)), filePath(foundPath(b)), error) &&
+         !error;
+}
 
 Finding findingAbout(const Finding& about, FindingKind kind, const std::string& subject,
                      Severity severity) {

@@ -29,6 +29,10 @@ void checkTypFile(const std::string& path, std::uint16_t fid, const Finding& abo
 void checkIndexFile(const std::string& path, std::uint16_t fid, const Finding& about,
                     Findings& findings);
 
+// Whether two paths from the registry or a package name one file, each
+// found as Windows finds it.
+bool sameFileAnyCase(const std::string& a, const std::string& b);
+
 // A finding about the same mapset as `about`, with kind, subject and severity.
 Finding findingAbout(const Finding& about, FindingKind kind, const std::string& subject,
                      Severity severity = Severity::Error);

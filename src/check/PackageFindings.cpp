@@ -1,6 +1,8 @@
 #include "check/PackageFindings.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -38,13 +40,25 @@ class NotedMessages : public Dialogs {
   int count = 0;
 };
 
+// Only a folder named *.gmap is a package to BaseCamp; any other folder in
+// a map folder (a backup, an old copy) is none of its business.
+bool isPackageName(const std::string& name) {
+  constexpr std::string_view kExtension = ".gmap";
+  if (name.size() <= kExtension.size()) return false;
+  return std::equal(kExtension.begin(), kExtension.end(), name.end() - kExtension.size(),
+                    [](char a, char b) {
+                      return a == std::tolower(static_cast<unsigned char>(b));
+                    });
+}
+
 std::vector<std::string> packageFolders(const std::string& mapFolder) {
   std::vector<std::string> folders;
   std::error_code error;
   for (fs::directory_iterator it(filePath(mapFolder), error), end; !error && it != end;
        it.increment(error)) {
     std::error_code kindError;
-    if (it->is_directory(kindError)) folders.push_back(pathText(it->path()));
+    if (it->is_directory(kindError) && isPackageName(pathText(it->path().filename())))
+      folders.push_back(pathText(it->path()));
   }
   std::sort(folders.begin(), folders.end());
   return folders;
@@ -59,8 +73,8 @@ void noteInfoXml(const std::string& folder, Findings& findings) {
   findings.push_back(finding);
 }
 
-void checkProduct(const GmapCatalogue& catalogue, std::size_t index, Findings& findings) {
-  const GmapRow& row = catalogue.rows[index];
+void checkProduct(GmapCatalogue& catalogue, std::size_t index, Findings& findings) {
+  GmapRow& row = catalogue.rows[index];
   Finding about;
   about.mapset = {row.display, row.fid, row.pid};
   about.packageRow = index;
@@ -76,7 +90,20 @@ void checkProduct(const GmapCatalogue& catalogue, std::size_t index, Findings& f
     if (!isFolderAnyCase(tileFolder))
       findings.push_back(findingAbout(about, FindingKind::TileMissing, tileFolder));
   }
-  const auto fid = static_cast<std::uint16_t>(fidCellValue(row.fid));
+  // The TDB is what BaseCamp reads the FID from; Info.xml, index and TYP
+  // follow it.
+  const auto listed = static_cast<std::uint16_t>(fidCellValue(row.fid));
+  const std::uint16_t fid = tdb.fidField != 0 ? tdb.fidField : listed;
+  if (tdb.readable && fid != listed) {
+    Finding wrong = findingAbout(about, FindingKind::InfoXmlIdWrong, row.infoXml);
+    wrong.repair = RepairKind::InfoXmlId;
+    wrong.file = foundPath(row.infoXml);
+    wrong.fid = fid;
+    findings.push_back(wrong);
+    // The repair makes it so; the duplicate check and a FID change after it
+    // count with the FID the package will have.
+    row.fid = std::to_string(fid);
+  }
   if (row.index != kNoIndexFile) checkIndexFile(joinPath(folder, row.index), fid, about, findings);
   const auto typ = packageTypName(row.infoXml);
   if (typ && !typ->empty()) checkTypFile(joinPath(folder, *typ), fid, about, findings);

@@ -1,9 +1,16 @@
 #include "check/RegistrationFindings.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "catalogue/RegistryAccess.h"
 #include "check/MapsetFileFindings.h"
 #include "check/RegistryRepairs.h"
 #include "formats/TdbTiles.h"
 #include "platform/Codec.h"
+#include "platform/FilePath.h"
 #include "platform/FoundPath.h"
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
@@ -15,9 +22,7 @@ bool isFamilyRow(const CatalogueEntry& entry) { return entry.root != Registratio
 
 // The family key without the trailing backslash the catalogue keeps.
 std::string familyKey(const CatalogueEntry& entry) {
-  std::string key = entry.familyKeyPath;
-  if (!key.empty() && key.back() == '\\') key.pop_back();
-  return key;
+  return withoutTrailingBackslash(entry.familyKeyPath);
 }
 
 Finding aboutRow(const CatalogueRow& row, std::size_t index) {
@@ -27,9 +32,27 @@ Finding aboutRow(const CatalogueRow& row, std::size_t index) {
   return about;
 }
 
+// A folder on a drive or mount point that is there: its parent folder exists
+// and holds something. An unplugged drive takes the parent with it; an
+// unmounted mount point is left an empty folder. Only then can the missing
+// folder be told from one that is not there at the moment.
+bool onPresentVolume(const std::string& folder) {
+  std::string trimmed = folder;
+  while (!trimmed.empty() && (trimmed.back() == '\\' || trimmed.back() == '/')) trimmed.pop_back();
+  const std::filesystem::path parent = filePath(foundPath(trimmed)).parent_path();
+  std::error_code error;
+  return !parent.empty() && std::filesystem::is_directory(parent, error) &&
+         !std::filesystem::is_empty(parent, error) && !error;
+}
+
 void checkMissingTdb(const CatalogueEntry& entry, const Finding& about, Findings& findings) {
   if (isFolderAnyCase(entry.tileFolder)) {
     findings.push_back(findingAbout(about, FindingKind::TdbMissing, entry.tdb));
+    return;
+  }
+  if (!onPresentVolume(entry.tileFolder)) {
+    findings.push_back(
+        findingAbout(about, FindingKind::NotReachable, entry.tileFolder, Severity::Warning));
     return;
   }
   Finding orphaned = findingAbout(about, FindingKind::Orphaned, entry.tdb);
@@ -49,11 +72,16 @@ void checkTiles(const CatalogueEntry& entry, const TdbFacts& tdb, const Finding&
   }
 }
 
+// The registry holds key names as Windows-1252, as the repair writes them.
+std::optional<std::uint16_t> registryId(Registry& registry, const CatalogueEntry& entry) {
+  const auto id = registry.queryValue(Root::LocalMachine, toAnsi(familyKey(entry)), kValueId);
+  if (!id) return std::nullopt;
+  return storedFid(*id);
+}
+
 void checkRegistryId(Registry& registry, const CatalogueEntry& entry, const TdbFacts& tdb,
                      const Finding& about, Findings& findings) {
-  // The registry holds key names as Windows-1252, as the repair writes them.
-  const auto id = registry.queryValue(Root::LocalMachine, toAnsi(familyKey(entry)), kValueId);
-  if (id && storedFid(*id) == tdb.fidField) return;
+  if (registryId(registry, entry) == tdb.fidField) return;
   Finding wrong = findingAbout(about, FindingKind::RegistryIdWrong, familyKey(entry));
   wrong.repair = RepairKind::RegistryId;
   wrong.key = familyKey(entry);
@@ -61,12 +89,49 @@ void checkRegistryId(Registry& registry, const CatalogueEntry& entry, const TdbF
   findings.push_back(wrong);
 }
 
-void checkFamilyFiles(Registry& registry, const CatalogueEntry& entry, const Finding& about,
+// Another family whose FID differs names the same TYP file: patching it for
+// one family breaks it for the other.
+bool typSharedWithOtherFid(const RegistryCatalogue& catalogue, const CatalogueEntry& entry,
+                           std::uint16_t fid) {
+  return std::any_of(catalogue.rows.begin(), catalogue.rows.end(), [&](const CatalogueRow& row) {
+    const CatalogueEntry& other = row.entry;
+    return isFamilyRow(other) && other.typ != kNoTypefile && other.fid != 0 && other.fid != fid &&
+           familyKey(other) != familyKey(entry) && sameFileAnyCase(other.typ, entry.typ);
+  });
+}
+
+void checkFamilyFiles(Registry& registry, const RegistryCatalogue& catalogue,
+                      const CatalogueEntry& entry, std::uint16_t fid, const Finding& about,
                       Findings& findings) {
-  if (entry.typ != kNoTypefile) checkTypFile(entry.typ, entry.fid, about, findings);
+  if (entry.typ != kNoTypefile) {
+    const std::size_t before = findings.size();
+    checkTypFile(entry.typ, fid, about, findings);
+    if (findings.size() > before && findings.back().kind == FindingKind::TypFidWrong &&
+        typSharedWithOtherFid(catalogue, entry, fid)) {
+      findings.back().kind = FindingKind::TypShared;
+      findings.back().repair = RepairKind::TypCopy;
+      findings.back().key = familyKey(entry);
+    }
+  }
   const std::string index =
       fRegAbfrageWert(registry, Root::LocalMachine, familyKey(entry), kValueIdx);
-  if (!index.empty()) checkIndexFile(index, entry.fid, about, findings);
+  if (!index.empty()) checkIndexFile(index, fid, about, findings);
+}
+
+// A TDB without FID whose family key holds one gets that FID written into
+// it, so the ID, TYP and index the installation wrote stay as they are.
+std::uint16_t fidFromRegistry(Registry& registry, const CatalogueEntry& entry,
+                              const Finding& about, Findings& findings) {
+  const auto id = registryId(registry, entry);
+  const auto zero = std::find_if(findings.rbegin(), findings.rend(), [&about](const Finding& f) {
+    return f.kind == FindingKind::FidZero && f.registryRow == about.registryRow;
+  });
+  if (!id || *id == 0 || zero == findings.rend()) return 0;
+  zero->repair = RepairKind::TdbFid;
+  zero->file = foundPath(entry.tdb);
+  zero->key = familyKey(entry);
+  zero->fid = *id;
+  return *id;
 }
 
 }  // namespace
@@ -85,11 +150,16 @@ void checkRegistration(Registry& registry, const RegistryCatalogue& catalogue, s
     findings.push_back(findingAbout(about, FindingKind::OverviewMissing, entry.overview));
   if (!tdb.readable) return;
   checkTiles(entry, tdb, about, findings);
-  // Without a FID of its own the mapset has nothing the ID, TYP and index
-  // could be compared with.
-  if (!isFamilyRow(entry) || tdb.fidField == 0) return;
+  if (!isFamilyRow(entry)) return;
+  if (tdb.fidField == 0) {
+    // Without a FID of its own or in the registry the mapset has nothing
+    // the TYP and index could be compared with.
+    const std::uint16_t fid = fidFromRegistry(registry, entry, about, findings);
+    if (fid != 0) checkFamilyFiles(registry, catalogue, entry, fid, about, findings);
+    return;
+  }
   checkRegistryId(registry, entry, tdb, about, findings);
-  checkFamilyFiles(registry, entry, about, findings);
+  checkFamilyFiles(registry, catalogue, entry, entry.fid, about, findings);
 }
 
 }  // namespace mapsetdesk

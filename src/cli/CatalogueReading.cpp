@@ -6,6 +6,7 @@
 #include "app/Language.h"
 #include "app/Settings.h"
 #include "app/messages/MessageKeys.h"
+#include "catalogue/RegistryAccess.h"
 #include "cli/StreamDialogs.h"
 
 namespace mapsetdesk::cli {
@@ -34,7 +35,9 @@ void printGmapRow(std::ostream& out, const GmapRow& row) {
 
 std::optional<std::string> registryBase(Context& context, Registry& registry) {
   const auto base = registryBaseFor(Settings(registry).wow64());
-  if (!base)
+  if (!base && !registry.storeReadable(Root::CurrentUser))
+    context.err << "the user's registry cannot be read, so neither can the setting Wow64\n";
+  else if (!base)
     context.err << "the setting Wow64 is not set; store it first with: mapsetdesk-cli "
                    "set-wow64 yes|no\n";
   return base;
@@ -49,6 +52,7 @@ std::optional<Catalogues> readCatalogues(Context& context) {
   language(*registry, texts);
   StreamDialogs dialogs(context.err);
   Catalogues catalogues;
+  catalogues.unreadable = unreadableRegistration(*registry, *base);
   catalogues.registry = TDBlesen(*registry, dialogs, *base, texts.text(key::Fehler25));
   catalogues.packages = GMPFileslisten(gmapFolders(*registry, *facts, *base), dialogs);
   return catalogues;

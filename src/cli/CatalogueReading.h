@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
@@ -16,6 +17,7 @@ namespace mapsetdesk::cli {
 struct Catalogues {
   RegistryCatalogue registry;
   GmapCatalogue packages;
+  std::vector<std::string> unreadable;  // see unreadableRegistration
 };
 
 // The registry base the Wow64 setting chooses; nullopt, after saying so on

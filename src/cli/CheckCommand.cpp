@@ -43,10 +43,10 @@ std::optional<CheckOptions> checkOptions(const std::vector<std::string>& args) {
 
 void printRepairs(Context& context, const HealthReport& report, RepairTools& tools,
                   const CheckTexts& texts) {
-  const std::vector<RepairResult> results = repairAll(report, tools);
+  const std::vector<RepairOutcome> results = repairAll(report, tools);
   for (std::size_t index = 0; index < results.size(); ++index) {
     context.out << repairLine(report.findings[index], results[index], texts) << '\n';
-    if (results[index] == RepairResult::Declined)
+    if (results[index].result == RepairResult::Declined)
       context.err << "the removal needs the answer --yes\n";
   }
 }
@@ -79,7 +79,8 @@ int check(Context& context) {
   const auto folders = openSystemFolderOps(dialogs);
   RepairTools tools{*registry, dialogs, *folders, *base, tdbVorhandenTexts(sprache).tdb,
                     [yes = options->yes](const Finding&) { return yes; },
-                    [&] { return checkInstallation(*registry, dialogs, place); }};
+                    [&] { return checkInstallation(*registry, dialogs, place); },
+                    keyBackupFolderOf(facts->specialFolder(kFolderLocalAppData))};
   printRepairs(context, report, tools, texts);
   return 1;
 }

@@ -16,6 +16,7 @@
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
 #include "install/ExistingTdbFiles.h"
+#include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "platform/FileReplace.h"
 #include "platform/RegistryOps.h"
@@ -57,6 +58,10 @@ bool patchIndex(const std::string& index, std::uint16_t fid, FidChangeResult& re
   if (patchMdxFid(index, fid) != FileStatus::Ok) return failed(result, index);
   result.changed.push_back(index);
   return true;
+}
+
+std::string registryKeyName(const std::string& key) {
+  return std::string(rootName(Root::LocalMachine)) + "\\" + key;
 }
 
 std::string withoutTrailingBackslash(std::string key) {
@@ -120,6 +125,34 @@ std::optional<std::string> keepAll(FileUndo& undo, const std::vector<std::string
 
 std::string existingOrEmpty(const std::string& path) { return isFile(path) ? path : std::string(); }
 
+// A user without write rights on the machine's keys gets no error from the
+// write itself; only reading the values back tells.
+bool writeFamilyValues(Registry& registry, const std::string& familyKey, std::uint16_t fid,
+                       const std::string& typCopy) {
+  if (!typCopy.empty()) {
+    fStringSpeichern(registry, Root::LocalMachine, familyKey, kValueTyp, typCopy);
+    if (fRegAbfrageWert(registry, Root::LocalMachine, familyKey, kValueTyp) != typCopy)
+      return false;
+  }
+  ffStringSpeichern(registry, Root::LocalMachine, familyKey, kValueId, fidByteText(fid));
+  const auto id = registry.queryValue(Root::LocalMachine, toAnsi(familyKey), toAnsi(kValueId));
+  return id && id->data == toAnsi(fidByteText(fid));
+}
+
+// The family key's TYP and ID values as they were, put back after a write
+// that did not read back.
+void restoreFamilyValues(Registry& registry, const std::string& familyKey,
+                         const std::vector<std::optional<RegValue>>& before) {
+  const std::string key = toAnsi(familyKey);
+  const std::string names[] = {toAnsi(kValueTyp), toAnsi(kValueId)};
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    if (before[i])
+      registry.setValue(Root::LocalMachine, key, *before[i]);
+    else
+      registry.deleteValue(Root::LocalMachine, key, names[i]);
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> packageTypName(const std::string& infoXml) {
@@ -165,8 +198,14 @@ FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
   }
   if (!patchIndex(index, fid, result)) return undone(result, undo, index);
   if (!withFamilyKey) return result;
-  if (withTyp) fStringSpeichern(registry, Root::LocalMachine, familyKey, kValueTyp, target);
-  ffStringSpeichern(registry, Root::LocalMachine, familyKey, kValueId, fidByteText(fid));
+  const std::string key = toAnsi(familyKey);
+  const std::vector<std::optional<RegValue>> before{
+      registry.queryValue(Root::LocalMachine, key, toAnsi(kValueTyp)),
+      registry.queryValue(Root::LocalMachine, key, toAnsi(kValueId))};
+  if (!writeFamilyValues(registry, familyKey, fid, withTyp ? target : std::string())) {
+    restoreFamilyValues(registry, familyKey, before);
+    return undone(result, undo, registryKeyName(familyKey));
+  }
   return result;
 }
 

@@ -5,6 +5,7 @@
 // every other layer uses (RegistryOps.h) convert to and from the program's
 // UTF-8 text.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,14 @@ class Registry {
   virtual std::string storedText(Root root, std::string_view utf8) const;
   virtual std::string programText(Root root, std::string_view stored) const;
 
+  // False when the root's store itself cannot be read (a damaged hive file),
+  // so that every key of it reads as missing.
+  virtual bool storeReadable(Root) { return true; }
+  // Runs changes, the calls they make to this registry's root, as one change:
+  // where the store can, all of them take effect or, when changes returns
+  // false or the store refuses, none. The Windows registry takes each call
+  // on its own.
+  virtual bool changeAtOnce(Root, const std::function<bool()>& changes) { return changes(); }
   // Opens with full access; false when the key is missing or access is denied.
   virtual bool canOpen(Root root, const std::string& path) = 0;
   // Whether the key is there, also when access to it is denied.

@@ -1,6 +1,7 @@
 #include "platform/RegistryTransfer.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/Codec.h"
 #include "platform/RegistryTree.h"
@@ -70,11 +71,29 @@ std::optional<std::string> exportRegistryKey(Registry& registry, Root root,
 
 std::optional<std::string> importRegOperations(Registry& registry,
                                                const std::vector<RegOperation>& operations) {
-  for (const auto& op : operations) {
-    if (apply(registry, op)) continue;
-    return std::string(rootName(op.root)) + (op.path.empty() ? "" : "\\" + fromAnsi(op.path));
+  std::optional<std::string> refused;
+  std::function<bool()> applyAll = [&] {
+    for (const auto& op : operations) {
+      if (apply(registry, op)) continue;
+      refused = std::string(rootName(op.root)) + (op.path.empty() ? "" : "\\" + fromAnsi(op.path));
+      return false;
+    }
+    return true;
+  };
+  // Each root's store takes the whole file or nothing; the user's inside the
+  // machine's, so a refusal in either leaves both as they were.
+  for (const Root root : {Root::CurrentUser, Root::LocalMachine}) {
+    const bool named = std::any_of(operations.begin(), operations.end(),
+                                   [root](const RegOperation& op) { return op.root == root; });
+    if (!named) continue;
+    applyAll = [&registry, &refused, root, inner = std::move(applyAll)] {
+      if (registry.changeAtOnce(root, inner)) return true;
+      if (!refused) refused = rootName(root);
+      return false;
+    };
   }
-  return std::nullopt;
+  applyAll();
+  return refused;
 }
 
 bool deleteKeyTree(Registry& registry, Root root, const std::string& path) {

@@ -18,7 +18,9 @@ std::optional<std::string> exportRegistryKey(Registry& registry, Root root,
 
 // Carries out the operations in file order; a value or key to delete that is
 // missing is no error. nullopt when all succeeded, else the full name of the
-// key whose change was refused (what came before it stays done).
+// key whose change was refused, or of the root whose store refused. Where
+// the registry's store can (changeAtOnce), a refusal leaves it as it was;
+// the Windows registry keeps what came before the refusal.
 std::optional<std::string> importRegOperations(Registry& registry,
                                                const std::vector<RegOperation>& operations);
 

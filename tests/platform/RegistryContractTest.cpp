@@ -44,13 +44,10 @@ class RegistryContract : public ::testing::TestWithParam<TestRegistry::Kind> {
   }
   // Windows keeps text values as Unicode; the other registries keep
   // Windows-1252, as the A functions of a Windows-1252 system see them.
-  bool keepsUnicodeText() const {
-#ifdef _WIN32
-    return GetParam() == TestRegistry::Kind::System;
-#else
-    return false;
-#endif
-  }
+  // The Windows registry and the file store keep Unicode text; the
+  // in-memory registry keeps what the A functions of a Windows-1252 system
+  // would see.
+  bool keepsUnicodeText() const { return GetParam() == TestRegistry::Kind::System; }
 
   TestRegistry scratch_;
 };

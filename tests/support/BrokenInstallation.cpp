@@ -21,6 +21,20 @@ void copyInto(const fs::path& source, const fs::path& folder, const std::string&
   fs::copy_file(source, folder / as, fs::copy_options::overwrite_existing);
 }
 
+void copyKey(Registry& registry, const std::string& from, const std::string& to) {
+  registry.createKey(Root::LocalMachine, to);
+  for (const RegValue& value : registry.values(Root::LocalMachine, from))
+    registry.setValue(Root::LocalMachine, to, value);
+  for (const std::string& name : registry.subkeyNames(Root::LocalMachine, from))
+    copyKey(registry, from + "\\" + name, to + "\\" + name);
+}
+
+fs::path packageTdb(const fs::path& package) {
+  for (const auto& entry : fs::recursive_directory_iterator(package))
+    if (entry.path().extension() == ".tdb") return entry.path();
+  return {};
+}
+
 }  // namespace
 
 BrokenInstallation::BrokenInstallation(Registry& registry, std::string base,
@@ -31,6 +45,11 @@ BrokenInstallation::BrokenInstallation(Registry& registry, std::string base,
       unusedBase_(std::move(unusedBase)),
       folder_(std::move(folder)),
       mapFolders_(std::move(mapFolders)) {}
+
+std::string BrokenInstallation::familyKeyNT(const BrokenMapset& mapset) const {
+  return familyKeyPath(base_, RegistrationRoot::FamiliesNT,
+                       familyKeyNameFromMapset(mapset.name, mapset.fid));
+}
 
 std::string BrokenInstallation::familyKey(const BrokenMapset& mapset,
                                           const std::string& base) const {
@@ -81,6 +100,24 @@ void BrokenInstallation::makeAll() {
   registerMapset(kRegistryIdWrong, base_, kRegistryIdWrong.fid);
   ffStringSpeichern(registry_, Root::LocalMachine, familyKey(kRegistryIdWrong, base_), kValueId,
                     fidByteText(kWrongRegistryId));
+  makeRegisteredTwice();
+  makeTypShared();
+  makePackages();
+}
+
+void BrokenInstallation::makeRegisteredTwice() {
+  registerMapset(kRegisteredTwice, base_, kRegisteredTwice.fid);
+  copyKey(registry_, familyKey(kRegisteredTwice, base_), familyKeyNT(kRegisteredTwice));
+}
+
+void BrokenInstallation::makeTypShared() {
+  const fs::path owner = registerMapset(kTypSharedOwner, base_, kTypSharedOwner.fid);
+  registerMapset(kTypSharedOther, base_, kTypSharedOther.fid);
+  fStringSpeichern(registry_, Root::LocalMachine, familyKey(kTypSharedOther, base_), kValueTyp,
+                   pathOf(owner / "karte.typ"));
+}
+
+void BrokenInstallation::makePackages() {
   const fs::path maps = filePath(mapFolders_.allUsers);
   const fs::path whole = mapsets.copyPackage(maps, kWholePackage);
   copyInto(mapsets.root() / "typ" / "harz-typ.typ", whole, "harz.typ");
@@ -90,6 +127,13 @@ void BrokenInstallation::makeAll() {
   const fs::path damaged = mapsets.copyPackage(maps, kDamagedPackage) / "Info.xml";
   const std::string xml = readFile(damaged);
   writeFile(damaged, xml.substr(0, xml.find("<SubProduct>") + 20));
+  const fs::path idWrong = mapsets.copyPackage(maps, kPackageIdWrong);
+  std::string idXml = readFile(idWrong / "Info.xml");
+  const std::string id = "<ID>4711</ID>";
+  idXml.replace(idXml.find(id), id.size(), "<ID>" + std::to_string(kPackageIdWrongInfoXml) + "</ID>");
+  writeFile(idWrong / "Info.xml", idXml);
+  const fs::path tdb = packageTdb(idWrong);
+  fs::last_write_time(tdb, fs::last_write_time(packageTdb(whole)) + std::chrono::hours(1));
 }
 
 }  // namespace mapsetdesk::testing

@@ -30,10 +30,20 @@ inline constexpr BrokenMapset kWrongBase{"Fremdbasis", 106};
 inline constexpr BrokenMapset kOrphaned{"Verwaist", 107};
 inline constexpr BrokenMapset kRegistryIdWrong{"IdFalsch", 108};
 inline constexpr std::uint16_t kWrongRegistryId = 109;
+// Registered under Families and, with the same TDB, under FamiliesNT.
+inline constexpr BrokenMapset kRegisteredTwice{"Zweimal", 111};
+// Two families whose TYP values name the one TYP file, which holds the
+// first one's FID.
+inline constexpr BrokenMapset kTypSharedOwner{"TypTeilA", 112};
+inline constexpr BrokenMapset kTypSharedOther{"TypTeilB", 113};
 // The mkgmap package, whole, with a TYP file of its FID, and a copy of it
 // whose Info.xml is cut short.
 inline constexpr char kWholePackage[] = "Ganz";
 inline constexpr char kDamagedPackage[] = "Kaputt";
+// A copy of the mkgmap package whose Info.xml names another ID than its TDB
+// holds, so that, once mended, it shares its FID with the whole one.
+inline constexpr char kPackageIdWrong[] = "IdPaket";
+inline constexpr std::uint16_t kPackageIdWrongInfoXml = 4712;
 
 class BrokenInstallation {
  public:
@@ -51,6 +61,7 @@ class BrokenInstallation {
     return filePath(mapFolders_.allUsers) / (std::string(name) + ".gmap");
   }
   std::string familyKey(const BrokenMapset& mapset, const std::string& base) const;
+  std::string familyKeyNT(const BrokenMapset& mapset) const;
 
   RealMapsets mapsets;
 
@@ -60,6 +71,10 @@ class BrokenInstallation {
   std::string unusedBase_;
   std::filesystem::path folder_;
   GmapFolders mapFolders_;
+
+  void makeRegisteredTwice();
+  void makeTypShared();
+  void makePackages();
 };
 
 }  // namespace mapsetdesk::testing

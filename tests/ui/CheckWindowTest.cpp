@@ -49,7 +49,7 @@ TEST_F(CheckWindow, ListsTheFindingsAndItsButtonRepairsAfterTheQuestion) {
   EXPECT_EQ(window.caption, texts.caption);
   EXPECT_EQ(window.CmdReparieren.caption, texts.cmdReparieren);
   EXPECT_EQ(window.CmdPruefen.caption, texts.cmdPruefen);
-  EXPECT_EQ(window.ListBefunde.count(), 10);
+  EXPECT_EQ(window.ListBefunde.count(), 14);
   EXPECT_TRUE(window.CmdReparieren.usable());
 
   program.dialogs.answer(Answer::Yes);
@@ -63,7 +63,7 @@ TEST_F(CheckWindow, ListsTheFindingsAndItsButtonRepairsAfterTheQuestion) {
   // The catalogue is read afresh and tells of the damaged package again.
   const Message damaged = program.dialogs.take();
   EXPECT_NE(damaged.text.find(kDamagedPackage), std::string::npos) << damaged.text;
-  EXPECT_EQ(rowsStarting(window.ListBefunde, texts.repaired), 8);
+  EXPECT_EQ(rowsStarting(window.ListBefunde, texts.repaired), 12);
   EXPECT_EQ(rowsStarting(window.ListBefunde, texts.notRepaired), 2);
   EXPECT_FALSE(window.CmdReparieren.usable());
   const auto& rows = program.windows().main.registryCatalogue().rows;

@@ -15,13 +15,20 @@ struct CheckTexts {
   std::string warning;  // severity
   std::string nothingFound;
   // What is wrong, one per finding kind, in the order of FindingKind.
-  std::string kinds[19];
+  std::string kinds[24];
   // What the repair does, one per repair kind, in the order of RepairKind.
-  std::string repairs[8];
+  std::string repairs[12];
   std::string askRemoval;  // followed by the mapset's name and "?"
   std::string repaired;    // result prefixes
   std::string notRepaired;
   std::string declined;
+  // What a repair line adds after the finding: where the backup of a
+  // changed file went, where removed keys were saved, what a failed repair
+  // stopped at and that what it had changed was put back.
+  std::string backupAt;
+  std::string keysSavedAt;
+  std::string failedAt;
+  std::string putBack;
 };
 
 const CheckTexts& checkTexts(Sprache sprache);

@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "platform/Platform.h"
-#include "platform/RegFile.h"
 #include "platform/posix/HiveFile.h"
+#include "platform/posix/HiveFormat.h"
 
 namespace mapsetdesk {
 
@@ -20,6 +20,7 @@ struct FileRegistry::Hive {
   FileStamp stamp;
   FileHandle handle;  // the file the tree was read from, kept open
   RegistryTree tree;
+  bool batch = false;  // inside changeAtOnce: changes stay in the tree
 
   void forget(State next) {
     state = next;
@@ -74,11 +75,10 @@ void FileRegistry::load(Hive& hive, const FileStamp& seen) {
   if (read.state == FileState::Missing) return hive.forget(Hive::State::Missing);
   if (read.state == FileState::Present) {
     ++parseCount_;
-    const RegFileContent content = parseRegFile(read.bytes);
-    RegistryTree tree;
-    if (content.errorLine == 0 && applyRegFile(content.operations, hive.root, tree)) {
+    auto tree = hiveTree(read.bytes, hive.root);
+    if (tree) {
       hive.state = Hive::State::Loaded;
-      hive.tree = std::move(tree);
+      hive.tree = std::move(*tree);
       hive.stamp = read.stamp;
       hive.handle = std::move(read.handle);
       return;
@@ -100,20 +100,11 @@ const RegistryTree* FileRegistry::readable(Root root) {
   return hive.state == Hive::State::Damaged ? nullptr : &hive.tree;
 }
 
-template <typename Edit>
-bool FileRegistry::change(Root root, Edit edit) {
-  if (!fullAccess(root)) return false;
-  std::error_code ignored;
-  std::filesystem::create_directories(folder_, ignored);
-  Hive& hive = root == Root::LocalMachine ? *machine_ : *user_;
-  const FileLock lock(hive.file + ".lock");
-  if (!lock.held()) return false;
-  current(root, true);
-  if (hive.state == Hive::State::Damaged) return false;
-  const TreeEdit result = edit(hive.tree);
-  if (result != TreeEdit::Changed) return result == TreeEdit::Unchanged;
+// New hive files of the user are for the user's eyes only.
+bool FileRegistry::write(Hive& hive) {
   removeLeftoverTemporaries(hive.file);
-  auto written = replaceFileDurably(hive.file, *formatRegFile(hive.tree, root));
+  const unsigned newFileMode = hive.root == Root::CurrentUser ? 0600 : 0644;
+  auto written = replaceFileDurably(hive.file, hiveText(hive.tree, hive.root), newFileMode);
   if (!written) {
     // The tree holds a change the file does not: read the file again next time.
     hive.forget(Hive::State::Unknown);
@@ -124,6 +115,59 @@ bool FileRegistry::change(Root root, Edit edit) {
   hive.handle = std::move(written->handle);
   return true;
 }
+
+// body(hive) runs on the hive as its file holds it now, while no other
+// writer can change that file.
+template <typename Body>
+bool FileRegistry::locked(Root root, Body body) {
+  std::error_code ignored;
+  std::filesystem::create_directories(folder_, ignored);
+  Hive& hive = root == Root::LocalMachine ? *machine_ : *user_;
+  const FileLock lock(hive.file + ".lock");
+  if (!lock.held()) return false;
+  current(root, true);
+  if (hive.state == Hive::State::Damaged) return false;
+  return body(hive);
+}
+
+template <typename Edit>
+bool FileRegistry::change(Root root, Edit edit) {
+  if (!fullAccess(root)) return false;
+  Hive& hive = root == Root::LocalMachine ? *machine_ : *user_;
+  if (hive.batch) return edit(hive.tree) != TreeEdit::Refused;
+  return locked(root, [&](Hive& now) {
+    const TreeEdit result = edit(now.tree);
+    if (result != TreeEdit::Changed) return result == TreeEdit::Unchanged;
+    return write(now);
+  });
+}
+
+bool FileRegistry::changeAtOnce(Root root, const std::function<bool()>& changes) {
+  // Without write rights every change is refused by itself and names its key.
+  if (!fullAccess(root)) return changes();
+  Hive& hive = root == Root::LocalMachine ? *machine_ : *user_;
+  if (hive.batch) return false;
+  return locked(root, [&](Hive& now) {
+    const RegistryTree before = now.tree;
+    now.batch = true;
+    const bool done = changes();
+    now.batch = false;
+    if (done && now.tree == before) return true;
+    if (done && write(now)) return true;
+    if (now.state == Hive::State::Loaded) now.tree = before;
+    return false;
+  });
+}
+
+std::string FileRegistry::storedText(Root, std::string_view utf8) const {
+  return std::string(utf8);
+}
+
+std::string FileRegistry::programText(Root, std::string_view stored) const {
+  return std::string(stored);
+}
+
+bool FileRegistry::storeReadable(Root root) { return readable(root) != nullptr; }
 
 bool FileRegistry::canOpen(Root root, const std::string& path) {
   const RegistryTree* tree = readable(root);

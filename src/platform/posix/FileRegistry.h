@@ -1,7 +1,8 @@
 #pragma once
 // The registry of systems without one: one hive per root in
 // <dataRoot>/registry/HKEY_LOCAL_MACHINE.reg and HKEY_CURRENT_USER.reg, .reg
-// text a person can read. Every change re-reads the hive under an exclusive
+// text a person can read (HiveFormat.h). Text data are kept as UTF-8, so
+// every character the Windows registry keeps is kept here too. Every change re-reads the hive under an exclusive
 // lock and replaces the file in one step, so two processes never lose each
 // other's writes and a crash leaves the previous hive whole. A hive is parsed
 // again only when its file changed. A hive file that cannot be read is never
@@ -28,6 +29,12 @@ class FileRegistry final : public Registry {
   FileRegistry(const std::string& dataRoot, bool machineReadOnly, DamageCallback onDamaged);
   ~FileRegistry() override;
 
+  std::string storedText(Root root, std::string_view utf8) const override;
+  std::string programText(Root root, std::string_view stored) const override;
+  bool storeReadable(Root root) override;
+  // The changes are made in memory under the hive's lock and written in one
+  // step at the end, or not at all.
+  bool changeAtOnce(Root root, const std::function<bool()>& changes) override;
   bool canOpen(Root root, const std::string& path) override;
   bool keyExists(Root root, const std::string& path) override;
   std::optional<RegValue> queryValue(Root root, const std::string& path,
@@ -48,10 +55,13 @@ class FileRegistry final : public Registry {
   Hive& current(Root root, bool authoritative = false);
   const RegistryTree* readable(Root root);
   bool fullAccess(Root root) const;
+  template <typename Body>
+  bool locked(Root root, Body body);
   template <typename Edit>
   bool change(Root root, Edit edit);
   void load(Hive& hive, const FileStamp& seen);
   void markDamaged(Hive& hive);
+  bool write(Hive& hive);
 
   std::string folder_;
   bool machineReadOnly_;

@@ -102,14 +102,18 @@ FileRead readWholeFile(const std::string& path) {
   return read;
 }
 
-std::optional<FileRead> replaceFileDurably(const std::string& path, std::string_view bytes) {
+std::optional<FileRead> replaceFileDurably(const std::string& path, std::string_view bytes,
+                                           unsigned newFileMode) {
+  struct stat old {};
+  const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777)
+                                                     : static_cast<mode_t>(newFileMode);
   std::string temporary = path + std::string(kTemporaryMark) + "XXXXXX";
   FileRead written;
   written.handle = FileHandle(::mkostemp(temporary.data(), O_CLOEXEC));
   if (!written.handle) return std::nullopt;
   struct stat info {};
   const int fd = written.handle.get();
-  const bool ready = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0 &&
+  const bool ready = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0 &&
                      ::fstat(fd, &info) == 0 && ::rename(temporary.c_str(), path.c_str()) == 0;
   if (!ready) {
     ::unlink(temporary.c_str());

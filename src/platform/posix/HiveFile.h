@@ -62,9 +62,11 @@ bool writeAll(int fd, std::string_view bytes);
 
 // Writes the bytes to a new file beside path, flushes it to the disk and
 // renames it over path, so path holds the old or the new bytes whole, never a
-// mixture or nothing. Returns the new file, kept open; on any failure nullopt,
-// and path is untouched.
-std::optional<FileRead> replaceFileDurably(const std::string& path, std::string_view bytes);
+// mixture or nothing. The new file keeps the old one's permissions, or gets
+// newFileMode where there was none. Returns the new file, kept open; on any
+// failure nullopt, and path is untouched.
+std::optional<FileRead> replaceFileDurably(const std::string& path, std::string_view bytes,
+                                           unsigned newFileMode);
 
 // Temporary files that a writer of path left when it died in the middle of
 // replaceFileDurably. Only to be called under the writers' lock.

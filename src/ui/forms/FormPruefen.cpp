@@ -76,8 +76,9 @@ void FormPruefen::CmdReparieren_Click() {
                     tdbVorhandenTexts(spracheOf(services_.registry)).tdb,
                     [this](const Finding& finding) { return confirmRemoval(finding); },
                     [this] { return checkInstallation(services_.registry, services_.dialogs,
-                                                      checkPlace()); }};
-  const std::vector<RepairResult> results = repairAll(report_, tools);
+                                                      checkPlace()); },
+                    keyBackupFolderOf(services_.facts.specialFolder(kFolderLocalAppData))};
+  const std::vector<RepairOutcome> results = repairAll(report_, tools);
   ListBefunde.clear();
   for (std::size_t index = 0; index < results.size(); ++index)
     ListBefunde.addItem(repairLine(report_.findings[index], results[index], *texts_));

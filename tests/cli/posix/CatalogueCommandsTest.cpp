@@ -60,6 +60,26 @@ TEST_F(CatalogueCommands, WithoutTheWow64SettingNothingIsListed) {
   }
 }
 
+TEST_F(CatalogueCommands, ARegistryThatCannotBeReadIsAnErrorNotAnEmptyList) {
+  const fs::path hives = home / "registry";
+  fs::create_directories(hives);
+  writeFile(hives / "HKEY_CURRENT_USER.reg", "REGEDIT4\r\n[HKEY_CURRENT_USER\\Softw");
+  ProgramRun run = cli({"list"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("the user's registry cannot be read, so neither can the setting Wow64"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.err.find("store it first"), std::string::npos) << run.err;
+
+  fs::remove(hives / "HKEY_CURRENT_USER.reg");
+  ASSERT_EQ(cli({"set-wow64", "yes"}).exitCode, 0);
+  writeFile(hives / "HKEY_LOCAL_MACHINE.reg", "not a registry file");
+  run = cli({"list"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("cannot be read: HKEY_LOCAL_MACHINE"), std::string::npos) << run.err;
+}
+
 TEST_F(CatalogueCommands, SetWow64StoresTheSetting) {
   ProgramRun run = cli({"set-wow64", "yes"});
   EXPECT_EQ(run.exitCode, 0);

@@ -70,9 +70,9 @@ TEST_F(CheckCommand, FindsRepairsOnlyWithYesRemovesAndLeavesNothingRepairable) {
   ProgramRun run = cli({"check"});
   EXPECT_EQ(run.exitCode, 1);
   std::vector<std::string> found = lines(run.out);
-  EXPECT_EQ(found.size(), 10u) << run.out;
+  EXPECT_EQ(found.size(), 14u) << run.out;
   EXPECT_EQ(countStarting(found, texts().error + "\t") + countStarting(found, texts().warning + "\t"),
-            10);
+            14);
   EXPECT_NE(run.out.find("\t" + texts().kinds[15] + ": SOFTWARE\\Wow6432Node\\Wow6432Node\\"),
             std::string::npos)
       << run.out;
@@ -83,7 +83,7 @@ TEST_F(CheckCommand, FindsRepairsOnlyWithYesRemovesAndLeavesNothingRepairable) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.out.find(texts().declined), std::string::npos) << run.out;
   EXPECT_NE(run.err.find("the removal needs the answer --yes"), std::string::npos) << run.err;
-  EXPECT_EQ(countStarting(lines(run.out), texts().repaired), 7) << run.out;
+  EXPECT_EQ(countStarting(lines(run.out), texts().repaired), 11) << run.out;
 
   run = cli({"check", "--repair", "--yes"});
   EXPECT_EQ(countStarting(lines(run.out), texts().repaired), 1) << run.out;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Codec.h"
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
 #include "platform/RegistryTransfer.h"
@@ -71,10 +72,12 @@ TEST_F(FileRegistryTest, KeepsEachRootInAReadableRegedit4File) {
 
   fStringSpeichern(reg, kUser, "Software\\ZORVAN", "Language", "deutsch");
   EXPECT_EQ(readFile(hive(kUser)),
-            "REGEDIT4\r\n\r\n"
+            "REGEDIT4\r\n"
+            "; mapsetdesk registry hive: text data in UTF-8\r\n\r\n"
             "[HKEY_CURRENT_USER\\Software]\r\n\r\n"
             "[HKEY_CURRENT_USER\\Software\\ZORVAN]\r\n"
-            "\"Language\"=\"deutsch\"\r\n\r\n");
+            "\"Language\"=\"deutsch\"\r\n\r\n"
+            "; end of hive\r\n");
   EXPECT_FALSE(fs::exists(hive(kMachine)));
   EXPECT_EQ(hive(kUser).string(), reg.hiveFile(kUser));
 }
@@ -333,6 +336,96 @@ TEST_F(FileRegistryTest, SystemRegistryReportsADamagedFileOnStandardError) {
   EXPECT_EQ(fRegAbfrageWert(*reg, kMachine, "SOFTWARE", "y"), "");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
             "registry file damaged: " + hive(kMachine).string() + "\n");
+}
+
+TEST_F(FileRegistryTest, KeepsTextOutsideWindows1252AndReadsOlderHivesAsWindows1252) {
+  const std::string folder = "C:\\Karten\\\u0141\u00f3d\u017a\\";  // Łódź
+  {
+    FileRegistry reg = open();
+    fStringSpeichern(reg, kMachine, "SOFTWARE\\Garmin", "LOC", folder);
+    EXPECT_EQ(fRegAbfrageWert(reg, kMachine, "SOFTWARE\\Garmin", "LOC"), folder);
+    ffStringSpeichern(reg, kMachine, "SOFTWARE\\Garmin", "ID", fromAnsi("\xD2\xE9"));
+    EXPECT_EQ(reg.queryValue(kMachine, "SOFTWARE\\Garmin", "ID")->data, "\xD2\xE9");
+  }
+  FileRegistry again = open();
+  EXPECT_EQ(fRegAbfrageWert(again, kMachine, "SOFTWARE\\Garmin", "LOC"), folder);
+  EXPECT_EQ(again.queryValue(kMachine, "SOFTWARE\\Garmin", "ID")->data, "\xD2\xE9");
+
+  // A hive written before text was kept as UTF-8, with "Wörth" in Windows-1252.
+  writeFile(hive(kUser),
+            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\ZORVAN]\r\n\"Dir\"=\"W\xF6rth\"\r\n");
+  EXPECT_EQ(fRegAbfrageWert(again, kUser, "Software\\ZORVAN", "Dir"), "W\u00f6rth");
+  fStringSpeichern(again, kUser, "Software\\ZORVAN", "Version", "80");
+  FileRegistry third = open();
+  EXPECT_EQ(fRegAbfrageWert(third, kUser, "Software\\ZORVAN", "Dir"), "W\u00f6rth");
+  EXPECT_TRUE(damaged_.empty());
+}
+
+TEST_F(FileRegistryTest, AHiveCutShortAtALineBoundaryIsDamagedAndKeptAsItIs) {
+  FileRegistry reg = open();
+  fStringSpeichern(reg, kUser, "Software\\ZORVAN", "Dir", "C:\\Karten");
+  fStringSpeichern(reg, kUser, "Software\\ZORVAN", "Wow64", "wahr");
+  const std::string whole = readFile(hive(kUser));
+  const std::string cut = whole.substr(0, whole.find("\"Wow64\""));
+  writeFile(hive(kUser), cut);
+
+  FileRegistry later = open();
+  EXPECT_FALSE(later.storeReadable(kUser));
+  EXPECT_TRUE(later.storeReadable(kMachine));
+  EXPECT_EQ(fRegAbfrageWert(later, kUser, "Software\\ZORVAN", "Dir"), "");
+  EXPECT_FALSE(later.setValue(kUser, "Software\\ZORVAN", {"Dir", kRegSz, "D:\\"}));
+  EXPECT_EQ(readFile(hive(kUser)), cut);
+  EXPECT_EQ(damaged_, std::vector<std::string>{hive(kUser).string()});
+}
+
+TEST_F(FileRegistryTest, AnImportRefusedHalfWayLeavesEveryHiveByteForByte) {
+  FileRegistry reg = open();
+  fStringSpeichern(reg, kMachine, "SOFTWARE\\Garmin", "x", "1");
+  fStringSpeichern(reg, kUser, "Software\\ZORVAN", "Dir", "C:\\");
+  const std::string machine = readFile(hive(kMachine));
+  const std::string user = readFile(hive(kUser));
+  const auto set = [](Root root, const std::string& name) {
+    return RegOperation{RegOperation::Kind::SetValue, root, "SOFTWARE\\Neu", {name, kRegSz, "v"}};
+  };
+
+  // A value name with a bare CR, which no hive file can hold, after a good one.
+  EXPECT_EQ(importRegOperations(reg, {set(kMachine, "gut"), set(kMachine, "a\rb")}),
+            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Neu");
+  EXPECT_EQ(readFile(hive(kMachine)), machine);
+  EXPECT_FALSE(reg.keyExists(kMachine, "SOFTWARE\\Neu"));
+
+  // A file for both roots whose user hive is refused: neither changes.
+  EXPECT_NE(importRegOperations(reg, {set(kMachine, "gut"), set(kUser, "a\nb")}), std::nullopt);
+  EXPECT_EQ(readFile(hive(kMachine)), machine);
+  EXPECT_EQ(readFile(hive(kUser)), user);
+  writeFile(hive(kUser), "damaged");
+  EXPECT_EQ(importRegOperations(reg, {set(kMachine, "gut"), set(kUser, "gut")}),
+            "HKEY_CURRENT_USER");
+  EXPECT_EQ(readFile(hive(kMachine)), machine);
+
+  // Accepted, the whole file is one write.
+  std::vector<RegOperation> many;
+  for (int i = 0; i < 500; ++i) many.push_back(set(kMachine, "v" + std::to_string(i)));
+  const std::size_t parsed = reg.parseCount();
+  EXPECT_EQ(importRegOperations(reg, many), std::nullopt);
+  EXPECT_EQ(reg.values(kMachine, "SOFTWARE\\Neu").size(), 500u);
+  EXPECT_EQ(open().values(kMachine, "SOFTWARE\\Neu").size(), 500u) << "written to the file";
+  EXPECT_LE(reg.parseCount(), parsed + 1);
+}
+
+TEST_F(FileRegistryTest, AWriteKeepsTheHivesPermissionsAndANewUserHiveIsPrivate) {
+  FileRegistry reg = open();
+  fStringSpeichern(reg, kUser, "Software\\ZORVAN", "Dir", "C:\\");
+  fStringSpeichern(reg, kMachine, "SOFTWARE\\Garmin", "x", "1");
+  const auto mode = [this](Root root) {
+    return fs::status(hive(root)).permissions() & fs::perms::all;
+  };
+  EXPECT_EQ(mode(kUser), fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(hive(kMachine), fs::perms::owner_read | fs::perms::owner_write |
+                                      fs::perms::group_read);
+  fStringSpeichern(reg, kMachine, "SOFTWARE\\Garmin", "x", "2");
+  EXPECT_EQ(mode(kMachine),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 }  // namespace
