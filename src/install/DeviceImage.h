@@ -49,6 +49,7 @@ class DeviceImageView {
 };
 
 enum class DeviceImageOutcome {
+  ImageRefused, // the image is missing, a folder, empty or no IMG file: nothing changed
   Declined,     // SplittMaps existed and the person said No: nothing changed
   SplitRefused, // SplittMaps is a link: nothing was deleted
   TileSelection,// no family file: the image's tiles were offered as tiles

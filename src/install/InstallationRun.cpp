@@ -7,11 +7,11 @@
 #include "app/messages/MessageKeys.h"
 #include "catalogue/Registration.h"
 #include "install/GmapCreation.h"
+#include "install/MapFolderRights.h"
 #include "install/MapsetEintragen.h"
 #include "install/NewMapsetChecks.h"
 #include "install/OverviewBuild.h"
 #include "platform/FilePath.h"
-#include "platform/Permissions.h"
 #include "platform/Platform.h"
 
 namespace mapsetdesk {
@@ -36,18 +36,6 @@ bool acceptable(Services& services, const MessageCatalogue& texts, const NewInst
     return false;
   }
   return true;
-}
-
-void grantMapFolders(Services& services, const Session& session) {
-  for (const int folder : {kFolderCommonAppData, kFolderAppData}) {
-    const std::string maps =
-        joinPath(joinPath(services.facts.specialFolder(folder), "GARMIN"), "Maps");
-    // A folder not made yet has no rights to grant; asking would only tell
-    // the user that the security calls found no such path.
-    if (!isFolder(maps)) continue;
-    grantFolderOwner(services.dialogs, maps, session.userName);
-    grantFolderWriteAccess(services.dialogs, maps, session.userName);
-  }
 }
 
 void trimToolText(ToolWindow& tool) {
