@@ -5,6 +5,7 @@
 // existing SplittMaps folder be emptied.
 #include <ostream>
 
+#include "app/ProductTitle.h"
 #include "app/messages/MessageKeys.h"
 #include "cli/CapturedToolWindow.h"
 #include "cli/CatalogueReading.h"
@@ -126,6 +127,11 @@ int installDeviceImage(Context& context) {
   if (!readCatalogues(context)) return 1;
   HeadlessProgram program(context);
   const MessageCatalogue& texts = program.session.texts;
+  if (hasDotInFolders(options->image)) {
+    program.dialogs.message({texts.text(key::Fehler37), std::string(kMessageTitle),
+                             Buttons::Ok, Icon::Exclamation});
+    return 1;
+  }
   program.stream.answer(texts.text(key::Satz67), options->freeFid ? Answer::No : Answer::Yes);
   if (options->yes) program.stream.answer(texts.text(key::Satz66), Answer::Yes);
   CommandLineFamilies families(context, program, *options);

@@ -19,6 +19,7 @@
 #include "cli/CatalogueReading.h"
 #include "cli/DeviceImageCommand.h"
 #include "cli/StreamDialogs.h"
+#include "install/ImgInputCheck.h"
 #include "install/InstallMessages.h"
 #include "install/InstallationRun.h"
 #include "install/NewMapsetChecks.h"
@@ -80,12 +81,14 @@ void warnOfPackageFid(Dialogs& dialogs, const MessageCatalogue& texts, const std
 std::optional<TileSelection> selectTiles(Dialogs& dialogs, const MessageCatalogue& texts,
                                          const std::vector<std::string>& files,
                                          const std::string& programFolder) {
+  const auto refuse = [&dialogs](const std::string& text) {
+    dialogs.message({text, std::string(kMessageTitle), Buttons::Ok, Icon::Exclamation});
+    return std::nullopt;
+  };
   for (const std::string& file : files) {
-    if (!isTileFile(file) || !isFile(file)) {
-      dialogs.message({texts.text(key::Fehler23) + " : " + file, std::string(kMessageTitle),
-                       Buttons::Ok, Icon::Exclamation});
-      return std::nullopt;
-    }
+    if (!isTileFile(file)) return refuse(texts.text(key::Fehler23) + " : " + file);
+    if (const auto fault = imgFileFault(file))
+      return refuse(tileFaultText(texts.sprache().value_or(Sprache::Deutsch), *fault) + file);
   }
   TileSelection selection;
   const SelectionStep step = selection.drop(files, folderOf(files.front()), programFolder);

@@ -7,6 +7,8 @@
 #include "app/messages/DeviceImageTexts.h"
 #include "app/messages/MessageKeys.h"
 #include "builtin/DeviceImageCheck.h"
+#include "install/ImgInputCheck.h"
+#include "install/MapFolderRights.h"
 #include "install/ToolCommandLines.h"
 #include "platform/FilePath.h"
 #include "platform/FolderLink.h"
@@ -53,7 +55,13 @@ class Run {
   }
 
   DeviceImageRun split() {
+    if (const auto fault = imgFileFault(image_)) {
+      say(deviceImageFaultText(sprache(), *fault) + image_, kMessageTitle);
+      result_.outcome = DeviceImageOutcome::ImageRefused;
+      return result_;
+    }
     if (!imageSound()) return result_;
+    grantMapFolders(services_, session_);
     if (!services_.runner.hasProgram(gmtPath(services_.programFolder)))
       say(text(key::Fehler42), kMessageTitle);
     if (!prepareSplitFolder()) return result_;
@@ -74,6 +82,7 @@ class Run {
 
  private:
   const std::string& text(std::string_view key) const { return session_.texts.text(key); }
+  Sprache sprache() const { return session_.texts.sprache().value_or(Sprache::Deutsch); }
 
   void say(const std::string& message, std::string_view title) {
     services_.dialogs.message({message, std::string(title), Buttons::Ok, Icon::None});
@@ -114,8 +123,7 @@ class Run {
                            Icon::None};
     if (services_.dialogs.message(question) != Answer::Yes) return false;
     if (isLink(split_)) {
-      say(splitFolderIsLink(session_.texts.sprache().value_or(Sprache::Deutsch)),
-          kMessageTitle);
+      say(splitFolderIsLink(sprache()), kMessageTitle);
       result_.outcome = DeviceImageOutcome::SplitRefused;
       return false;
     }

@@ -49,9 +49,10 @@ class DeviceImageView {
 };
 
 enum class DeviceImageOutcome {
+  ImageRefused, // the image is missing, a folder, empty, no IMG file, damaged, or its
+                // product list leaves tiles out: nothing changed
   Declined,     // SplittMaps existed and the person said No: nothing changed
   SplitRefused, // SplittMaps is a link: nothing was deleted
-  ImageRefused, // a damaged image or one whose product list leaves tiles out: nothing done
   TileSelection,// no family file: the image's tiles were offered as tiles
   Integrated,   // every family file was handled
 };

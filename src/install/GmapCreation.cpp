@@ -40,16 +40,6 @@ void moveFile(const std::string& from, const std::string& to) {
     removeFile(from);
 }
 
-bool holdsFiles(const std::string& folder) {
-  std::error_code error;
-  for (fs::directory_iterator it(filePath(folder), error), end; !error && it != end;
-       it.increment(error)) {
-    std::error_code ignored;
-    if (it->is_regular_file(ignored)) return true;
-  }
-  return false;
-}
-
 // Unpacks image into folder with gmt.exe, hidden, and waits.
 void unpack(Services& services, const std::string& image, const std::string& folder) {
   unpackImg(services.runner, services.programFolder, folder, image);

@@ -12,4 +12,8 @@ namespace mapsetdesk {
 void unpackImg(ToolRunner& runner, const std::string& programFolder, const std::string& target,
                const std::string& img);
 
+// Whether the folder holds a file directly: what proves that an unpack into
+// it worked.
+bool holdsFiles(const std::string& folder);
+
 }  // namespace mapsetdesk

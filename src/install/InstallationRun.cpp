@@ -11,11 +11,11 @@
 #include "catalogue/Registration.h"
 #include "install/GmapCreation.h"
 #include "install/InstallMessages.h"
+#include "install/MapFolderRights.h"
 #include "install/MapsetEintragen.h"
 #include "install/NewMapsetChecks.h"
 #include "install/OverviewBuild.h"
 #include "platform/FilePath.h"
-#include "platform/Permissions.h"
 #include "platform/Platform.h"
 
 namespace mapsetdesk {
@@ -84,18 +84,6 @@ bool clashFree(Services& services, const MessageCatalogue& texts, const NewInsta
   tell(services, clashText(spracheOf(texts), clash->kind, clash->what, clash->mapset),
        kSelectionTitle);
   return false;
-}
-
-void grantMapFolders(Services& services, const Session& session) {
-  for (const int folder : {kFolderCommonAppData, kFolderAppData}) {
-    const std::string maps =
-        joinPath(joinPath(services.facts.specialFolder(folder), "GARMIN"), "Maps");
-    // A folder not made yet has no rights to grant; asking would only tell
-    // the user that the security calls found no such path.
-    if (!isFolder(maps)) continue;
-    grantFolderOwner(services.dialogs, maps, session.userName);
-    grantFolderWriteAccess(services.dialogs, maps, session.userName);
-  }
 }
 
 void trimToolText(ToolWindow& tool) {

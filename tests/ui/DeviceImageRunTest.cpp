@@ -250,7 +250,8 @@ TEST_F(DeviceImageRun, ExistingSplitFolderAnsweredYesIsEmptiedFirst) {
 }
 
 TEST_F(DeviceImageRun, ImageWithoutFamiliesBecomesATileSelection) {
-  writeFile(device() / "gmapsupp.img", "no device image");
+  fs::copy_file(mapsets.root() / "mapset" / "63240001.img", device() / "gmapsupp.img",
+                fs::copy_options::overwrite_existing);
   program.storeSetting("Tools", "extern");
   fs::remove(program.folder / "program" / "gmt.exe");
   const auto result = run();

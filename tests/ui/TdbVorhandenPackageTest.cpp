@@ -1,6 +1,7 @@
 // The gmap package that the window for an existing TDB builds, with gmt's
-// stand-in unpacking every IMG file: its name, Info.xml, folders and tiles,
-// and what a missing tile takes back.
+// stand-in unpacking every IMG file: its name, Info.xml, folders and tiles;
+// the files that refuse a package before anything is written, and the steps
+// whose failure takes the package back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/InstallTexts.h"
+#include "app/messages/PackageStepTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "formats/TdbLayout.h"
 #include "formats/TdbChecksum.h"
@@ -65,7 +67,7 @@ class TdbVorhandenPackage : public ::testing::Test {
   // Opens the window, fills every field of mapset, names it and presses the
   // package button; the backup message of the TDB's rename is taken.
   ui::FormTDBvorhanden& package(const ExistingFiles& mapset, const std::string& name) {
-    ui::FormTDBvorhanden& window = press(mapset, name);
+    auto& window = press(mapset, name);
     EXPECT_EQ(program.dialogs.take().text, catalogueText("Satz25") + mapset.tdb + "-BAK");
     return window;
   }
@@ -83,15 +85,37 @@ class TdbVorhandenPackage : public ::testing::Test {
     EXPECT_TRUE(click(window.Commandgmapsatz));
     return window;
   }
-  void expectTilesMissing(const std::string& names) {
+  void expectSaid(const std::string& text) {
     const Message shown = program.dialogs.take();
-    EXPECT_EQ(shown.text, kTilesMissing + names);
+    EXPECT_EQ(shown.text, text);
     EXPECT_EQ(shown.title, "ZORVAN");
+  }
+  // A package refused before its first write: the message, no package, no
+  // completion text, the mapset's TDB as it was and the fields kept for
+  // another try.
+  void expectRefused(const ExistingFiles& mapset, const std::string& text,
+                     const std::string& tdbBefore) {
+    expectSaid(text);
+    EXPECT_FALSE(fs::exists(maps() / "Karte.gmap"));
+    EXPECT_EQ(readFile(mapset.tdb), tdbBefore);
+    auto& window = program.windows().tdbVorhanden;
+    EXPECT_EQ(window.TextPfadTDB.text(), mapset.tdb);
+    EXPECT_FALSE(window.lastActionCompleted());
+  }
+  // A package whose step failed after the TDB got its IDs: the message says
+  // which, and nothing of the package is left.
+  void expectTakenBack(const std::string& text) {
+    expectSaid(text);
+    EXPECT_TRUE(fs::is_empty(maps()));
+    EXPECT_EQ(program.windows().main.TextMeldung.text(), text);
+    EXPECT_FALSE(program.windows().tdbVorhanden.lastActionCompleted());
+    EXPECT_TRUE(program.windows().tdbVorhanden.Commandgmapsatz.enabled) << "another try";
   }
 
   ProgramHarness program;
   ExistingMapsetFiles files;
   ExtraFiles all{.typ = true, .index = true, .mdr = true};
+  const PackageStepTexts steps = packageStepTexts(Sprache::Deutsch);
 };
 
 TEST_F(TdbVorhandenPackage, KarteSuedWithIndexMdrAndTyp) {
@@ -143,12 +167,29 @@ TEST_F(TdbVorhandenPackage, TileBlockNumberNamesFileAndFolderWithEightDigits) {
   EXPECT_TRUE(holdsFiles(maps() / "Karte.gmap" / "Product3" / "63240002"));
 }
 
-TEST_F(TdbVorhandenPackage, MissingTileRemovesAPackageThisRunMade) {
+TEST_F(TdbVorhandenPackage, FilesThatCannotMakeAWholePackageAreRefusedBeforeAnyWrite) {
   const ExistingFiles mapset = files.make(program.folder / "karte", "Karte", 4711, 3);
-  fs::remove(program.folder / "karte" / "63240002.img");
-  package(mapset, "Karte");
-  expectTilesMissing("\r\n63240002.img");
-  EXPECT_FALSE(fs::exists(maps() / "Karte.gmap"));
+  const fs::path tiles = program.folder / "karte";
+  const std::string tdbBefore = readFile(mapset.tdb);
+  const std::string tile = readFile(tiles / "63240002.img");
+
+  fs::remove(tiles / "63240002.img");
+  fs::remove(tiles / "63240001.img");
+  press(mapset, "Karte");
+  expectRefused(mapset, kTilesMissing + std::string("\r\n63240001.img\r\n63240002.img"),
+                tdbBefore);
+
+  writeFile(tiles / "63240001.img", tile);
+  writeFile(tiles / "63240002.img", tile.substr(0, tile.size() / 2));
+  ASSERT_TRUE(click(program.windows().tdbVorhanden.Commandgmapsatz));
+  expectRefused(mapset, steps.tileUnreadable + pathText(tiles / "63240002.img"), tdbBefore);
+
+  writeFile(tiles / "63240002.img", tile);
+  const std::string overview = readFile(mapset.overview);
+  writeFile(filePath(mapset.overview), "no img file");
+  ASSERT_TRUE(click(program.windows().tdbVorhanden.Commandgmapsatz));
+  expectRefused(mapset, steps.overviewUnreadable + mapset.overview, tdbBefore);
+  writeFile(filePath(mapset.overview), overview);
 }
 
 // Replacing an installed package is a removal and a new install: a package
@@ -172,6 +213,25 @@ TEST_F(TdbVorhandenPackage, AnInstalledPackageOfTheSameNameIsRefusedAndStaysAsIt
   EXPECT_EQ(readFile(folder / "Info.xml"), earlierInfo);
   EXPECT_EQ(entries(), earlier);
   EXPECT_EQ(readFile(mapset.tdb), tdb);
+  EXPECT_FALSE(program.windows().tdbVorhanden.lastActionCompleted());
+}
+
+TEST_F(TdbVorhandenPackage, AStepThatFailsTakesThePackageBackAndSaysWhichStep) {
+  const ExistingFiles mapset = files.make(program.folder / "karte", "Karte", 4711, 3);
+  {
+    ScopedEnvironment fault("MAPSETDESK_GMT_FAULT", "nothing");
+    package(mapset, "Karte");
+    expectTakenBack(steps.notUnpacked + mapset.overview + steps.removedAgain);
+  }
+  fs::remove_all(maps());
+  writeFile(maps(), "a file where the folder belongs");
+  ASSERT_TRUE(click(program.windows().tdbVorhanden.Commandgmapsatz));
+  expectSaid(catalogueText("Satz25") + mapset.tdb + "-BAK");
+  expectSaid(steps.folderNotMade + pathText(maps() / "Karte.gmap") + steps.removedAgain);
+  EXPECT_EQ(readFile(maps()), "a file where the folder belongs");
+  EXPECT_FALSE(program.windows().tdbVorhanden.lastActionCompleted());
+  EXPECT_NE(program.windows().main.TextMeldung.text().find(steps.folderNotMade),
+            std::string::npos);
 }
 
 }  // namespace

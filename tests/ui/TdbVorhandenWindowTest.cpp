@@ -150,20 +150,46 @@ TEST_F(TdbVorhandenWindow, PidZeroBecomesOneAndTheFidStays) {
   EXPECT_EQ(header.header.pid, 1);
 }
 
-TEST_F(TdbVorhandenWindow, NameReplacementsAndTheIdEnablesTheActions) {
+TEST_F(TdbVorhandenWindow, NameReplacements) {
   auto& window = open();
   ASSERT_TRUE(type(window.Text1, "Wörth/Süd"));
   EXPECT_EQ(window.Text1.text(), "WOrth_SUd");
   EXPECT_EQ(window.Commandgmapsatz.caption, "create WOrth_SUd.gmap installation");
-  ASSERT_TRUE(type(window.TextID, "12a"));
-  EXPECT_FALSE(window.Commandregistriere.enabled);
-  EXPECT_FALSE(window.Commandgmapsatz.enabled);
-  ASSERT_TRUE(type(window.TextID, "1234"));
-  EXPECT_TRUE(window.Commandregistriere.enabled);
-  EXPECT_TRUE(window.Commandgmapsatz.enabled);
   window.TextID.setText("x");
   window.Commandregistriere_Click();
   expectSaid(kWrongId);
+}
+
+TEST_F(TdbVorhandenWindow, TheActionsOpenOnlyWhileEveryFieldPassesItsCheck) {
+  const ExistingFiles mapset = files.make(program.folder / "harz", "Harz", 4711, 3);
+  auto& window = open();
+  const auto expectActions = [&window](bool enabled) {
+    EXPECT_EQ(window.Commandregistriere.enabled, enabled);
+    EXPECT_EQ(window.Commandgmapsatz.enabled, enabled);
+  };
+  ASSERT_TRUE(type(window.TextID, "1234"));
+  expectActions(false);
+  fill(window, mapset);
+  expectActions(true);
+  ASSERT_TRUE(type(window.TextID, "12a"));
+  expectActions(false);
+  ASSERT_TRUE(type(window.TextID, "1234"));
+  expectActions(true);
+
+  const std::string folder = pathOf(program.folder / "harz" / "");
+  for (ui::TextBox* field : {&window.TextPfadTyp, &window.TextIndexFile, &window.TextMdr,
+                             &window.TextPfadTrf}) {
+    SCOPED_TRACE(field->name());
+    ASSERT_TRUE(type(*field, folder + "fehlt.typ"));
+    expectActions(false);
+    ASSERT_TRUE(type(*field, ""));
+    expectActions(true);
+  }
+  ASSERT_TRUE(type(window.TextPfadPreview, folder + "osmmap.txt"));
+  expectActions(false);
+  ASSERT_TRUE(type(window.TextPfadPreview, mapset.overview));
+  ASSERT_TRUE(type(window.TextPfadLoc, folder + "fehlt"));
+  expectActions(false);
 }
 
 TEST_F(TdbVorhandenWindow, EachFileFieldIsCheckedInOrder) {
@@ -224,11 +250,15 @@ TEST_F(TdbVorhandenWindow, MdrFromADeviceImageIsClearedOnYes) {
   EXPECT_EQ(window.TextMdr.text(), "");
 }
 
-TEST_F(TdbVorhandenWindow, LeavingTheTileFolderStoresLastDir) {
+TEST_F(TdbVorhandenWindow, LeavingTheTileFolderStoresLastDirWhereTheFolderChooserStarts) {
   auto& window = open();
   ASSERT_TRUE(type(window.TextPfadLoc, "C:\\Karten\\Harz"));
   ASSERT_TRUE(leave(window.TextPfadLoc));
   EXPECT_EQ(program.setting("LastDir"), "C:\\Karten\\Harz");
+  program.dialogs.folder(std::nullopt);
+  ASSERT_TRUE(click(window.CommandPfadLoc));
+  ASSERT_EQ(program.dialogs.choosers().size(), 1u);
+  EXPECT_EQ(program.dialogs.choosers()[0].startFolder, "C:\\Karten\\Harz");
 }
 
 TEST_F(TdbVorhandenWindow, RegistersUnderTheKeyFromTheNameArea) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/messages/IdTexts.h"
+#include "app/messages/InputFileTexts.h"
 #include "catalogue/Registration.h"
 #include "platform/Codec.h"
 #include "ui/TileInstallFixture.h"
@@ -58,6 +59,23 @@ TEST_F(TileSelectionWindow, ADropOfAMixKeepsOnlyTheDeviceImageAndThenTakesNothin
   ASSERT_TRUE(drop(main.List1, {tile("63240002.img")}));
   ASSERT_TRUE(pick(main, "63240002.img"));
   EXPECT_EQ(main.List1.items(), std::vector<std::string>{tile("gmapsupp.img")});
+}
+
+TEST_F(TileSelectionWindow, ADroppedTileThatIsAFolderOrMissingIsNamedWhenTheSelectionIsFinished) {
+  fs::create_directories(karten() / "63240009.img");
+  ui::fMain& main = startSelection();
+  ASSERT_TRUE(drop(main.List1, {tile("63240001.img"), tile("63240009.img")}));
+  ASSERT_TRUE(click(main.Command1));
+  expectMessage(tileFaultText(Sprache::English, InputFault::NotAFile) + tile("63240009.img"),
+                "ZORVAN");
+  EXPECT_FALSE(main.Frame1.visible) << "the name and FID do not open";
+  ASSERT_TRUE(click(main.List1, 1));
+  ASSERT_TRUE(drop(main.List1, {tile("63240007.img")}));
+  ASSERT_TRUE(click(main.Command1));
+  expectMessage(tileFaultText(Sprache::English, InputFault::Missing) + tile("63240007.img"),
+                "ZORVAN");
+  EXPECT_EQ(main.List1.items(),
+            (std::vector<std::string>{tile("63240001.img"), tile("63240007.img")}));
 }
 
 TEST_F(TileSelectionWindow, TilesInTheProgramFolderAreRefusedOnDrop) {

@@ -137,12 +137,8 @@ void ExportImport::CommandGmap_Click() {
                        services_.letEventsRun};
   const PackageBuilt built = gmapTDBvorhandenErzeugen(mapset, run);
   setMousePointer(MousePointer::Default);
-  if (!built.missingTiles.empty()) {
-    std::string names;
-    for (const std::string& name : built.missingTiles) names += "\r\n" + name;
-    say(std::string(kTilesMissing) + names, Icon::Exclamation);
-  } else if (!built.infoXmlWritten) {
-    say("File " + joinPath(built.folder, std::string(kInfoXmlName)) + texts_.damagedPackage);
+  if (!built.complete()) {
+    say(packageFailureText(built, session_.texts), Icon::Exclamation);
   } else {
     converted_ = built;
     say(texts_.gmapMade + built.folder, Icon::Information);

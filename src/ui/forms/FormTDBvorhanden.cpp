@@ -1,5 +1,7 @@
 #include "ui/forms/FormTDBvorhanden.h"
 
+#include <array>
+
 #include "app/Language.h"
 #include "app/ProductTitle.h"
 #include "app/Settings.h"
@@ -48,24 +50,30 @@ FormTDBvorhanden::FormTDBvorhanden(WindowSystem& windows, Services& services, Se
   bindEvents();
 }
 
+std::array<FormTDBvorhanden::FileField, 6> FormTDBvorhanden::fileFields() {
+  return {{
+      {&TextPfadTDB, "tdb", &TdbVorhandenTexts::tdbInvalid, true},
+      {&TextPfadPreview, "img", &TdbVorhandenTexts::previewInvalid, true},
+      {&TextPfadTyp, "typ", &TdbVorhandenTexts::typInvalid, false},
+      {&TextIndexFile, "mdx", &TdbVorhandenTexts::indexInvalid, false},
+      {&TextMdr, "img", &TdbVorhandenTexts::mdrInvalid, false},
+      {&TextPfadTrf, "trf", &TdbVorhandenTexts::trfInvalid, false},
+  }};
+}
+
 void FormTDBvorhanden::bindEvents() {
   TextPfadTDB.onChange = [this] { TextPfadTDB_Change(); };
   Text1.onChange = [this] { Text1_Change(); };
   TextID.onChange = [this] { TextID_Change(); };
+  TextPfadLoc.onChange = [this] { enableWhenComplete(); };
   TextPfadLoc.onLostFocus = [this] { TextPfadLoc_LostFocus(); };
-  const FileField fields[] = {
-      {&TextPfadTDB, "tdb", &TdbVorhandenTexts::tdbInvalid},
-      {&TextPfadPreview, "img", &TdbVorhandenTexts::previewInvalid},
-      {&TextPfadTyp, "typ", &TdbVorhandenTexts::typInvalid},
-      {&TextIndexFile, "mdx", &TdbVorhandenTexts::indexInvalid},
-      {&TextMdr, "img", &TdbVorhandenTexts::mdrInvalid},
-      {&TextPfadTrf, "trf", &TdbVorhandenTexts::trfInvalid},
-  };
-  for (const FileField& file : fields)
+  for (const FileField& file : fileFields()) {
     file.field->onValidate = [this, file] {
       validateFileField(file);
       return false;
     };
+    if (file.field != &TextPfadTDB) file.field->onChange = [this] { enableWhenComplete(); };
+  }
   CommandPfadLoc.onClick = [this] { CommandPfadLoc_Click(); };
   CommandPfadTDB.onClick = [this] { chooseFile(TextPfadTDB, texts_.chooseTdb, kTdbFilter); };
   CommandPfadPreview.onClick = [this] {
@@ -155,6 +163,7 @@ void FormTDBvorhanden::enableActions(bool enabled) {
 
 void FormTDBvorhanden::TextPfadTDB_Change() {
   if (isFile(TextPfadTDB.text())) readTdb();
+  enableWhenComplete();
 }
 
 void FormTDBvorhanden::readTdb() {
@@ -165,13 +174,23 @@ void FormTDBvorhanden::readTdb() {
   Text1.setText(tdb.name);
   TextID.setText(std::to_string(tdb.fid));
   TextPID.setText(std::to_string(tdb.pid));
-  enableWhenComplete();
 }
 
+// A field passes when the check on leaving it would say nothing; an optional
+// file not given passes too.
+bool FormTDBvorhanden::passes(const FileField& file) const {
+  const std::string& text = file.field->text();
+  if (text.empty()) return !file.required;
+  return !hasCharacterAbove127(fileNameOf(text)) && hasFolder(text) &&
+         lowerLastThree(text) == file.extension && isFile(text);
+}
+
+// The actions open only while every field passes its check, so neither can
+// start on a field that was refused.
 void FormTDBvorhanden::enableWhenComplete() {
-  if (isFolder(TextPfadLoc.text()) && isFile(TextPfadTDB.text()) &&
-      isFile(TextPfadPreview.text()))
-    enableActions(true);
+  bool complete = isFolder(TextPfadLoc.text()) && isNumericId(TextID.text());
+  for (const FileField& file : fileFields()) complete = complete && passes(file);
+  enableActions(complete);
 }
 
 void FormTDBvorhanden::Text1_Change() {
@@ -183,7 +202,7 @@ void FormTDBvorhanden::Text1_Change() {
   Commandgmapsatz.caption = gmapsatzCaption(replaced);
 }
 
-void FormTDBvorhanden::TextID_Change() { enableActions(isNumericId(TextID.text())); }
+void FormTDBvorhanden::TextID_Change() { enableWhenComplete(); }
 
 void FormTDBvorhanden::TextPfadLoc_LostFocus() {
   Settings(services_.registry).storeLastDir(TextPfadLoc.text());
@@ -219,9 +238,10 @@ void FormTDBvorhanden::chooseFile(TextBox& field, const std::string& title, cons
 }
 
 void FormTDBvorhanden::CommandPfadLoc_Click() {
-  const std::string folder = browseForFolder(services_.dialogs, texts_.chooseLoc);
-  if (folder.empty()) return;
-  TextPfadLoc.setText(folder);
+  const auto folder =
+      services_.dialogs.chooseFolder(texts_.chooseLoc, Settings(services_.registry).lastDir());
+  if (!folder || folder->empty()) return;
+  TextPfadLoc.setText(*folder);
   TextPfadLoc_LostFocus();
 }
 
@@ -288,29 +308,38 @@ void FormTDBvorhanden::Commandgmapsatz_Click() {
   setMousePointer(MousePointer::Hourglass);
   enableActions(false);
   ExistingMapset mapset = mapsetOfFields();
+  const std::string maps =
+      gmapFolders(services_.registry, services_.facts, session_.vReg6432).allUsers;
   std::string typCopy;
-  if (!patchFiles(mapset, typCopy)) {
-    enableActions(true);
-    setMousePointer(MousePointer::Default);
-    return;
+  // The package's files are checked before the TDB and its companions get
+  // their IDs, so that a refused package changes nothing at all.
+  const PackageBuilt checked = checkExistingPackage(mapset, maps);
+  if (!checked.complete()) {
+    say(packageFailureText(checked, session_.texts));
+  } else if (patchFiles(mapset, typCopy)) {
+    if (!typCopy.empty()) mapset.typ = typCopy;
+    buildPackage(mapset, maps);
   }
-  if (!typCopy.empty()) mapset.typ = typCopy;
+  if (!completed_) enableWhenComplete();
+  setMousePointer(MousePointer::Default);
+}
+
+void FormTDBvorhanden::buildPackage(const ExistingMapset& mapset, const std::string& maps) {
   main_.showPackageReport();
-  const PackageRun run{services_.runner, services_.programFolder,
-                       gmapFolders(services_.registry, services_.facts, session_.vReg6432).allUsers,
+  const PackageRun run{services_.runner, services_.programFolder, maps,
                        [this](const std::string& line) { main_.TextMeldung.setText(line); },
                        services_.letEventsRun};
   const PackageBuilt built = gmapTDBvorhandenErzeugen(mapset, run);
+  main_.setMousePointer(MousePointer::Default);
+  if (!built.complete()) {
+    const std::string failure = packageFailureText(built, session_.texts);
+    main_.TextMeldung.setText(failure);
+    say(failure);
+    return;
+  }
   main_.TextMeldung.setText(session_.texts.text(key::Satz61) + std::to_string(built.tileBlocks) +
                             session_.texts.text(key::Satz62));
-  if (!built.missingTiles.empty()) {
-    std::string names;
-    for (const std::string& name : built.missingTiles) names += "\r\n" + name;
-    say(kTilesMissing + names);
-  }
-  completed_ = built.missingTiles.empty() && built.infoXmlWritten;
-  setMousePointer(MousePointer::Default);
-  main_.setMousePointer(MousePointer::Default);
+  completed_ = true;
   clearPathFields();
   main_.GMPFileslisten();
 }

@@ -4,6 +4,7 @@
 // MDR and traffic files, reads the IDs and the name from the TDB, and then
 // registers the mapset for MapSource or builds a gmap package for BaseCamp.
 // The device-image run fills it for each family and waits while it is open.
+#include <array>
 #include <string>
 
 #include "app/Services.h"
@@ -92,7 +93,11 @@ class FormTDBvorhanden : public Form {
     TextBox* field;
     const char* extension;
     const std::string TdbVorhandenTexts::*invalid;
+    bool required;
   };
+
+  std::array<FileField, 6> fileFields();
+  bool passes(const FileField& file) const;
 
   void placeControls();
   void bindEvents();
@@ -111,6 +116,7 @@ class FormTDBvorhanden : public Form {
   void enableWhenComplete();
   // The TDB, TYP and index patches; false after telling why nothing more may happen.
   bool patchFiles(const ExistingMapset& mapset, std::string& typCopy);
+  void buildPackage(const ExistingMapset& mapset, const std::string& maps);
   void clearPathFields();
   // FID and PID are IDs from 1 to 65535; false after saying which is not.
   bool idsAcceptable();

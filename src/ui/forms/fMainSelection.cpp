@@ -7,11 +7,30 @@
 #include "app/ProductTitle.h"
 #include "app/Settings.h"
 #include "app/messages/MessageKeys.h"
+#include "install/ImgInputCheck.h"
 #include "install/InstallMessages.h"
 #include "platform/FolderOps.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
+namespace {
+
+// A dropped path is taken by its name alone; a tile that has gone since, or
+// a folder named like one, is named here before anything is made of it.
+bool tilesReadable(Dialogs& dialogs, const MessageCatalogue& texts,
+                   const std::vector<std::string>& tiles) {
+  for (const std::string& tile : tiles) {
+    const auto fault = imgFileFault(tile);
+    if (!fault) continue;
+    const Sprache sprache = texts.sprache().value_or(Sprache::Deutsch);
+    dialogs.message({tileFaultText(sprache, *fault) + tile, std::string(kMessageTitle),
+                     Buttons::Ok, Icon::Exclamation});
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 void fMain::bindSelectionEvents() {
   CommandHinzufuegen.onClick = [this] { CommandHinzufuegen_Click(); };
@@ -124,6 +143,10 @@ void fMain::Command1_Click() {
   LabelTypefile.visible = false;
   if (selection_.vgmapsupp()) {
     CommandButtonPV_Click();
+    return;
+  }
+  if (!tilesReadable(services_.dialogs, session_.texts, selection_.entries())) {
+    setMousePointer(MousePointer::Default);
     return;
   }
   File1.enabled = false;

@@ -19,6 +19,7 @@ void fMain::selectSplitTiles(const std::string& folder, const std::vector<std::s
   for (const std::string& tile : tiles)
     selection_.addFromFolder(folder, pathText(filePath(tile).filename()));
   showSelection();
+  List1.enabled = true;
   Command1.enabled = true;
   TextBoxMSName.enabled = true;
   Frame2.visible = false;

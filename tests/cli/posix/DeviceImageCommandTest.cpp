@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/messages/CatalogueTexts.h"
+#include "app/messages/InputFileTexts.h"
 #include "support/CraftedImages.h"
 #include "support/RealMapsets.h"
 #include "support/RunProgram.h"
@@ -110,6 +111,23 @@ TEST_F(DeviceImageCommand, WithoutAnyOutsideProgramTheBuiltinToolsPackageEveryFa
   for (const char* family : {"gmapsupp_4711", "gmapsupp_4712"})
     EXPECT_TRUE(fs::exists(home / "Geraet" / "SplittMaps" / family / "mapset.img")) << family;
   EXPECT_EQ(countOf(cli({"list"}).out, "gmap; "), 2);
+}
+
+TEST_F(DeviceImageCommand, AMissingImageOrOneBelowADottedFolderCreatesNothing) {
+  const fs::path missing = home / "Leer" / "gmapsupp.img";
+  fs::create_directories(missing.parent_path());
+  ProgramRun run = cli({"install", missing.string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, deviceImageFaultText(Sprache::Deutsch, InputFault::Missing) +
+                         missing.string() + "\n");
+  EXPECT_TRUE(fs::is_empty(missing.parent_path())) << "no SplittMaps beside a missing image";
+
+  fs::create_directories(home / "Karten.alt");
+  fs::copy_file(image(), home / "Karten.alt" / "gmapsupp.img");
+  run = cli({"install", "--keep-fid", (home / "Karten.alt" / "gmapsupp.img").string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, catalogueText("Fehler37") + "\n");
+  EXPECT_FALSE(fs::exists(home / "Karten.alt" / "SplittMaps"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/IdTexts.h"
+#include "app/messages/InputFileTexts.h"
 #include "app/messages/InstallTexts.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
@@ -138,6 +139,24 @@ TEST_F(InstallCommand, AnEmptyProgramFolderInstallsWithTheBuiltInTools) {
                               pfad + "Harzoooo.tdb", pfad + "Harzoooo.img", pfad,
                               "keinTypefile"}));
   EXPECT_TRUE(fs::is_empty(programs.path()));
+}
+
+TEST_F(InstallCommand, AMissingEmptyOrFolderTileIsNamedNotTakenForAWrongName) {
+  fs::create_directories(karten() / "63240009.img");
+  writeFile(karten() / "63240008.img", "");
+  writeFile(karten() / "63240006.img", "no img file");
+  const std::pair<std::string, InputFault> cases[] = {
+      {tile("63240007.img"), InputFault::Missing},
+      {tile("63240009.img"), InputFault::NotAFile},
+      {tile("63240008.img"), InputFault::Empty},
+      {tile("63240006.img"), InputFault::NotImg},
+  };
+  for (const auto& [path, fault] : cases) {
+    const ProgramRun run = cli({"install", "--name", "Topo", tile("63240001.img"), path});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, tileFaultText(Sprache::Deutsch, fault) + path + "\n");
+  }
+  EXPECT_FALSE(fs::exists(karten() / "Topooooo.tdb"));
 }
 
 TEST_F(InstallCommand, UsageErrors) {

@@ -7,6 +7,7 @@
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/IdTexts.h"
 #include "app/messages/InstallTexts.h"
+#include "app/messages/PackageStepTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
@@ -95,6 +96,31 @@ TEST_F(RegisterCommand, PackagesWithGmap) {
                          (package / "Product3" / "osmmap.tdb").string() + "\tosmmap.mdx\n"),
             std::string::npos)
       << run.out;
+}
+
+TEST_F(RegisterCommand, APackageThatCannotBeMadeWholeSaysWhyAndExitsOne) {
+  installStandins(home / "program");
+  const fs::path maps = home / "ProgramData" / "GARMIN" / "Maps";
+  const std::string tdbBefore = readFile(mapset.tdb);
+  fs::remove(home / "Karten" / "63240002.img");
+  ProgramRun run = cli({"register", "--gmap", "--tiles", mapset.tiles, "--tdb", mapset.tdb,
+                        "--overview", mapset.overview});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, kTilesMissing + std::string("\r\n63240002.img\n"));
+  EXPECT_EQ(readFile(mapset.tdb), tdbBefore) << "a refused package changes no file";
+  EXPECT_FALSE(fs::exists(maps / "Harzkarte_SUd.gmap"));
+
+  fs::copy_file(files.mapsets().root() / "mapset" / "63240002.img", home / "Karten" / "63240002.img");
+  ScopedEnvironment fault("MAPSETDESK_GMT_FAULT", "nothing");
+  run = cli({"register", "--gmap", "--tiles", mapset.tiles, "--tdb", mapset.tdb, "--overview",
+             mapset.overview});
+  EXPECT_EQ(run.exitCode, 1);
+  const PackageStepTexts steps = packageStepTexts(Sprache::Deutsch);
+  EXPECT_EQ(run.out, backupLine(mapset.tdb) + steps.notUnpacked + mapset.overview +
+                         steps.removedAgain + "\n");
+  EXPECT_TRUE(fs::is_empty(maps));
+  EXPECT_EQ(run.out.find(catalogueTexts(Sprache::Deutsch).messages.find("Satz62")->second),
+            std::string::npos);
 }
 
 TEST_F(RegisterCommand, RefusesWhatTheWindowRefuses) {

@@ -17,12 +17,14 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DeviceImageLink, SplitFolderThatIsALinkIsNeverEmptied) {
+  RealMapsets mapsets;
+  ASSERT_TRUE(mapsets.available()) << "run through ctest, which makes the mkgmap files";
   ProgramHarness program;
   program.storeSetting("Wow64", "falsch");
   installStandins(program.folder / "program");
   const fs::path device = program.folder / "Geraet";
   fs::create_directories(device);
-  writeFile(device / "gmapsupp.img", "image");
+  fs::copy_file(mapsets.root() / "mapset" / "63240001.img", device / "gmapsupp.img");
   fs::create_directories(program.folder / "woanders");
   writeFile(program.folder / "woanders" / "fremd.img", "fremd");
   fs::create_directory_symlink(program.folder / "woanders", device / "SplittMaps");
