@@ -265,7 +265,8 @@ TEST_F(HealthCheckTest, ARepairWhoseRegistryWritesAreRefusedPutsBackWhatItChange
   ASSERT_EQ(report.findings.size(), 3u);  // one of them the package's
   refusing.refuseWrites();
   const Installed before = installed();
-  RepairTools refused{refusing, dialogs, *folders, base, {}, nullptr, pathOf(folder / "removed")};
+  RepairTools refused{refusing, dialogs, *folders, base, {}, nullptr, {},
+                      pathOf(folder / "removed")};
   const std::vector<RepairOutcome> outcomes = repairAll(report, refused);
   for (std::size_t index = 0; index < outcomes.size(); ++index) {
     const RepairOutcome& outcome = outcomes[index];

@@ -47,6 +47,13 @@ enum class CraftedFault {
   TileWithoutFamily,   // tile 63250001 is not in the product list
 };
 
+// The directory itself is damaged, so the image is refused as a file that
+// reads as no IMG container before its product list is looked at.
+inline bool damagesTheDirectory(CraftedFault fault) {
+  return fault == CraftedFault::SharedBlock || fault == CraftedFault::SizeBeyondBlocks ||
+         fault == CraftedFault::RepeatedEntry;
+}
+
 struct CraftedImage {
   std::string name;
   std::string bytes;

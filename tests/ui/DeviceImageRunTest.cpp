@@ -9,6 +9,7 @@
 #include "app/ProductTitle.h"
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/DeviceImageTexts.h"
+#include "app/messages/InputFileTexts.h"
 #include "app/messages/ToolRunnerTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "install/DeviceImage.h"
@@ -181,7 +182,10 @@ TEST_F(DeviceImageRun, ADamagedOrCraftedImageIsRefusedBeforeAnythingIsWritten) {
     SCOPED_TRACE(crafted.name);
     writeFile(device() / "gmapsupp.img", crafted.bytes);
     const auto result = run();
-    expectSaid(crafted.fault == CraftedFault::TileWithoutFamily
+    expectSaid(damagesTheDirectory(crafted.fault)
+                   ? deviceImageFaultText(Sprache::Deutsch, InputFault::NotImg) +
+                         pathText(device() / "gmapsupp.img")
+               : crafted.fault == CraftedFault::TileWithoutFamily
                    ? catalogueText("Fehler49") + "63250001"
                    : catalogueText("Fehler48"));
     EXPECT_EQ(result.outcome, DeviceImageOutcome::ImageRefused);

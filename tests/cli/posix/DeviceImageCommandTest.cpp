@@ -68,9 +68,12 @@ TEST_F(DeviceImageCommand, ACraftedImageEndsWithExitOneAndNothingInstalled) {
     writeFile(image(), crafted.bytes);
     const ProgramRun run = cli({"install", "--registry", "--keep-fid", image().string()});
     EXPECT_EQ(run.exitCode, 1);
-    const std::string told = crafted.fault == CraftedFault::TileWithoutFamily
-                                 ? catalogueText("Fehler49") + "63250001"
-                                 : catalogueText("Fehler48");
+    const std::string told =
+        damagesTheDirectory(crafted.fault)
+            ? deviceImageFaultText(Sprache::Deutsch, InputFault::NotImg) + image().string()
+        : crafted.fault == CraftedFault::TileWithoutFamily
+            ? catalogueText("Fehler49") + "63250001"
+            : catalogueText("Fehler48");
     EXPECT_NE((run.out + run.err).find(told), std::string::npos) << run.out << run.err;
     EXPECT_FALSE(fs::exists(home / "Geraet" / "SplittMaps"));
   }
