@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "catalogue/CatalogueListing.h"
+#include "catalogue/FidAllocation.h"
 #include "catalogue/Registration.h"
 #include "platform/Codec.h"
 #include "platform/RegistryOps.h"
@@ -26,8 +27,35 @@ MapsetRef mapsetBelow(Registry& registry, const std::string& base, RegistrationR
   return {row.cells.name, row.cells.fid, row.cells.pid};
 }
 
+bool pairTaken(const MapsetRef& mapset, const RegistryCatalogue& listed,
+               const GmapCatalogue& packages) {
+  const auto key = duplicateKey(mapset.fid, mapset.pid);
+  if (!key) return false;
+  for (const CatalogueRow& row : listed.rows)
+    if (duplicateKey(row.cells.fid, row.cells.pid) == key) return true;
+  for (const GmapRow& row : packages.rows)
+    if (duplicateKey(row.fid, row.pid) == key) return true;
+  return false;
+}
+
+// The moved registration, named by the key it will have, gets a free FID.
+Finding movedDuplicate(const Finding& moved) {
+  Finding duplicate;
+  duplicate.kind = FindingKind::DuplicateFid;
+  duplicate.mapset = moved.mapset;
+  duplicate.subject = moved.target;
+  duplicate.repair = RepairKind::FreeFid;
+  duplicate.key = moved.target;
+  return duplicate;
+}
+
+struct Installed {
+  const RegistryCatalogue& listed;
+  const GmapCatalogue& packages;
+};
+
 void checkRoot(Registry& registry, const std::string& base, const std::string& unused,
-               RegistrationRoot root, Findings& findings) {
+               RegistrationRoot root, const Installed& installed, Findings& findings) {
   const std::string from = rootKeyPath(unused, root);
   const std::string to = rootKeyPath(base, root);
   for (const std::string& name : fSubkeysListen(registry, Root::LocalMachine, from)) {
@@ -40,6 +68,8 @@ void checkRoot(Registry& registry, const std::string& base, const std::string& u
     finding.key = from + name;
     finding.target = to + name;
     findings.push_back(finding);
+    if (pairTaken(finding.mapset, installed.listed, installed.packages))
+      findings.push_back(movedDuplicate(finding));
   }
 }
 
@@ -52,9 +82,13 @@ std::vector<std::string> unusedRegistryBases(const std::string& base) {
 }
 
 void checkUnusedBases(Registry& registry, const std::string& base,
-                      const std::vector<std::string>& unusedBases, Findings& findings) {
+                      const std::vector<std::string>& unusedBases,
+                      const RegistryCatalogue& listed, const GmapCatalogue& packages,
+                      Findings& findings) {
+  const Installed installed{listed, packages};
   for (const std::string& unused : unusedBases)
-    for (const RegistrationRoot root : kRoots) checkRoot(registry, base, unused, root, findings);
+    for (const RegistrationRoot root : kRoots)
+      checkRoot(registry, base, unused, root, installed, findings);
 }
 
 }  // namespace mapsetdesk

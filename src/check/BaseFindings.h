@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/CatalogueListing.h"
+#include "catalogue/GmapCatalogue.h"
 #include "check/Finding.h"
 #include "platform/Registry.h"
 
@@ -16,8 +18,13 @@ std::vector<std::string> unusedRegistryBases(const std::string& base);
 // A family key or Products key below one of the unused bases is a finding
 // whose repair moves it to the same place below the base in use. A key that
 // is there already is left alone: under WOW64 the two bases can name the
-// same keys, and an existing key is never overwritten.
+// same keys, and an existing key is never overwritten. A mapset whose FID
+// and PID a listed mapset of the base in use has is a second finding, right
+// after it: once moved it gets a free FID in the same run, so that no later
+// run finds the pair.
 void checkUnusedBases(Registry& registry, const std::string& base,
-                      const std::vector<std::string>& unusedBases, Findings& findings);
+                      const std::vector<std::string>& unusedBases,
+                      const RegistryCatalogue& listed, const GmapCatalogue& packages,
+                      Findings& findings);
 
 }  // namespace mapsetdesk

@@ -7,6 +7,7 @@
 #include "edit/FidChange.h"
 #include "formats/InfoXml.h"
 #include "formats/TypHeader.h"
+#include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "platform/RegistryOps.h"
 
@@ -38,6 +39,36 @@ void keepPackage(RepairSnapshot& snapshot, const GmapRow& row) {
   if (typ && !typ->empty()) snapshot.keepFile(pathText(folder / filePath(*typ)));
 }
 
+// The registration a key of the base in use names, read as the listing reads
+// it; none when the key is not there (its move failed).
+std::optional<CatalogueRow> registrationAt(Registry& registry, const std::string& base,
+                                           const std::string& key) {
+  for (const RegistrationRoot root : {RegistrationRoot::Families, RegistrationRoot::FamiliesNT,
+                                      RegistrationRoot::Products}) {
+    const std::string rootKey = rootKeyPath(base, root);
+    if (key.rfind(rootKey, 0) != 0) continue;
+    if (!registry.keyExists(Root::LocalMachine, toAnsi(key))) return std::nullopt;
+    std::string subkey = key.substr(rootKey.size());
+    if (root != RegistrationRoot::Products) {
+      const auto products = fSubkeysListen(registry, Root::LocalMachine, key);
+      if (products.empty()) return std::nullopt;
+      subkey += "\\" + products.front();
+    }
+    return catalogueRow(readCatalogueEntry(registry, base, root, subkey));
+  }
+  return std::nullopt;
+}
+
+// A change that stopped half-way is put back.
+RepairOutcome outcomeOfChange(const FidChangeResult& change, RepairSnapshot& snapshot,
+                              RepairTools& tools) {
+  if (change.stop == FidChangeStop::None) return outcomeOf(RepairResult::Repaired);
+  RepairOutcome failed = outcomeOf(RepairResult::Failed);
+  failed.failedAt = change.stoppedAt;
+  failed.putBack = snapshot.putBack(tools.registry);
+  return failed;
+}
+
 }  // namespace
 
 FreeFidRepair::FreeFidRepair(const HealthReport& report)
@@ -61,26 +92,37 @@ std::optional<std::uint16_t> FreeFidRepair::nextFreeFid() {
 }
 
 RepairOutcome FreeFidRepair::repair(const Finding& finding, RepairTools& tools) {
+  if (!finding.packageRow && !finding.registryRow && !finding.key.empty())
+    return repairMoved(finding, tools);
   const bool package = finding.packageRow.has_value();
   const std::size_t row = package ? *finding.packageRow : finding.registryRow.value_or(0);
   if (!package && !finding.registryRow) return outcomeOf(RepairResult::NotRepairable);
   if (!changed_.insert({package, row}).second) return outcomeOf(RepairResult::Repaired);
   const auto fid = nextFreeFid();
   if (!fid) return outcomeOf(RepairResult::Failed);
+  if (!package) return changeRegistered(report_.registry.rows[row], *fid, tools);
   RepairSnapshot snapshot;
-  if (package)
-    keepPackage(snapshot, report_.packages.rows[row]);
-  else
-    keepRegistered(snapshot, tools.registry, report_.registry.rows[row].entry, *fid);
-  const FidChangeResult result =
-      package ? changePackageFid(report_.packages.rows[row], *fid, tools.dialogs, tools.tdbTexts)
-              : changeRegisteredFid(tools.registry, report_.registry.rows[row], report_.registry,
-                                    *fid, tools.dialogs, tools.tdbTexts);
-  if (result.stop == FidChangeStop::None) return outcomeOf(RepairResult::Repaired);
-  RepairOutcome failed = outcomeOf(RepairResult::Failed);
-  failed.failedAt = result.stoppedAt;
-  failed.putBack = snapshot.putBack(tools.registry);
-  return failed;
+  keepPackage(snapshot, report_.packages.rows[row]);
+  return outcomeOfChange(
+      changePackageFid(report_.packages.rows[row], *fid, tools.dialogs, tools.tdbTexts),
+      snapshot, tools);
+}
+
+RepairOutcome FreeFidRepair::repairMoved(const Finding& finding, RepairTools& tools) {
+  const auto row = registrationAt(tools.registry, tools.base, finding.key);
+  if (!row) return outcomeOf(RepairResult::Failed);
+  const auto fid = nextFreeFid();
+  if (!fid) return outcomeOf(RepairResult::Failed);
+  return changeRegistered(*row, *fid, tools);
+}
+
+RepairOutcome FreeFidRepair::changeRegistered(const CatalogueRow& row, std::uint16_t fid,
+                                              RepairTools& tools) {
+  RepairSnapshot snapshot;
+  keepRegistered(snapshot, tools.registry, row.entry, fid);
+  return outcomeOfChange(changeRegisteredFid(tools.registry, row, report_.registry, fid,
+                                             tools.dialogs, tools.tdbTexts),
+                         snapshot, tools);
 }
 
 }  // namespace mapsetdesk

@@ -21,6 +21,9 @@ class FreeFidRepair {
   RepairOutcome repair(const Finding& finding, RepairTools& tools);
 
  private:
+  // A registration this run moved in from the unused base, named by its key.
+  RepairOutcome repairMoved(const Finding& finding, RepairTools& tools);
+  RepairOutcome changeRegistered(const CatalogueRow& row, std::uint16_t fid, RepairTools& tools);
   std::optional<std::uint16_t> nextFreeFid();
   void take(const std::string& fid);
 

@@ -51,7 +51,8 @@ HealthReport checkInstallation(Registry& registry, Dialogs& dialogs, const Check
     if (!extraKeys.count(row)) checkRegistration(registry, report.registry, row, report.findings);
   report.packages = checkPackages(place.mapFolders, report.findings);
   checkDuplicates(report.registry, report.packages, extraKeys, report.findings);
-  checkUnusedBases(registry, place.base, place.unusedBases, report.findings);
+  checkUnusedBases(registry, place.base, place.unusedBases, report.registry, report.packages,
+                   report.findings);
   planFidZero(report);
   return report;
 }

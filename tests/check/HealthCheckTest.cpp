@@ -345,6 +345,28 @@ TEST_F(HealthCheckTest, AFamilyKeyWithAnUmlautIsCheckedAndRepairedUnderItsOwnNam
   EXPECT_EQ(aboutSued(check()), 0);
 }
 
+// A registration moved in from the unused base whose FID and PID the base
+// in use has already gets a free FID in the same run, not in a second one.
+TEST_F(HealthCheckTest, AMapsetMovedOntoATakenFidGetsAFreeOneInTheSameRun) {
+  constexpr BrokenMapset kMovedIn{"Zugezogen", kHealthy.fid};
+  installation.registerMapset(kMovedIn, unused, kMovedIn.fid);
+  const HealthReport report = check();
+  const std::string moved = installation.familyKey(kMovedIn, base);
+  EXPECT_TRUE(std::any_of(report.findings.begin(), report.findings.end(), [&](const Finding& f) {
+    return f.kind == FindingKind::DuplicateFid && f.subject == moved;
+  }));
+  for (const RepairOutcome& outcome : repairWithOutcomes(report, true))
+    EXPECT_NE(outcome.result, RepairResult::Failed);
+
+  const HealthReport again = check();
+  EXPECT_FALSE(hasRepairable(again));
+  std::map<std::string, std::string> fids;
+  for (const CatalogueRow& row : again.registry.rows) fids[row.cells.name] = row.cells.fid;
+  EXPECT_EQ(fids[kHealthy.name], std::to_string(kHealthy.fid));
+  ASSERT_TRUE(fids.count(kMovedIn.name));
+  EXPECT_NE(fids[kMovedIn.name], std::to_string(kHealthy.fid));
+}
+
 TEST_F(HealthCheckTest, ARepairWhoseFindingStaysCountsAsFailed) {
   const HealthReport report = check();
   RepairTools repairTools = tools(false);
