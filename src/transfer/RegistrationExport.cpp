@@ -21,11 +21,14 @@ std::optional<std::string> CollectRegFile(const RegistrationFile& file,
   // file the registration names is left as it is.
   if (fs::equivalent(filePath(file.path), filePath(target), failure)) return name;
   failure.clear();
-  if (isFile(file.path))
-    fs::copy_file(filePath(file.path), filePath(target), fs::copy_options::overwrite_existing,
-                  failure);
-  else
+  if (isFile(file.path)) {
+    // The stale copy goes first: the Windows build's file library refuses
+    // to copy over an existing file even when told to.
+    if (isFile(target)) fs::remove(filePath(target), failure);
+    if (!failure) fs::copy_file(filePath(file.path), filePath(target), failure);
+  } else {
     failure = std::make_error_code(std::errc::no_such_file_or_directory);
+  }
   if (!failure) return name;
   error = failure.message();
   return std::nullopt;

@@ -43,7 +43,7 @@ TEST_F(RegistrationExport, CopiesEveryFileAndListsEveryName) {
       {"TRF", ""}, {"MDR", ""}, {"IDX", ""}, {"TYP", at(typ)},
       {"TDB", at(other / "osmmap.tdb")}, {"BMAP", at(other / "osmmap.img")}};
   const ExportDone done = exportRegistration(files, at(tiles));
-  EXPECT_EQ(done.outcome, ExportOutcome::Exported);
+  EXPECT_EQ(done.outcome, ExportOutcome::Exported) << done.file << " " << done.error;
   EXPECT_EQ(read(tiles / "log"), "S\xFC" "d.Typ\r\nosmmap.tdb\r\nosmmap.img\r\n")
       << "three lines without TRF, MDR and IDX, in Windows-1252";
   EXPECT_EQ(read(tiles / "osmmap.tdb"), "registered tdb")
@@ -79,7 +79,7 @@ TEST_F(RegistrationExport, AFileThatCannotBeCopiedStopsAndKeepsTheEarlierLog) {
 TEST_F(RegistrationExport, AFileInTheTileFolderItselfIsNamedNotCopied) {
   writeFile(tiles / "osmmap.tdb", "the registered tdb");
   const ExportDone done = exportRegistration({{"TDB", at(tiles / "osmmap.tdb")}}, at(tiles));
-  EXPECT_EQ(done.outcome, ExportOutcome::Exported);
+  EXPECT_EQ(done.outcome, ExportOutcome::Exported) << done.file << " " << done.error;
   EXPECT_EQ(read(tiles / "osmmap.tdb"), "the registered tdb");
   EXPECT_EQ(read(tiles / "log"), "osmmap.tdb\r\n");
 }
