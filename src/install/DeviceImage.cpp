@@ -7,7 +7,10 @@
 #include "app/messages/DeviceImageTexts.h"
 #include "app/messages/MessageKeys.h"
 #include "builtin/DeviceImageCheck.h"
+#include "catalogue/CatalogueListing.h"
 #include "install/ImgInputCheck.h"
+#include "install/InstallClashes.h"
+#include "install/InstallMessages.h"
 #include "install/MapFolderRights.h"
 #include "install/ToolCommandLines.h"
 #include "platform/FilePath.h"
@@ -119,6 +122,7 @@ class Run {
       fs::create_directories(filePath(split_), error);
       return true;
     }
+    if (holdsInstalledFiles()) return false;
     const Message question{text(key::Satz66), std::string(kMessageTitle), Buttons::YesNo,
                            Icon::None};
     if (services_.dialogs.message(question) != Answer::Yes) return false;
@@ -133,6 +137,18 @@ class Run {
       std::error_code ignored;
       fs::remove_all(it->path(), ignored);
     }
+    return true;
+  }
+
+  // A family registered from an earlier run keeps its files here; emptying
+  // the folder would take them from the installed mapset.
+  bool holdsInstalledFiles() {
+    const RegistryCatalogue installed = TDBlesen(services_.registry, services_.dialogs,
+                                                 session_.vReg6432, text(key::Fehler25));
+    const auto clash = registrationInside(installed, split_);
+    if (!clash) return false;
+    say(clashText(sprache(), clash->kind, clash->what, clash->mapset), kSelectionTitle);
+    result_.outcome = DeviceImageOutcome::SplitRefused;
     return true;
   }
 

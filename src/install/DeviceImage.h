@@ -52,7 +52,8 @@ enum class DeviceImageOutcome {
   ImageRefused, // the image is missing, a folder, empty, no IMG file, damaged, or its
                 // product list leaves tiles out: nothing changed
   Declined,     // SplittMaps existed and the person said No: nothing changed
-  SplitRefused, // SplittMaps is a link: nothing was deleted
+  SplitRefused, // SplittMaps is a link or holds an installed mapset's files: nothing
+                // was deleted
   TileSelection,// no family file: the image's tiles were offered as tiles
   Integrated,   // every family file was handled
 };

@@ -80,7 +80,27 @@ std::optional<InstallClash> familyKeyClash(Registry& registry, const RegistryCat
   return std::nullopt;
 }
 
+bool isInside(const std::string& path, const std::string& folder) {
+  if (path.empty()) return false;
+  const std::string inner = pathText(filePath(path).lexically_normal());
+  std::string outer = pathText(filePath(folder).lexically_normal());
+  if (!outer.empty() && outer.back() != '/' && outer.back() != '\\')
+    outer += pathText(filePath("/").make_preferred());
+  return inner.size() >= outer.size() &&
+         sameNameAnyCase(std::string_view(inner).substr(0, outer.size()), outer);
+}
+
 }  // namespace
+
+std::optional<InstallClash> registrationInside(const RegistryCatalogue& registry,
+                                               const std::string& folder) {
+  for (const CatalogueRow& row : registry.rows) {
+    const CatalogueEntry& entry = row.entry;
+    for (const std::string* path : {&entry.tdb, &entry.overview, &entry.typ, &entry.tileFolder})
+      if (isInside(*path, folder)) return InstallClash{ClashKind::File, *path, row.cells.name};
+  }
+  return std::nullopt;
+}
 
 std::optional<InstallClash> newMapsetClash(Registry& registry, const InstalledMapsets& installed,
                                            const std::string& outputFolder,

@@ -42,4 +42,10 @@ std::optional<InstallClash> existingMapsetClash(Registry& registry,
                                                 const std::string& familyKeyName,
                                                 const std::string& packageFolder);
 
+// The first file or tile folder of a registration that lies in folder or
+// below it: a folder that is to be emptied must not hold an installed
+// mapset's files.
+std::optional<InstallClash> registrationInside(const RegistryCatalogue& registry,
+                                               const std::string& folder);
+
 }  // namespace mapsetdesk

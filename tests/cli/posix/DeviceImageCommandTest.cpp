@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/InputFileTexts.h"
+#include "app/messages/InstallTexts.h"
 #include "support/CraftedImages.h"
 #include "support/RealMapsets.h"
 #include "support/RunProgram.h"
@@ -89,7 +91,7 @@ TEST_F(DeviceImageCommand, PackagesWithFreeFids) {
 }
 
 TEST_F(DeviceImageCommand, RefusesATakenFidWithoutAnAnswerAndKeepsSplittMapsWithoutYes) {
-  ASSERT_EQ(cli({"install", "--registry", "--keep-fid", image().string()}).exitCode, 0);
+  ASSERT_EQ(cli({"install", "--keep-fid", image().string()}).exitCode, 0);
 
   const ProgramRun kept = cli({"install", "--registry", image().string()});
   EXPECT_EQ(kept.exitCode, 1);
@@ -102,6 +104,25 @@ TEST_F(DeviceImageCommand, RefusesATakenFidWithoutAnAnswerAndKeepsSplittMapsWith
             std::string::npos)
       << taken.err;
   EXPECT_EQ(cli({"install", "--keep-fid", "--free-fid", image().string()}).exitCode, 2);
+}
+
+// Families registered from SplittMaps keep their files there: a second run
+// of the image refuses to empty the folder, whatever the answer.
+TEST_F(DeviceImageCommand, RegisteredFamiliesKeepTheirFilesInSplittMaps) {
+  ASSERT_EQ(cli({"install", "--registry", "--keep-fid", image().string()}).exitCode, 0);
+  const std::string listed = cli({"list"}).out;
+  const fs::path family = home / "Geraet" / "SplittMaps" / "gmapsupp_4711";
+  const std::string tdb = readFile(family / "mapset.tdb");
+  const ProgramRun again = cli({"install", "--registry", "--free-fid", "--yes", image().string()});
+  EXPECT_EQ(again.exitCode, 1);
+  // The first listed registration's TDB is the first file found in the folder.
+  std::vector<std::string> first;
+  std::istringstream row(listed.substr(0, listed.find('\n')));
+  for (std::string cell; std::getline(row, cell, '\t');) first.push_back(cell);
+  ASSERT_GE(first.size(), 6u) << listed;
+  EXPECT_EQ(again.out, clashText(Sprache::Deutsch, ClashKind::File, first[5], first[0]) + "\n");
+  EXPECT_EQ(readFile(family / "mapset.tdb"), tdb);
+  EXPECT_EQ(cli({"list"}).out, listed);
 }
 
 TEST_F(DeviceImageCommand, WithoutAnyOutsideProgramTheBuiltinToolsPackageEveryFamily) {
