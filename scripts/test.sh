@@ -63,8 +63,8 @@ run_part() {
 run_part "native" "$native_build" "$jobs"
 # One test program at a time: they share the prefix's registry. Some kernels
 # run no 32-bit programs at all (IA-32 emulation switched off): there the
-# 32-bit program is built, and the Windows suites run in the 64-bit build,
-# without the cases that only a 32-bit program under WOW64 can run.
+# 32-bit program is built and its WOW64 cases run under qemu-user, and the
+# other Windows suites run in the 64-bit build.
 if wine --version >/dev/null 2>&1; then
   run_part "windows (wine)" "$win_build" 1 \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
@@ -73,6 +73,15 @@ else
   echo "=== this machine runs no 32-bit programs: the Windows suites run in the 64-bit build"
   run_part "windows i686" "$win_build" 0 \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+  echo "=== windows i686: the WOW64 cases under qemu-user"
+  wow64_started=$SECONDS
+  "$root/scripts/test-wow64.sh" "$win_build"
+  case $? in
+    0) summary+=("windows i686 WOW64 cases: passed ($((SECONDS - wow64_started)) s)") ;;
+    3) summary+=("windows i686 WOW64 cases: not run, this machine cannot start 32-bit programs") ;;
+    *) summary+=("windows i686 WOW64 cases: FAILED ($((SECONDS - wow64_started)) s)"); failed=1 ;;
+  esac
+  WINEPREFIX="$win_build/wine/prefix" wineserver -w 2>/dev/null
   run_part "windows x86_64 (wine64)" "$win64_build" 1 \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
   WINEPREFIX="$win64_build/wine/prefix" wineserver -w 2>/dev/null

@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueListing.h"
 
 #include <algorithm>
+#include <set>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -11,11 +12,20 @@
 #include "platform/FilePath.h"
 #include "platform/FoundPath.h"
 #include "platform/RegistryOps.h"
+#include "platform/RegistryTree.h"
 
 namespace mapsetdesk {
 namespace {
 
 // One listing's walk of the registry and the work state its passes share.
+// Registry key names (Windows-1252) in the registry's order, which holds
+// names alike that differ only in case.
+struct KeyNameOrder {
+  bool operator()(const std::string& a, const std::string& b) const {
+    return compareRegNames(a, b) < 0;
+  }
+};
+
 class CatalogueWalk {
  public:
   CatalogueWalk(Registry& registry, Dialogs& dialogs, const std::string& base,
@@ -40,21 +50,18 @@ class CatalogueWalk {
   // stands in both lists is visited once, so its products are listed once.
   void familiesNtPass() {
     RegSchluesselListen(familiesNtRoot_);
-    std::vector<std::string> visited;
+    std::set<std::string, KeyNameOrder> visited;
     const std::vector<std::string> names = catalogue_.familyNames;
-    for (const std::string& family : names) {
-      const auto same = [&family](const std::string& seen) { return sameKeyName(seen, family); };
-      if (std::any_of(visited.begin(), visited.end(), same)) continue;
-      visited.push_back(family);
-      visitFamily(familiesNtRoot_, family);
-    }
+    for (const std::string& family : names)
+      if (visited.insert(toAnsi(family)).second) visitFamily(familiesNtRoot_, family);
   }
 
   // Every entry found becomes a row, judged by its files; then the sort.
   RegistryCatalogue headerPass() {
     catalogue_.rows.reserve(entries_.size());
+    FoundPaths paths;
     for (CatalogueEntry& entry : entries_)
-      catalogue_.rows.push_back(catalogueRow(std::move(entry)));
+      catalogue_.rows.push_back(catalogueRow(std::move(entry), paths));
     ListenSortieren(catalogue_.rows);
     return std::move(catalogue_);
   }
@@ -121,14 +128,14 @@ class CatalogueWalk {
 
 }  // namespace
 
-CatalogueRow catalogueRow(CatalogueEntry entry) {
+CatalogueRow catalogueRow(CatalogueEntry entry, FoundPaths& paths) {
   // Every action on the row opens these files; where the file system tells
   // case apart, they carry the name the file really has.
-  for (std::string* path : {&entry.tdb, &entry.overview, &entry.typ}) *path = foundPath(*path);
+  for (std::string* path : {&entry.tdb, &entry.overview, &entry.typ}) *path = paths.found(*path);
   CatalogueRow row;
-  row.state = judgeEntry(entry, isFileAnyCase);
+  row.state = judgeEntry(entry, [](const std::string& path) { return isFile(path); });
   if (row.state != EntryState::TdbMissing) {
-    const TdbHeaderRead read = readTdbHeader(foundPath(entry.tdb));
+    const TdbHeaderRead read = readTdbHeader(entry.tdb);
     if (read.status != FileStatus::Ok || read.damage != TdbDamage::None) {
       row.state = EntryState::TdbUnreadable;
     } else {
@@ -140,6 +147,11 @@ CatalogueRow catalogueRow(CatalogueEntry entry) {
   row.cells = entryCells(entry, row.state);
   row.entry = std::move(entry);
   return row;
+}
+
+CatalogueRow catalogueRow(CatalogueEntry entry) {
+  FoundPaths paths;
+  return catalogueRow(std::move(entry), paths);
 }
 
 void ListenSortieren(std::vector<CatalogueRow>& rows) {

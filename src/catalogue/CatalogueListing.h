@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/Registration.h"
+#include "platform/FoundPath.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
 
@@ -36,7 +37,9 @@ RegistryCatalogue TDBlesen(Registry& registry, Dialogs& dialogs, const std::stri
                            const std::string& fehler25);
 
 // The header pass for one entry: the TDB is checked, its header read, then
-// the overview checked.
+// the overview checked. A listing of many entries passes one FoundPaths, so
+// each folder is listed once.
+CatalogueRow catalogueRow(CatalogueEntry entry, FoundPaths& paths);
 CatalogueRow catalogueRow(CatalogueEntry entry);
 
 // Ascending by the display text, compared by character codes; rows with

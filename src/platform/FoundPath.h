@@ -5,6 +5,7 @@
 // way; on a file system that tells case apart the name is looked up here.
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace mapsetdesk {
 
@@ -12,6 +13,21 @@ namespace mapsetdesk {
 // component replaced by the one entry of its folder whose name differs only
 // in the case of ASCII letters; else the path itself.
 std::string foundPath(const std::string& path);
+
+// Looks up many paths as foundPath does, listing each folder at most once:
+// a catalogue of a thousand mapsets whose files share a folder reads that
+// folder once, not once per missing file. Folders are taken as they were at
+// their first lookup.
+class FoundPaths {
+ public:
+  std::string found(const std::string& path);
+
+ private:
+  // Per folder: each name folded to lower case, to the first entry so named.
+  using Listing = std::unordered_map<std::string, std::string>;
+  const Listing& listing(const std::string& folder);
+  std::unordered_map<std::string, Listing> listings_;
+};
 
 // isFile and isFolder of the found path.
 bool isFileAnyCase(const std::string& path);
