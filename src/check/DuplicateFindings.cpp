@@ -11,6 +11,7 @@
 #include "catalogue/FidAllocation.h"
 #include "check/MapsetFileFindings.h"
 #include "platform/FilePath.h"
+#include "platform/FileIdentity.h"
 #include "platform/FoundPath.h"
 
 namespace mapsetdesk {
@@ -52,20 +53,28 @@ std::set<std::size_t> checkRegisteredTwice(const RegistryCatalogue& registry,
   std::stable_sort(order.begin(), order.end(), [&registry](std::size_t a, std::size_t b) {
     return keyRank(registry.rows[a].entry.root) < keyRank(registry.rows[b].entry.root);
   });
+  // The rows of each TDB file, in that order: the first keeps the file, the
+  // others are extra keys.
+  std::map<FileIdentity, std::vector<std::size_t>> rowsOfFile;
+  FoundPaths paths;
+  for (std::size_t index : order)
+    if (const auto file = fileIdentity(paths.found(registry.rows[index].entry.tdb)))
+      rowsOfFile[*file].push_back(index);
+  std::map<std::size_t, const std::vector<std::size_t>*> groupOfFirst;
+  for (const auto& [file, rows] : rowsOfFile) groupOfFirst[rows.front()] = &rows;
   std::set<std::size_t> extra;
-  for (std::size_t at = 0; at < order.size(); ++at) {
-    const CatalogueRow& row = registry.rows[order[at]];
-    if (extra.count(order[at])) continue;
-    for (std::size_t later = at + 1; later < order.size(); ++later) {
-      const CatalogueRow& other = registry.rows[order[later]];
-      if (extra.count(order[later]) || !sameFileAnyCase(row.entry.tdb, other.entry.tdb)) continue;
-      extra.insert(order[later]);
+  for (std::size_t index : order) {
+    const auto group = groupOfFirst.find(index);
+    if (group == groupOfFirst.end()) continue;
+    for (auto later = group->second->begin() + 1; later != group->second->end(); ++later) {
+      const CatalogueRow& other = registry.rows[*later];
+      extra.insert(*later);
       Finding finding;
       finding.kind = FindingKind::RegisteredTwice;
       finding.mapset = {other.cells.name, other.cells.fid, other.cells.pid};
       finding.subject = productKey(other.entry);
       finding.repair = RepairKind::RemoveExtraKey;
-      finding.registryRow = order[later];
+      finding.registryRow = *later;
       findings.push_back(finding);
     }
   }
