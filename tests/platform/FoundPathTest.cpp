@@ -1,6 +1,7 @@
 // Paths named in another case than the file system holds them.
 #include <gtest/gtest.h>
 
+#include "platform/FileIdentity.h"
 #include "platform/FoundPath.h"
 #include "platform/Platform.h"
 #include "support/TempDir.h"
@@ -26,6 +27,33 @@ TEST(FoundPath, FoldersAreFoundLikewise) {
   std::filesystem::create_directories(folder / "Karten");
   EXPECT_TRUE(isFolderAnyCase(joinPath(folder.str(), "KARTEN")));
   EXPECT_FALSE(isFileAnyCase(joinPath(folder.str(), "KARTEN")));
+}
+
+// Many lookups in one folder share its listing, and each finds its own file.
+TEST(FoundPath, ManyLookupsInOneFolderEachFindTheirFile) {
+  testing::TempDir folder;
+  testing::writeFile(folder / "a.TDB", "a");
+  testing::writeFile(folder / "B.img", "b");
+  FoundPaths paths;
+  EXPECT_EQ(paths.found(joinPath(folder.str(), "A.tdb")), joinPath(folder.str(), "a.TDB"));
+  EXPECT_EQ(paths.found(joinPath(folder.str(), "b.IMG")), joinPath(folder.str(), "B.img"));
+  const std::string missing = joinPath(folder.str(), "c.img");
+  EXPECT_EQ(paths.found(missing), missing);
+}
+
+TEST(FileIdentity, TwoSpellingsAndAHardLinkAreOneFileAndACopyIsAnother) {
+  testing::TempDir folder;
+  testing::writeFile(folder / "karte.tdb", "tdb");
+  testing::writeFile(folder / "kopie.tdb", "tdb");
+  std::filesystem::create_directories(folder / "sub");
+  std::filesystem::create_hard_link(folder / "karte.tdb", folder / "link.tdb");
+  const auto file = fileIdentity(joinPath(folder.str(), "karte.tdb"));
+  ASSERT_TRUE(file);
+  EXPECT_EQ(fileIdentity(joinPath(joinPath(folder.str(), "sub"), "../karte.tdb")), file);
+  EXPECT_EQ(fileIdentity(joinPath(folder.str(), "link.tdb")), file);
+  EXPECT_NE(fileIdentity(joinPath(folder.str(), "kopie.tdb")), file);
+  EXPECT_FALSE(fileIdentity(joinPath(folder.str(), "none.tdb")));
+  EXPECT_FALSE(fileIdentity(""));
 }
 
 }  // namespace
