@@ -119,8 +119,13 @@ InstallOutcome createPackage(Services& services, Session& session, InstallationV
   const GmapJob package{job.mapsetName, job.fidText, result.mapname, job.outputFolder, job.tiles};
   const GmapResult made = gmaperzeugen(services, session.texts, view, package);
   result.packageFolder = made.packageFolder;
-  return made.outcome == GmapOutcome::Complete ? InstallOutcome::Packaged
-                                               : InstallOutcome::PackageIncomplete;
+  if (made.outcome != GmapOutcome::Complete) return InstallOutcome::PackageIncomplete;
+  // A finished package is confirmed in a message box, as a finished registration is.
+  const MessageCatalogue& texts = session.texts;
+  tell(services,
+       texts.text(key::Satz61) + std::to_string(job.tiles.size()) + texts.text(key::Satz62),
+       kMessageTitle);
+  return InstallOutcome::Packaged;
 }
 
 }  // namespace
