@@ -119,13 +119,8 @@ InstallOutcome createPackage(Services& services, Session& session, InstallationV
   const GmapJob package{job.mapsetName, job.fidText, result.mapname, job.outputFolder, job.tiles};
   const GmapResult made = gmaperzeugen(services, session.texts, view, package);
   result.packageFolder = made.packageFolder;
-  if (made.outcome != GmapOutcome::Complete) return InstallOutcome::PackageIncomplete;
-  // A finished package is confirmed in a message box, as a finished registration is.
-  const MessageCatalogue& texts = session.texts;
-  tell(services,
-       texts.text(key::Satz61) + std::to_string(job.tiles.size()) + texts.text(key::Satz62),
-       kMessageTitle);
-  return InstallOutcome::Packaged;
+  return made.outcome == GmapOutcome::Complete ? InstallOutcome::Packaged
+                                               : InstallOutcome::PackageIncomplete;
 }
 
 }  // namespace

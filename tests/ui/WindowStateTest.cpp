@@ -108,6 +108,11 @@ TEST_F(WindowState, EveryModeButtonStartsFromTheCatalogueViewAndShowsItsHint) {
   ASSERT_TRUE(click(fid.CommandExit));
   EXPECT_FALSE(main.LabelHinweis.shown());
   EXPECT_EQ(main.CommandFID.backColor, ui::kButtonColour);
+
+  ASSERT_TRUE(click(main.CommandFID));
+  ASSERT_TRUE(click(main.CommandHinzufuegen));
+  EXPECT_FALSE(fid.visible()) << "the FID changer closes with its mode";
+  EXPECT_FALSE(program.session->vFIDchange);
 }
 
 TEST_F(WindowState, AMapsetChosenBeforeTheModeButtonIsItsPick) {

@@ -2,12 +2,13 @@
 // is the installation's; the main window lends it its running report and
 // the tool window, and sets its buttons for what the run reached.
 #include <initializer_list>
+#include <string>
 
 #include "app/ProductTitle.h"
 #include "app/messages/MessageKeys.h"
+#include "catalogue/Registration.h"
 #include "edit/TypFiles.h"
 #include "install/InstallationRun.h"
-#include "catalogue/Registration.h"
 #include "platform/Platform.h"
 #include "ui/forms/ProgramWindows.h"
 #include "ui/forms/fMain.h"
@@ -68,6 +69,14 @@ void fMain::CommandButtonPV_Click() {
       CommandAllesLoeschen.enabled = true;
       setMousePointer(MousePointer::Default);
       return;
+    case InstallOutcome::Packaged:
+      // A finished package is confirmed in a message box, as a finished
+      // registration is.
+      services_.dialogs.message({session_.texts.text(key::Satz61) +
+                                     std::to_string(job.tiles.size()) +
+                                     session_.texts.text(key::Satz62),
+                                 std::string(kMessageTitle), Buttons::Ok, Icon::None});
+      [[fallthrough]];
     default:
       CommandAllesLoeschen.enabled = true;
       Command2.enabled = true;

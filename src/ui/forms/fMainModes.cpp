@@ -6,8 +6,8 @@
 #include <initializer_list>
 
 #include "app/messages/MessageKeys.h"
+#include "ui/forms/ProgramWindows.h"
 #include "ui/forms/controls/Caption.h"
-#include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
 namespace {
@@ -21,6 +21,8 @@ std::string packageKeyOf(const GmapRow& row) { return row.infoXml + "|" + row.pi
 }  // namespace
 
 void fMain::leaveModes() {
+  // The FID changer belongs to the FID mode: it closes with it.
+  if (session_.vFIDchange) program_.fid.unload();
   if (session_.vTypeaendern == "ja") resetTypChooser();
   session_.vTypeaendern = "nein";
   session_.vGMPTypeaendern = "nein";

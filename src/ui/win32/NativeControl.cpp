@@ -1,9 +1,9 @@
 #include "ui/win32/NativeControl.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <vector>
-
-#include <commctrl.h>
 
 #include "platform/win/WideText.h"
 #include "ui/forms/controls/Caption.h"
