@@ -135,12 +135,12 @@ void FormWindow::placeOver(HWND owner) {
   const RECT& work = monitor.rcWork;
   const int width = own.right - own.left;
   const int height = own.bottom - own.top;
-  const int left = std::clamp(over.left + (over.right - over.left - width) / 2,
-                              static_cast<int>(work.left),
-                              std::max<int>(work.left, work.right - width));
-  const int top = std::clamp(over.top + (over.bottom - over.top - height) / 2,
-                             static_cast<int>(work.top),
-                             std::max<int>(work.top, work.bottom - height));
+  const int centredLeft = over.left + (over.right - over.left - width) / 2;
+  const int centredTop = over.top + (over.bottom - over.top - height) / 2;
+  const int left =
+      std::clamp<int>(centredLeft, work.left, std::max<int>(work.left, work.right - width));
+  const int top =
+      std::clamp<int>(centredTop, work.top, std::max<int>(work.top, work.bottom - height));
   SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
