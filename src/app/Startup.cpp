@@ -44,7 +44,13 @@ StartupOutcome startUp(Services& services, Session& session, StartupWindow& wind
   window.hideNewMapsetLabels();
   window.showTitle(std::string(kTitleWithBuild));
   Settings settings(services.registry);
-  if (const std::string dir = settings.dir(); isFolder(dir)) window.openTileFolder(dir);
+  // Without a folder of its own the tile list starts at the user's documents,
+  // not wherever the program happened to be started.
+  if (const std::string dir = settings.dir(); isFolder(dir))
+    window.openTileFolder(dir);
+  else if (const std::string documents = services.facts.specialFolder(kFolderPersonal);
+           isFolder(documents))
+    window.openTileFolder(documents);
   session.cgps = settings.cgps();
   services.sound.playAsync(joinPath(services.programFolder, "Intro.wav"));
   settleRegistryBase(services, session);

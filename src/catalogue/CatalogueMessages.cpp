@@ -2,6 +2,10 @@
 
 namespace mapsetdesk {
 
+std::string removalTitle(const std::string& mapset) {
+  return std::string(kCatalogueTitle) + " - " + mapset;
+}
+
 std::string missingInfoXmlText(const std::string& folder) {
   return "missing Info.xml in " + folder;
 }

@@ -9,6 +9,8 @@ namespace mapsetdesk {
 inline constexpr char kCatalogueTitle[] = "ZORVAN";
 inline constexpr char kRemovalDenied[] = "Zugriff verweigert, close MapSource first";
 
+// The removal question's title: the product's title and the mapset asked about.
+std::string removalTitle(const std::string& mapset);
 std::string missingInfoXmlText(const std::string& folder);
 std::string damagedInfoXmlText(const std::string& infoXml);
 std::string duplicateFidText(const std::string& fid);

@@ -1,11 +1,13 @@
 #include "edit/TypFiles.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "edit/EditMessages.h"
 #include "formats/FileBytes.h"
 #include "formats/TypHeader.h"
 #include "platform/FilePath.h"
+#include "platform/FoundPath.h"
 #include "platform/Platform.h"
 
 namespace mapsetdesk {
@@ -13,6 +15,20 @@ namespace mapsetdesk {
 bool sameFile(const std::string& a, const std::string& b) {
   std::error_code error;
   return std::filesystem::equivalent(filePath(a), filePath(b), error) && !error;
+}
+
+std::vector<std::string> unusableTypNames(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(filePath(folder), error), end;
+       !error && entry != end; entry.increment(error)) {
+    if (!entry->is_regular_file(error)) continue;
+    const std::string name = pathText(entry->path().filename());
+    if (name.size() < 4 || !sameNameAnyCase(name.substr(name.size() - 4), ".typ")) continue;
+    if (!isPickableTypName(name)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 bool keepAsBak(const std::string& path) {

@@ -14,6 +14,9 @@ namespace mapsetdesk {
 
 // Whether a and b are one existing file, whatever the spelling of the paths.
 bool sameFile(const std::string& a, const std::string& b);
+// The TYP files of folder (any case of ".typ") whose names the assignment
+// cannot take, sorted; empty for a folder that cannot be read.
+std::vector<std::string> unusableTypNames(const std::string& folder);
 // path + ".bak" replaced by the file at path; false when the rename failed.
 bool keepAsBak(const std::string& path);
 // The chosen TYP file's bytes with the FID in place; nullopt when it is

@@ -6,6 +6,7 @@ namespace mapsetdesk {
 
 // Shell special folders the system uses.
 enum : int {
+  kFolderPersonal = 5,        // the user's documents
   kFolderAppData = 26,        // the user's roaming application data
   kFolderLocalAppData = 28,   // the user's local application data
   kFolderCommonAppData = 35,  // application data of all users

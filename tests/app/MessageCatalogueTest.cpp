@@ -27,6 +27,7 @@ const std::vector<std::string> kExpectedKeys{
     "Fehler22", "Fehler23",   "Fehler24",       "Fehler25", "Fehler26", "Fehler27", "Fehler28",
     "Fehler29", "Fehler33",   "Fehler37",       "Fehler38", "Fehler39", "Fehler40", "Fehler41",
     "Fehler42", "Fehler43",   "FehlerCpreview", "Fehler48", "Fehler49",
+    "Fehler60", "Fehler61",
 };
 
 struct Quoted {

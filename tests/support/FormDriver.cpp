@@ -78,6 +78,13 @@ bool dblClick(ui::ListBox& list, int row) {
   return true;
 }
 
+bool dblClickNoRow(ui::ListBox& list) {
+  if (!reachable(list, "double-click") || !takeFocus(list)) return false;
+  list.setListIndex(-1);
+  ui::fire(list.onDblClick);
+  return true;
+}
+
 bool type(ui::TextBox& field, const std::string& text) {
   if (!reachable(field, "type into") || !takeFocus(field)) return false;
   if (field.locked) {

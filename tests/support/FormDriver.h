@@ -20,6 +20,9 @@ bool click(ui::Control& control);
 bool click(ui::ListBox& list, int row);
 // Chooses the row, then double-clicks it; a folder list opens the folder.
 bool dblClick(ui::ListBox& list, int row);
+// A double-click on the list where it shows no row (an empty list): no row
+// is chosen when its handler runs.
+bool dblClickNoRow(ui::ListBox& list);
 // Gives the field the focus and replaces its text, which raises Change.
 bool type(ui::TextBox& field, const std::string& text);
 bool focus(ui::Control& control);

@@ -53,12 +53,20 @@ class CatalogueWindow : public ::testing::Test {
     return program.memory.canOpen(Root::LocalMachine, toAnsi(path));
   }
   fs::path allUsersMaps() const { return program.folder / "ProgramData" / "GARMIN" / "Maps"; }
-  void expectMessage(const std::string& text, Buttons buttons = Buttons::Ok) {
+  void expectMessage(const std::string& text, Buttons buttons = Buttons::Ok,
+                     const std::string& title = "ZORVAN") {
     const Message shown = program.dialogs.take();
     EXPECT_EQ(shown.text, text);
-    EXPECT_EQ(shown.title, "ZORVAN");
+    EXPECT_EQ(shown.title, title);
     EXPECT_EQ(shown.buttons, buttons);
   }
+  // The removal question names the mapset in its title.
+  void expectRemovalQuestion(const std::string& mapset, Buttons buttons = Buttons::OkCancel,
+                             const std::string& text = kGermanQuestion) {
+    expectMessage(text, buttons, "ZORVAN - " + mapset);
+  }
+  static constexpr const char* kGermanQuestion =
+      "Den Kartensatz wirklich aus Mapsource entfernen ?";
 
   ProgramHarness program;
   RealMapsets mapsets;
@@ -166,7 +174,7 @@ TEST_F(CatalogueWindow, CancellingTheRemovalChangesNothing) {
   showAndRemove(main);
   program.dialogs.answer(Answer::Cancel);
   ASSERT_TRUE(dblClick(main.ListLoeschen, 0));
-  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::OkCancel);
+  expectRemovalQuestion("Bleibt");
   EXPECT_TRUE(keyExists("SOFTWARE\\Garmin\\MapSource\\Families\\Bleibt20\\1"));
   EXPECT_TRUE(fs::exists(filePath(files.tdb)));
   EXPECT_EQ(main.ListLoeschen.items(), std::vector<std::string>{"Bleibt"});
@@ -182,7 +190,7 @@ TEST_F(CatalogueWindow, RemovalTakesKeysAndFilesAndRefreshesTheLists) {
   main.CommandFilename.enabled = false;
   program.dialogs.answer(Answer::Ok);
   ASSERT_TRUE(dblClick(main.ListLoeschen, 1));
-  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::OkCancel);
+  expectRemovalQuestion("Zweite");
   EXPECT_EQ(main.ListLoeschen.items(), std::vector<std::string>{"Erste"});
   EXPECT_EQ(main.ListSubkey.items(), std::vector<std::string>{"Karte21\\1"});
   EXPECT_FALSE(keyExists("SOFTWARE\\Garmin\\MapSource\\Families\\Karte21\\2"));
@@ -195,7 +203,7 @@ TEST_F(CatalogueWindow, RemovalTakesKeysAndFilesAndRefreshesTheLists) {
 
   program.dialogs.answer(Answer::Ok);
   ASSERT_TRUE(dblClick(main.ListLoeschen, 0));
-  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::OkCancel);
+  expectRemovalQuestion("Erste");
   EXPECT_TRUE(main.ListLoeschen.items().empty());
   EXPECT_FALSE(keyExists("SOFTWARE\\Garmin\\MapSource\\Families\\Karte21"));
 }
@@ -213,7 +221,7 @@ TEST_F(CatalogueWindow, AFileThatIsHeldOpenIsLeftWithAMessage) {
   showAndRemove(windows.main);
   p.dialogs.answer(Answer::Ok);
   ASSERT_TRUE(dblClick(windows.main.ListLoeschen, 0));
-  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::OkCancel);
+  expectRemovalQuestion("Offen");
   const Message denied = program.dialogs.take();
   EXPECT_EQ(denied.text, "Zugriff verweigert, close MapSource first");
   EXPECT_EQ(denied.title, "ZORVAN");
@@ -235,7 +243,7 @@ TEST_F(CatalogueWindow, AKeyThatCannotBeDeletedKeepsFilesAndTellsWhy) {
     program.registry.refuseWrites(false);
   };
   removeRefused();
-  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::OkCancel);
+  expectRemovalQuestion("Fest");
   expectMessage(
       "Der Kartensatz konnte nicht aus der Registry entfernt werden, seine Dateien wurden nicht "
       "gelöscht. Schließen Sie MapSource und starten Sie das Programm als Administrator.");
@@ -246,7 +254,7 @@ TEST_F(CatalogueWindow, AKeyThatCannotBeDeletedKeepsFilesAndTellsWhy) {
 
   ASSERT_TRUE(click(main.Sprachwahl));
   removeRefused();
-  expectMessage("Are you sure to remove mapset ?", Buttons::OkCancel);
+  expectRemovalQuestion("Fest", Buttons::OkCancel, "Are you sure to remove mapset ?");
   expectMessage(
       "The mapset could not be removed from the registry, its files were not deleted. Close "
       "MapSource and start the program as administrator.");
@@ -264,7 +272,7 @@ TEST_F(CatalogueWindow, AFileAnotherMapsetUsesStaysAndTheUserIsTold) {
   program.dialogs.answer(Answer::Ok);
   ASSERT_EQ(main.ListSubkey.item(1), "Geteilt23\\1");
   ASSERT_TRUE(dblClick(main.ListLoeschen, 1));
-  expectMessage("Are you sure to remove mapset ?", Buttons::OkCancel);
+  expectRemovalQuestion("Geteilt", Buttons::OkCancel, "Are you sure to remove mapset ?");
   for (const std::string& file : {files.tdb, files.overview}) {
     const Message shown = program.dialogs.take();
     EXPECT_EQ(shown.text, "The file \"" + file +
@@ -281,13 +289,13 @@ TEST_F(CatalogueWindow, APackageIsRemovedAfterYes) {
   showAndRemove(main);
   program.dialogs.answer(Answer::No);
   ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
-  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::YesNo);
+  expectRemovalQuestion("gmap; Harzkarte Süd; FID:4711;PID:3", Buttons::YesNo);
   EXPECT_TRUE(fs::exists(package));
   EXPECT_EQ(program.session->vGMPoderIMG, "GMP");
 
   program.dialogs.answer(Answer::Yes);
   ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
-  expectMessage("Den Kartensatz wirklich aus Mapsource entfernen ?", Buttons::YesNo);
+  expectRemovalQuestion("gmap; Harzkarte Süd; FID:4711;PID:3", Buttons::YesNo);
   EXPECT_FALSE(fs::exists(package));
   EXPECT_TRUE(main.ListMapsetGMP.items().empty());
   EXPECT_TRUE(main.ListXMLPfad.items().empty());

@@ -118,6 +118,30 @@ TEST_F(DeviceImageRun, TwoFamiliesTwoWindowsOneAfterTheOther) {
   EXPECT_TRUE(program.windows().tdbVorhanden.Text1.enabled);
 }
 
+// Chosen and installed by clicks: afterwards neither button runs the image again.
+TEST_F(DeviceImageRun, AnInstalledImageIsNotOfferedForInstallingAgain) {
+  std::vector<std::string> seen;
+  registerWhenShown(seen);
+  registerWhenShown(seen);
+  program.dialogs.answer(Answer::Yes);
+  program.dialogs.answer(Answer::Yes);
+  ui::fMain& main = program.start().main;
+  ASSERT_TRUE(click(main.CommandHinzufuegen));
+  ASSERT_TRUE(choose(main.Dir1, pathOf(device())));
+  const auto& files = main.File1.items();
+  const auto image = std::find(files.begin(), files.end(), "gmapsupp.img");
+  ASSERT_NE(image, files.end());
+  ASSERT_TRUE(dblClick(main.File1, static_cast<int>(image - files.begin())));
+  ASSERT_TRUE(click(main.Command1));
+  expectFamily("gmapsupp_4711");
+  expectFamily("gmapsupp_4712");
+  expectSaid(catalogueText("Text2"));
+  EXPECT_EQ(main.registryCatalogue().rows.size(), 2u);
+  EXPECT_FALSE(main.CommandButtonPV.enabled);
+  EXPECT_FALSE(main.Command1.enabled);
+  EXPECT_EQ(main.List1.items(), std::vector<std::string>{catalogueText("Fehler28")});
+}
+
 TEST_F(DeviceImageRun, EachFamilyBecomesAPackage) {
   for (int family = 0; family < 2; ++family) {
     program.screen.whenModal("FormTDBvorhanden", [](ui::Form& form) {

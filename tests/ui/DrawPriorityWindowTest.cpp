@@ -74,18 +74,27 @@ TEST_F(DrawPriorityWindow, ATileWithoutTreHeaderSaysSoAndStaysUntouched) {
   EXPECT_EQ(window.Listmaptilename.item(0), untouched);
 }
 
-TEST_F(DrawPriorityWindow, ZeroWritesNothingAndAnEmptyFieldIsTold) {
+// The change button waits for a draw priority it can write; what is no
+// draw priority is told when the field is left.
+TEST_F(DrawPriorityWindow, OnlyADrawPriorityEnablesTheChangeAndAnythingElseIsTold) {
   const std::string south = tile("63240002.img");
   auto& window = listTiles(registered);
-  EXPECT_TRUE(type(window.TextDP, "0"));
-  EXPECT_TRUE(click(window.CommandDPAendern));
-  EXPECT_EQ(tile("63240002.img"), south);
-  EXPECT_TRUE(focus(window.TextDP));
-  EXPECT_TRUE(window.CommandDPAendern.enabled);
+  for (const char* typed : {"0", "ab", ""}) {
+    EXPECT_TRUE(type(window.TextDP, typed));
+    EXPECT_FALSE(window.CommandDPAendern.enabled) << typed;
+    EXPECT_TRUE(focus(window.TextDP));
+    EXPECT_FALSE(window.CommandDPAendern.enabled) << "returning to the field: " << typed;
+  }
+  EXPECT_TRUE(type(window.TextDP, "ab"));
+  EXPECT_TRUE(leave(window.TextDP));
+  expectSaid(texts.noNumber, Icon::Exclamation);
   EXPECT_TRUE(type(window.TextDP, ""));
   EXPECT_TRUE(leave(window.TextDP));
   expectSaid(texts.noEntry);
   EXPECT_EQ(window.TextDP.text(), "");
+  EXPECT_EQ(tile("63240002.img"), south);
+  EXPECT_TRUE(type(window.TextDP, "7"));
+  EXPECT_TRUE(window.CommandDPAendern.enabled);
 }
 
 TEST_F(DrawPriorityWindow, APackagesTileFoldersAreListedAndChanged) {

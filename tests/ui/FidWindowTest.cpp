@@ -86,6 +86,8 @@ TEST_F(FidWindow, TheNewFidFieldKeepsWholeNumbersThatFitTwoBytes) {
   auto& window = open();
   EXPECT_TRUE(type(window.Text1, "12.7"));
   EXPECT_EQ(window.Text1.text(), "12");
+  EXPECT_FALSE(window.Command1.enabled) << "no mapset picked yet";
+  EXPECT_TRUE(dblClick(program.main().ListMapsetName, 0));
   EXPECT_TRUE(window.Command1.enabled);
   EXPECT_TRUE(type(window.Text1, "0"));
   EXPECT_FALSE(window.Command1.enabled);

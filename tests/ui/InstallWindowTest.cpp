@@ -64,6 +64,40 @@ TEST_F(InstallWindow, ARegistrationWritesTheFamilyKeyAndTheCatalogueListsIt) {
   EXPECT_TRUE(main.List1.enabled);
   EXPECT_TRUE(main.Command2.enabled);
   EXPECT_TRUE(main.CommandAllesLoeschen.enabled);
+  EXPECT_FALSE(main.CommandButtonPV.enabled) << "the installed mapset is not offered again";
+}
+
+TEST_F(InstallWindow, TheNextStepWaitsForAFinishedSelectionWithAName) {
+  ui::fMain& main = startSelection();
+  EXPECT_FALSE(main.CommandButtonPV.enabled) << "no tile chosen yet";
+  ASSERT_TRUE(drop(main.List1, {tile("63240001.img")}));
+  EXPECT_FALSE(main.CommandButtonPV.enabled);
+  ASSERT_TRUE(click(main.Command1));
+  EXPECT_FALSE(main.CommandButtonPV.enabled);
+  ASSERT_TRUE(type(main.TextBoxMSName, "Topo Harz"));
+  EXPECT_TRUE(main.CommandButtonPV.enabled);
+}
+
+// Only a TYP file named like the TDB beside the tiles goes with a new
+// mapset: one chosen in the picker is asked about before anything is made.
+TEST_F(InstallWindow, AChosenTypFileTheMapsetWouldNotGetIsAskedAbout) {
+  const fs::path styles = program.folder / "Stile";
+  fs::create_directories(styles);
+  std::ofstream(styles / "a.typ") << "typ";
+  ui::fMain& main = program.start().main;
+  main.CheckTypfile.setValue(true);
+  ASSERT_TRUE(click(main.CommandHinzufuegen));
+  ASSERT_TRUE(choose(main.Dir1, pathText(karten())));
+  ASSERT_TRUE(choose(main.DirTypefile, pathText(styles)));
+  ASSERT_TRUE(drop(main.List1, {tile("63240001.img"), tile("63240002.img")}));
+  ASSERT_TRUE(click(main.Command1));
+  ASSERT_TRUE(type(main.TextBoxMSName, "Topo Harz"));
+  ASSERT_TRUE(leave(main.TextBoxMSName));
+  program.dialogs.answer(Answer::No);
+  install(main);
+  expectMessage(text("Fehler61") + pathText(styles / "a.typ"), "ZORVAN", Buttons::YesNo);
+  EXPECT_FALSE(exists(kartenFile("Topo_Har.tdb")));
+  EXPECT_TRUE(main.CommandButtonPV.enabled);
 }
 
 TEST_F(InstallWindow, TheRunLeavesThePatchedSourceAndRemovesTheHelperFiles) {
@@ -92,6 +126,7 @@ TEST_F(InstallWindow, AGmapInstallationBuildsThePackageAndTellsHowManyFiles) {
   program.dialogs.answer(Answer::Yes);
   install(main);
   expectLayoutQuestion();
+  expectMessage(text("Satz61") + "2" + text("Satz62"), "ZORVAN");
   const fs::path package = allUsersMaps() / "Topo Harz.gmap";
   const std::vector<std::string> info = linesOf(readFile(package / "Info.xml"));
   ASSERT_EQ(info.size(), 14u);
@@ -205,6 +240,7 @@ TEST_F(InstallWindow, ASecondPackageOfAnInstalledNameIsRefusedAndTheFirstStaysAs
   program.dialogs.answer(Answer::Yes);
   install(main);
   expectLayoutQuestion();
+  expectMessage(text("Satz61") + "2" + text("Satz62"), "ZORVAN");
   const fs::path package = allUsersMaps() / "Harz.gmap";
   const std::string info = readFile(package / "Info.xml");
   ui::fMain& again = readyToInstall("Harz.");

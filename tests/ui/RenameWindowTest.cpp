@@ -68,8 +68,8 @@ TEST_F(RenameWindow, RenamesARegisteredMapsetWithBackupAndValidChecksum) {
   ui::fMain& main = startRenaming();
   EXPECT_EQ(main.CommandNameuebernehmen.caption, texts().text(key::Satz50));
   EXPECT_EQ(main.CommandMapnameAendern.backColor, ui::kActionColour);
-  EXPECT_TRUE(main.LabelRename.shown());
-  EXPECT_EQ(main.LabelRename.caption, texts().text(key::Satz49));
+  EXPECT_TRUE(main.LabelHinweis.shown());
+  EXPECT_EQ(main.LabelHinweis.caption, texts().text(key::Satz49));
   ASSERT_EQ(main.ListMapsetName.items(), std::vector<std::string>{"Alpenkarte"});
   ASSERT_TRUE(dblClick(main.ListMapsetName, 0));
   EXPECT_EQ(main.TextMapsetname.text(), "Alpenkarte");
@@ -82,7 +82,7 @@ TEST_F(RenameWindow, RenamesARegisteredMapsetWithBackupAndValidChecksum) {
   EXPECT_EQ(checkTdbChecksum(readFile(filePath(files.tdb))).state, TdbChecksumState::Ok);
   EXPECT_EQ(readFile(filePath(files.tdb + "-BAK")), before);
   EXPECT_EQ(main.ListMapsetName.items(), std::vector<std::string>{"Neue Karte "});
-  EXPECT_FALSE(main.LabelRename.shown()) << "the hint goes with the rename mode";
+  EXPECT_FALSE(main.LabelHinweis.shown()) << "the hint goes with the rename mode";
   EXPECT_EQ(fRegAbfrageWert(program.memory, Root::LocalMachine,
                             "SOFTWARE\\Garmin\\MapSource\\Families\\Alpen1234\\1", "TDB"),
             files.tdb);

@@ -160,6 +160,8 @@ TEST_F(Startup, PreparesTheWindow) {
   auto& main = program.start().main;
   EXPECT_EQ(main.caption, "ZORVAN Build 80-33-1");
   EXPECT_FALSE(main.Label11.visible);
+  EXPECT_FALSE(main.TextLevel.visible) << "no field without its label";
+  EXPECT_FALSE(main.TextZoom.visible);
   EXPECT_FALSE(main.Label12.visible);
   EXPECT_TRUE(main.Optiontdbno.value());
   EXPECT_FALSE(main.Optiontdbja.value());
@@ -245,6 +247,13 @@ TEST_F(TileFolder, DeletedSinceTheLastRunIsIgnored) {
   auto& main = program.start().main;
   EXPECT_EQ(main.Dir1.path(), pathText(std::filesystem::current_path()));
   EXPECT_TRUE(program.dialogs.messages().empty());
+}
+
+TEST_F(TileFolder, FirstRunStartsAtTheUsersDocuments) {
+  const auto documents = program.folder / "Dokumente";
+  std::filesystem::create_directories(documents);
+  program.facts.folders[kFolderPersonal] = pathText(documents);
+  EXPECT_EQ(program.start().main.Dir1.path(), pathText(documents));
 }
 
 TEST_F(TileFolder, RefusedStoreAtCloseIsReported) {

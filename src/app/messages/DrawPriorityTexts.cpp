@@ -12,6 +12,7 @@ DrawPriorityTexts drawPriorityTexts(Sprache sprache) {
             " Files",
             "Close Mapsource first",
             "Es ist keine DP eingetragen. Geben Sie eine DP ein.",
+            "Type in a drawpriority from 1 to 31.",
             "no TRE header found, left unchanged"};
   }
   return {"Liste der Filenamen, Kartennamen und Drawpriority",
@@ -20,6 +21,7 @@ DrawPriorityTexts drawPriorityTexts(Sprache sprache) {
           " Files",
           "Close Mapsource first",
           "Es ist keine DP eingetragen. Geben Sie eine DP ein.",
+          "Geben Sie eine Drawpriority von 1 bis 31 ein.",
           "kein TRE-Kopf gefunden, bleibt unverändert"};
 }
 

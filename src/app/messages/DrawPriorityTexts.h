@@ -14,6 +14,7 @@ struct DrawPriorityTexts {
   std::string changedAfter;      // " Files"
   std::string closeMapsource;    // a package's subfile is held open
   std::string noEntry;           // the field was left empty
+  std::string noNumber;          // the field holds no draw priority to write
   std::string noTreHeader;       // a file left unchanged: no TRE header in it
 };
 

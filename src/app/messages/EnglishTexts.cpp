@@ -141,6 +141,13 @@ TextTable englishMessages() {
       {"Fehler17", "The typfile could not be copied to the folder of the mapset : "},
       {"Fehler27", "Typfile was deleted."},
       {"Fehler30", "The typfile is not existing : "},
+      {"Fehler60",
+       "Only typfiles with a name of 8 characters and the ending '.typ' can be used, for "
+       "example '12345678.typ'. Rename these typfiles : "},
+      {"Fehler61",
+       "A mapset is installed only with a typfile named like its tdb-file beside its maptiles. "
+       "Give it the chosen typfile afterwards with 'add/change typfile'. Continue the "
+       "installation without it ? Chosen typfile : "},
       {"Fehler31",
        "the new Typfile is stored in same folder like the old and it has the same name. That "
        "is not alowed. Rename it and store it in other folder."},

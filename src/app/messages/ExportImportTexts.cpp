@@ -36,6 +36,8 @@ ExportImportTexts exportImportTexts(Sprache sprache) {
         "The marked mapset is no longer installed. The lists were read again.",
         "The export stopped: the registration names no tile folder (value LOC): ",
         "The import stopped: the destination lies inside the folder to import: ",
+        ". Choose the folder the export made: the folder of the maptiles with its file 'log', "
+        "or the folder of a gmap package, whose name ends with '.gmap'.",
     };
   }
   return {
@@ -74,6 +76,9 @@ ExportImportTexts exportImportTexts(Sprache sprache) {
       "Der markierte Kartensatz ist nicht mehr installiert. Die Listen wurden neu eingelesen.",
       "Der Export wurde abgebrochen: die Registrierung nennt keinen Kachelordner (Wert LOC): ",
       "Der Import wurde abgebrochen: der Zielordner liegt im zu importierenden Ordner: ",
+      ". W\xC3\xA4hlen sie den Ordner, den der Export angelegt hat: den Ordner der "
+      "Kartenkacheln mit seiner Datei 'log' oder den Ordner eines gmap-Pakets, dessen Name auf "
+      "'.gmap' endet.",
   };
 }
 

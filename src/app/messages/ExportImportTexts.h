@@ -49,6 +49,7 @@ struct ExportImportTexts {
   std::string mapsetGone;      // the marked mapset is no longer installed
   std::string noTileFolder;    // before the registration key without LOC value
   std::string intoItself;      // before the destination inside the folder to import
+  std::string notExported;     // after "wrong folder" + " : " + the chosen folder
 };
 
 ExportImportTexts exportImportTexts(Sprache sprache);

@@ -160,6 +160,14 @@ TextTable germanMessages() {
       {"Fehler17", "Das Typfile konnte nicht in den Ordner des Mapsets kopiert werden : "},
       {"Fehler27", "Typfile wurde entfernt."},
       {"Fehler30", "Das Typfile ist nicht vorhanden : "},
+      {"Fehler60",
+       "Es koennen nur Typfiles mit einem Namen aus 8 Zeichen und der Endung '.typ' verwendet "
+       "werden, z.B. '12345678.typ'. Benennen Sie diese Typfiles um : "},
+      {"Fehler61",
+       "Ein Mapset wird nur mit einem Typfile eingebunden, das wie sein tdb-File heisst und "
+       "neben seinen Kartenkacheln liegt. Weisen Sie ihm das gewaehlte Typfile danach mit "
+       "'Typfile aendern/hinzufuegen' zu. Die Einbindung ohne es fortsetzen ? Gewaehltes "
+       "Typfile : "},
       {"Fehler31",
        "Das neue Typfile ist im gleichen Ordner wie das alte gespeichert und hat den gleichen "
        "Namen. Das ist unzulässig. Verschieben Sie das neue Typfile in einen anderen Ordner "

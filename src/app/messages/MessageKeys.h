@@ -17,7 +17,7 @@
   X(Satz75) X(Satz76) X(Satz77) X(Satz78) X(Text1) X(Text2) X(Fehler19) X(Fehler20)      \
   X(Fehler22) X(Fehler23) X(Fehler24) X(Fehler25) X(Fehler26) X(Fehler27) X(Fehler28)   \
   X(Fehler29) X(Fehler33) X(Fehler37) X(Fehler38) X(Fehler39) X(Fehler40) X(Fehler41)   \
-  X(Fehler42) X(Fehler43) X(FehlerCpreview) X(Fehler48) X(Fehler49)
+  X(Fehler42) X(Fehler43) X(FehlerCpreview) X(Fehler48) X(Fehler49) X(Fehler60) X(Fehler61)
 
 namespace mapsetdesk {
 

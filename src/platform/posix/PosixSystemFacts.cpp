@@ -21,6 +21,7 @@ std::string relativeSpecialFolder(int folder) {
     case kFolderCommonAppData: return "ProgramData";
     case kFolderAppData: return joinPath("AppData", "Roaming");
     case kFolderLocalAppData: return joinPath("AppData", "Local");
+    case kFolderPersonal: return "Documents";
     default: return {};
   }
 }

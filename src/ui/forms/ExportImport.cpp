@@ -65,6 +65,9 @@ void ExportImport::Form_Load() {
   CommandGmap.enabled = false;
 }
 
+// The main window's export-import button is no longer the action under way.
+void ExportImport::Form_Unload() { program_.main.Farbe(); }
+
 void ExportImport::Language1() {
   if (const auto sprache = spracheFor(Settings(services_.registry).language()))
     texts_ = exportImportTexts(*sprache);

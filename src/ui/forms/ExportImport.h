@@ -65,6 +65,7 @@ class ExportImport : public Form {
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
 
  private:
   void placeControls();

@@ -19,11 +19,9 @@ namespace mapsetdesk::ui {
 
 void ExportImport::CommandImport_Click() {
   say(texts_.navigate, Icon::Information);
+  // A cancelled chooser was the person's own choice: nothing to tell.
   const auto source = services_.dialogs.chooseFolder(texts_.sourceTitle, {});
-  if (!source || source->empty()) {
-    say(texts_.wrongFolder);
-    return;
-  }
+  if (!source || source->empty()) return;
   importFolder(*source);
 }
 
@@ -37,7 +35,7 @@ void ExportImport::importFolder(const std::string& source) {
       importCompleted_ = importPackage(source);
       break;
     case ImportKind::Neither:
-      say(texts_.wrongFolder, Icon::Exclamation);
+      say(texts_.wrongFolder + " : " + source + texts_.notExported, Icon::Exclamation);
       return;
   }
   if (importCompleted_) askForInstaller();

@@ -11,14 +11,15 @@ FormEinstellungen::FormEinstellungen(WindowSystem& windows, Services& services)
     : Form(windows, "FormEinstellungen"),
       services_(services),
       texts_(einstellungenTexts(Sprache::Deutsch)) {
-  width = 360;
+  // Wide enough for the longest tool choice, the German one.
+  width = 560;
   height = 214;
-  List1.position = {12, 12, 336, 66};
+  List1.position = {12, 12, 536, 66};
   List1.onClick = [this] { List1_Click(); };
-  LabelTools.position = {12, 86, 336, 18};
-  ListTools.position = {12, 106, 336, 66};
+  LabelTools.position = {12, 86, 536, 18};
+  ListTools.position = {12, 106, 536, 66};
   ListTools.onClick = [this] { ListTools_Click(); };
-  LabelVersion.position = {12, 180, 336, 18};
+  LabelVersion.position = {12, 180, 536, 18};
 }
 
 void FormEinstellungen::open() {

@@ -30,7 +30,7 @@ FormMaptilename::FormMaptilename(WindowSystem& windows, Services& services, Sess
   placeControls();
   TextDP.onChange = [this] { TextDP_Change(); };
   TextDP.onValidate = [this] { return TextDP_Validate(); };
-  TextDP.onGotFocus = [this] { CommandDPAendern.enabled = true; };
+  TextDP.onGotFocus = [this] { enableChange(); };
   CommandDPAendern.onClick = [this] { CommandDPAendern_Click(); };
 }
 
@@ -118,16 +118,26 @@ void FormMaptilename::list(const std::string& tdb, bool package, const std::stri
     windows().letEventsRun();
   }
   ProgressBarDP.value = kDone;
-  CommandDPAendern.enabled = true;
+  enableChange();
 }
 
 void FormMaptilename::TextDP_Change() {
   const std::string limited = limitDrawPriorityEntry(TextDP.text());
   if (limited != TextDP.text()) TextDP.setText(limited);
+  enableChange();
+}
+
+// The change needs listed tiles and a draw priority to write.
+void FormMaptilename::enableChange() {
+  CommandDPAendern.enabled =
+      !mapset_.tiles.empty() && drawPriorityToWrite(TextDP.text()).has_value();
 }
 
 bool FormMaptilename::TextDP_Validate() {
-  if (TextDP.text().empty()) say(texts_.noEntry, Icon::None);
+  if (TextDP.text().empty())
+    say(texts_.noEntry, Icon::None);
+  else if (!drawPriorityToWrite(TextDP.text()))
+    say(texts_.noNumber, Icon::Exclamation);
   return false;
 }
 
@@ -146,7 +156,7 @@ void FormMaptilename::CommandDPAendern_Click() {
   DrawPriority(*priority);
   session_.vDraw.clear();
   main_.ListMapsetName.enabled = true;
-  CommandDPAendern.enabled = true;
+  enableChange();
   setMousePointer(MousePointer::Default);
 }
 

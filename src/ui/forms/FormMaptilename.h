@@ -48,6 +48,7 @@ class FormMaptilename : public Form {
   std::string lineOf(const PriorityTile& tile) const;
   std::string readLine(const PriorityTile& tile, const std::vector<TileReading>& readings) const;
   void TextDP_Change();
+  void enableChange();
   bool TextDP_Validate();
   void CommandDPAendern_Click();
   void DrawPriority(std::uint8_t priority);

@@ -32,6 +32,8 @@ void FormPruefen::placeControls() {
   width = 900;
   height = 420;
   ListBefunde.position = {12, 12, 876, 340};
+  // Severity, mapset, FID, PID, what was found, the repair.
+  ListBefunde.tabStops = {90, 290, 345, 385, 690};
   CmdPruefen.position = {12, 364, 200, 40};
   CmdReparieren.position = {688, 364, 200, 40};
 }

@@ -20,6 +20,7 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   ListMapsetName.onScroll = [this] { ListMapsetName_Scroll(); };
   CommandKartenentfernen.onClick = [this] { CommandKartenentfernen_Click(); };
   ListLoeschen.onDblClick = [this] { ListLoeschen_DblClick(); };
+  ListMapsetName.onClick = [this] { ListMapsetName_Click(); };
   ListMapsetName.onDblClick = [this] { ListMapsetName_DblClick(); };
   ListMapsetGMP.onClick = [this] { ListMapsetGMP_Click(); };
   ListMapsetGMP.onDblClick = [this] { ListMapsetGMP_DblClick(); };

@@ -14,10 +14,12 @@
 // each family), fMainFid.cpp (the FID mode and its window),
 // fMainDrawPriority.cpp (the tile listing and the draw-priority window),
 // fMainRename.cpp (the rename), fMainTyp.cpp (the TYP assignment),
-// fMainTransfer.cpp (the export and import window).
+// fMainTransfer.cpp (the export and import window), fMainModes.cpp (what
+// every mode of the catalogue lists starts from and the hint it shows).
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Services.h"
@@ -139,7 +141,7 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   Button CommandMapnameAendern{*this, "CommandMapnameAendern"};
   TextBox TextMapsetname{*this, "TextMapsetname"};
   Button CommandNameuebernehmen{*this, "CommandNameuebernehmen"};
-  Label LabelRename{*this, "LabelRename"};  // the rename mode's hint
+  Label LabelHinweis{*this, "LabelHinweis"};  // what the mode's double-click does
   Button CommandFID{*this, "CommandFID"};
   Button CmdExpImp{*this, "CmdExpImp"};
   Button CommandKompa{*this, "CommandKompa"};
@@ -203,6 +205,9 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   // The device image's fall-back: its tiles in the split folder become the
   // selection, to be named and installed as any tiles.
   void selectSplitTiles(const std::string& folder, const std::vector<std::string>& tiles);
+
+  // What a double-click on a catalogue list does now; empty when it does nothing.
+  std::string modeHint() const;
 
   // Whether the last rename or TYP action did all it was to do.
   bool lastEditCompleted() const { return editCompleted_; }
@@ -292,7 +297,6 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   // The TYP-file picker, in fMainTypPicker.cpp.
   void bindTypPickerEvents();
   void Drive2_Change();
-  void Drive2_GotFocus();
   void DirTypefile_Change();
 
   // The installation run, in fMainInstall.cpp.
@@ -300,6 +304,7 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   ToolWindow& toolWindow() override;
   void showToolWindow() override;
   void endInstallation();
+  bool typLeftOutAccepted();
 
   // Catalogue lists, in fMainCatalogue.cpp.
   void ListLoeschen_Click();
@@ -329,6 +334,23 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   void leaveRenameMode();
   void endRenameButtons();
 
+  // The modes of the catalogue lists, in fMainModes.cpp. A mapset is
+  // remembered by its registry key or its package and product, so that it is
+  // found again after the lists are read afresh.
+  struct ChosenMapset {
+    bool gmap = false;
+    std::string key;
+  };
+  void leaveModes();
+  std::string_view modeHintKey() const;
+  void showModeHint();
+  void ListMapsetName_Click();
+  std::optional<ChosenMapset> chosenMapset() const;
+  // Selects the remembered mapset again; its row, -1 when it is gone.
+  int chooseAgain(const std::optional<ChosenMapset>& chosen);
+  // Selects it again and takes it as the double-click of the mode would.
+  void pickAgain(const std::optional<ChosenMapset>& chosen);
+
   // The TYP assignment, in fMainTyp.cpp.
   void bindTypEvents();
   void CommandTypeaendern_Click();
@@ -336,8 +358,13 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   std::string pickedTypFile() const;
   void CommandDoIt_Click();
   void resetTypChooser();
+  // "use typfile" is usable while a mapset is chosen; the label names the TYP file chosen.
+  void typPickChanged();
+  bool typNamesRefused();
+  void FileTypefile_Click();
 
   bool renameFromGmap_ = false;  // the mapset to rename was picked in the gmap list
+  bool chosenGmap_ = false;      // the mapset chosen last is a gmap package
   bool editCompleted_ = false;
 
   RegistryCatalogue catalogue_;

@@ -25,22 +25,20 @@ std::vector<std::string> column(const std::vector<Row>& rows,
 
 void fMain::CommandKartenentfernen_Click() {
   setMousePointer(MousePointer::Hourglass);
-  Farbe();
+  const auto chosen = chosenMapset();
+  leaveModes();
   CommandKartenentfernen.backColor = kActionColour;
   grantRegistryRights(services_.runner, services_.dialogs, services_.programFolder,
                       "HKLM\\" + session_.vReg6432 + "\\Garmin", session_.userName);
-  session_.vTypeaendern = "nein";
   session_.vGMPTypeaendern = "entfernen";
-  session_.vMapsetName.clear();
-  TextMapsetname.visible = false;
-  CommandNameuebernehmen.visible = false;
   ListMapsetName.visible = false;
   for (ListBox* list : {&ListLoeschen, &ListSubkey, &ListID}) list->visible = true;
   ListLoeschen.enabled = true;
   TDBlesen();
   GMPFileslisten();
-  for (Button* button : {&CommandTypeaendern, &CommandMapnameAendern, &CommandFilename})
-    button->enabled = true;
+  // Chosen, not removed: only a double-click removes.
+  chooseAgain(chosen);
+  showModeHint();
   DoppelteFID();
   setMousePointer(MousePointer::Default);
 }
@@ -110,39 +108,61 @@ void fMain::showGmapCatalogue() {
 }
 
 void fMain::ListLoeschen_Click() {
-  ListLoeschen.toolTip =
-      ListLoeschen.item(ListLoeschen.listIndex()) + session_.texts.text(key::Satz72);
+  chosenGmap_ = false;
+  const int row = ListLoeschen.listIndex();
+  if (row < 0) return;
+  ListMapsetName.setSelected(row, true);
+  ListLoeschen.toolTip = ListLoeschen.item(row) + session_.texts.text(key::Satz72);
 }
 
+// The tool tip names the package and what a double-click on it does now.
 void fMain::ListMapsetGMP_Click() {
   const int row = ListMapsetGMP.listIndex();
   if (row < 0 || row >= static_cast<int>(packages_.rows.size())) return;
-  ListMapsetGMP.toolTip = packageFolder(packages_.rows[row]) + session_.texts.text(key::Satz72);
+  chosenGmap_ = true;
+  typPickChanged();
+  const std::string folder = packageFolder(packages_.rows[static_cast<std::size_t>(row)]);
+  if (session_.vGMPTypeaendern == "entfernen" && !session_.vFIDchange &&
+      session_.vTypeaendern != "ja") {
+    ListMapsetGMP.toolTip = folder + session_.texts.text(key::Satz72);
+    return;
+  }
+  const std::string hint = modeHint();
+  ListMapsetGMP.toolTip = hint.empty() ? folder : folder + ". " + hint;
 }
 
+// A double-click below the last row hits no mapset: nothing happens.
 void fMain::ListMapsetName_DblClick() {
-  if (pickForFidChange(ListMapsetName, ListMapsetName.listIndex())) return;
-  if (listTiles(ListMapsetName, ListMapsetName.listIndex())) return;
+  const int row = ListMapsetName.listIndex();
+  if (row < 0 || row >= static_cast<int>(catalogue_.rows.size())) return;
+  chosenGmap_ = false;
+  if (pickForFidChange(ListMapsetName, row)) return;
+  if (listTiles(ListMapsetName, row)) return;
   // The FID change, the rename ("aendern"), the tile listing ("Namenlisten")
   // and the TYP assignment (no mode) take the picked row in their own
   // windows; the mode "XX" only locks the list.
   if (!session_.vFIDchange && session_.vMapsetName == "XX") ListMapsetName.enabled = false;
   if (session_.vMapsetName == "aendern") pickForRename(false);
   if (session_.vTypeaendern == "ja") session_.vGMPTypeaendern = "nein";
+  typPickChanged();
 }
 
 void fMain::ListMapsetGMP_DblClick() {
+  const int row = ListMapsetGMP.listIndex();
+  if (row < 0 || row >= static_cast<int>(packages_.rows.size())) return;
+  chosenGmap_ = true;
   session_.vGMPoderIMG = "GMP";
   // The FID change and the tile listing are taken first and end the
   // double-click, so neither can remove a package; the removal runs only
   // outside the TYP mode, and the rename comes last.
-  if (pickForFidChange(ListMapsetGMP, ListMapsetGMP.listIndex())) return;
-  if (listTiles(ListMapsetGMP, ListMapsetGMP.listIndex())) return;
+  if (pickForFidChange(ListMapsetGMP, row)) return;
+  if (listTiles(ListMapsetGMP, row)) return;
   if (!session_.vFIDchange && session_.vTypeaendern != "ja" &&
       session_.vGMPTypeaendern == "entfernen")
     removeGmapPackage();
   if (session_.vTypeaendern == "ja") session_.vGMPTypeaendern = "ja";
   if (session_.vMapsetName == "aendern") pickForRename(true);
+  typPickChanged();
 }
 
 void fMain::ListLoeschen_Scroll() { scrollCatalogueTo(ListLoeschen.topIndex()); }

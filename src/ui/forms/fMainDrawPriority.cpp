@@ -12,14 +12,17 @@ constexpr const char* kListen = "Listen";
 }  // namespace
 
 void fMain::CommandFilename_Click() {
+  const auto chosen = chosenMapset();
+  leaveModes();
   session_.vMapsetName = kNamenlisten;
   session_.vGMPListen = kListen;
-  Farbe();
   CommandFilename.backColor = kActionColour;
   TDBlesen();
   GMPFileslisten();
   ListMapsetName.visible = true;
   ListMapsetName.enabled = true;
+  showModeHint();
+  pickAgain(chosen);
 }
 
 bool fMain::listTiles(const ListBox& list, int row) {
@@ -38,12 +41,15 @@ bool fMain::listTiles(const ListBox& list, int row) {
   return false;
 }
 
+// Another mode may have been chosen while the window was open; it stays.
 void fMain::endTileListing() {
-  session_.vMapsetName.clear();
-  session_.vGMPListen.clear();
   for (Button* button : {&CommandHinzufuegen, &CommandKartenentfernen, &CommandFilename})
     button->enabled = true;
+  if (session_.vMapsetName != kNamenlisten) return;
+  session_.vMapsetName.clear();
+  session_.vGMPListen.clear();
   Farbe();
+  showModeHint();
 }
 
 }  // namespace mapsetdesk::ui

@@ -5,13 +5,10 @@
 namespace mapsetdesk::ui {
 
 void fMain::CommandFID_Click() {
+  const auto chosen = chosenMapset();
+  leaveModes();
   session_.vFIDchange = true;
-  Farbe();
   CommandFID.backColor = kActionColour;
-  for (Control* control : {static_cast<Control*>(&TextMapsetname),
-                           static_cast<Control*>(&CommandNameuebernehmen),
-                           static_cast<Control*>(&CommandDoIt)})
-    control->visible = false;
   for (Button* button : {&CommandTypeaendern, &CommandMapnameAendern, &CommandFilename,
                          &CommandKartenentfernen})
     button->enabled = false;
@@ -20,7 +17,9 @@ void fMain::CommandFID_Click() {
   ListMapsetName.visible = true;
   ListMapsetName.enabled = true;
   ListMapsetGMP.enabled = true;
+  showModeHint();
   program_.fid.show();
+  pickAgain(chosen);
 }
 
 bool fMain::pickForFidChange(const ListBox& list, int row) {
@@ -40,6 +39,7 @@ void fMain::endFidChange() {
                          &CommandKartenentfernen})
     button->enabled = true;
   Farbe();
+  showModeHint();
 }
 
 }  // namespace mapsetdesk::ui

@@ -2,8 +2,14 @@
 // is the installation's; the main window lends it its running report and
 // the tool window, and sets its buttons for what the run reached.
 #include <initializer_list>
+#include <string>
 
+#include "app/ProductTitle.h"
+#include "app/messages/MessageKeys.h"
+#include "catalogue/Registration.h"
+#include "edit/TypFiles.h"
 #include "install/InstallationRun.h"
+#include "platform/Platform.h"
 #include "ui/forms/ProgramWindows.h"
 #include "ui/forms/fMain.h"
 
@@ -20,12 +26,16 @@ ToolWindow& fMain::toolWindow() { return program_.pipe; }
 void fMain::showToolWindow() { program_.pipe.show(); }
 
 void fMain::CommandButtonPV_Click() {
+  if (!selection_.vgmapsupp() && !typLeftOutAccepted()) return;
   setMousePointer(MousePointer::Hourglass);
   List1.enabled = false;
   if (selection_.vgmapsupp()) {
     CommandAllesLoeschen.enabled = true;
     const DeviceImageRun run = gmapsuppsplitten(selection_.entries().front());
-    if (run.outcome != DeviceImageOutcome::TileSelection) endInstallation();
+    if (run.outcome == DeviceImageOutcome::TileSelection) return;
+    // The image is installed: another press would split it again.
+    if (run.outcome == DeviceImageOutcome::Integrated) selection_.clear();
+    endInstallation();
     return;
   }
   const std::initializer_list<Control*> entry{&TextBoxMSName, &TextBoxID, &CommandButtonPV,
@@ -59,6 +69,14 @@ void fMain::CommandButtonPV_Click() {
       CommandAllesLoeschen.enabled = true;
       setMousePointer(MousePointer::Default);
       return;
+    case InstallOutcome::Packaged:
+      // A finished package is confirmed in a message box, as a finished
+      // registration is.
+      services_.dialogs.message({session_.texts.text(key::Satz61) +
+                                     std::to_string(job.tiles.size()) +
+                                     session_.texts.text(key::Satz62),
+                                 std::string(kMessageTitle), Buttons::Ok, Icon::None});
+      [[fallthrough]];
     default:
       CommandAllesLoeschen.enabled = true;
       Command2.enabled = true;
@@ -66,15 +84,31 @@ void fMain::CommandButtonPV_Click() {
   }
 }
 
+// Only a TYP file named like the TDB beside the tiles goes with a new
+// mapset; one chosen in the picker would be left out without a word.
+bool fMain::typLeftOutAccepted() {
+  if (!CheckTypfile.value() || FileTypefile.listIndex() < 0) return true;
+  const std::string typ = joinPath(FileTypefile.path(), FileTypefile.fileName());
+  const std::string beside = selection_.pfad() + makeMapname(TextBoxMSName.text()) + ".TYP";
+  if (sameFile(typ, beside)) return true;
+  return services_.dialogs.message({session_.texts.text(key::Fehler61) + typ,
+                                    std::string(kMessageTitle), Buttons::YesNo,
+                                    Icon::Question}) == Answer::Yes;
+}
+
 // The final step of every run that got as far as the layout choice (or had
-// a device image): the catalogue shows what is installed now.
+// a device image): both catalogues show what is installed now, and the
+// installed selection cannot be installed a second time.
 void fMain::endInstallation() {
   TDBlesen();
+  GMPFileslisten();
   setMousePointer(MousePointer::Default);
   List1.enabled = true;
   windows().letEventsRun();
   show();
-  Command1.enabled = true;
+  showSelection();
+  CommandButtonPV.enabled = false;
+  Command1.enabled = !selection_.empty();
 }
 
 }  // namespace mapsetdesk::ui

@@ -87,8 +87,10 @@ void fMain::placeTypFile() {
   place(FileTypefile, {344, 450, 304, 82});
   place(CommandDoIt, {344, 538, 304, 36});
   hideColumn(ListTypefile);
+  // The folder list starts at the drive the drive box shows.
   if (!Drive2.items().empty()) Drive2.setDrive(Drive2.items().front());
-  DirTypefile.setPath(workingFolder());
+  if (Drive2.drive().empty() || !DirTypefile.setPath(Drive2.drive()))
+    DirTypefile.setPath(workingFolder());
   FileTypefile.setPattern(kTypPattern);
   FileTypefile.setPath(DirTypefile.path());
 }
@@ -98,13 +100,12 @@ void fMain::placeCatalogue() {
   place(CommandKartenentfernen, {672, 22, 312, 30});
   // The removal list and the list for the editing actions share one place:
   // the mode decides which of them shows.
-  place(ListLoeschen, {672, 58, 166, 150});
-  place(ListMapsetName, {672, 58, 166, 150});
-  place(ListID, {842, 58, 48, 150});
-  place(ListSubkey, {894, 58, 48, 150});
-  place(ListProdFam, {946, 58, 38, 150});
-  // The rename hint stands where the rename mode hides the ID columns.
-  place(LabelRename, {842, 58, 142, 64});
+  place(ListLoeschen, {672, 58, 166, 118});
+  place(ListMapsetName, {672, 58, 166, 118});
+  place(ListID, {842, 58, 48, 118});
+  place(ListSubkey, {894, 58, 48, 118});
+  place(ListProdFam, {946, 58, 38, 118});
+  place(LabelHinweis, {672, 178, 312, 34});
   for (ListBox* column : {&ListPID, &ListTDB, &ListIMG, &ListLoc, &ListUnterschluessel,
                           &ListHauptschluessel, &ListgmpFid, &ListgmpPID, &ListGmpTdb,
                           &ListGmpTyp, &ListgmpMDX, &ListXMLPfad})
@@ -147,7 +148,7 @@ void fMain::showStartState() {
   for (Control* control :
        Controls{&Frame1, &CommandFolder, &ListMapsetName, &ListMapsetGMP, &TextMapsetname,
                 &CommandNameuebernehmen, &CommandDoIt, &Drive2, &DirTypefile, &FileTypefile,
-                &LabelTypefile, &LabelRename, &TextXX})
+                &LabelTypefile, &LabelHinweis, &TextXX})
     control->visible = false;
   TextMeldung.locked = true;
 }

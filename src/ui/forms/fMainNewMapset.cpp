@@ -22,9 +22,11 @@ void fMain::bindNewMapsetEvents() {
   TextBoxID.onLostFocus = [this] { TextBoxID_LostFocus(); };
 }
 
+// The run needs a finished selection of tiles: a name typed before that
+// opens nothing.
 void fMain::TextBoxMSName_Change() {
   TextBoxID.enabled = true;
-  CommandButtonPV.enabled = true;
+  CommandButtonPV.enabled = Frame1.visible && !selection_.empty() && !selection_.vgmapsupp();
 }
 
 bool fMain::TextBoxMSName_Validate() {

@@ -10,13 +10,16 @@ namespace mapsetdesk::ui {
 
 bool fMain::germanTexts() const { return session_.texts.sprache() != Sprache::English; }
 
+// The question is asked only about a row that exists, and its title names
+// the mapset, since the question's text does not.
 void fMain::ListLoeschen_DblClick() {
-  Dialogs& dialogs = services_.dialogs;
-  if (dialogs.message({session_.texts.text(key::Satz21), kCatalogueTitle, Buttons::OkCancel,
-                       Icon::None}) != Answer::Ok)
-    return;
   const int row = ListLoeschen.listIndex();
   if (row < 0 || row >= static_cast<int>(catalogue_.rows.size())) return;
+  Dialogs& dialogs = services_.dialogs;
+  if (dialogs.message({session_.texts.text(key::Satz21),
+                       removalTitle(ListLoeschen.item(row)), Buttons::OkCancel,
+                       Icon::None}) != Answer::Ok)
+    return;
   const RegistrationRemoval removal =
       removeRegistration(services_.registry, services_.folders, session_.vReg6432, catalogue_,
                          static_cast<std::size_t>(row), packages_);
@@ -41,8 +44,8 @@ void fMain::removeGmapPackage() {
   const int row = ListMapsetGMP.listIndex();
   if (row < 0 || row >= static_cast<int>(packages_.rows.size())) return;
   Dialogs& dialogs = services_.dialogs;
-  if (dialogs.message({session_.texts.text(key::Satz21), kCatalogueTitle, Buttons::YesNo,
-                       Icon::None}) != Answer::Yes)
+  if (dialogs.message({session_.texts.text(key::Satz21), removalTitle(ListMapsetGMP.item(row)),
+                       Buttons::YesNo, Icon::None}) != Answer::Yes)
     return;
   const PackageRemoval removal = removePackage(
       services_.folders, gmapFolders(services_.registry, services_.facts, session_.vReg6432),

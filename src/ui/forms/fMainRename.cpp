@@ -18,20 +18,19 @@ void fMain::bindRenameEvents() {
 }
 
 void fMain::CommandMapnameAendern_Click() {
+  const auto chosen = chosenMapset();
+  leaveModes();
   session_.vMapsetName = "aendern";
-  session_.vTypeaendern = "nein";
-  session_.vGMPTypeaendern = "nein";
-  Farbe();
-  GMPFileslisten();
   CommandMapnameAendern.backColor = kActionColour;
   setCaption(CommandNameuebernehmen, session_.texts.text(key::Satz50));
   TextMapsetname.setText(session_.texts.text(key::Satz53));
   for (ListBox* list : {&ListLoeschen, &ListID, &ListSubkey}) list->visible = false;
   ListMapsetName.visible = true;
-  setCaption(LabelRename, session_.texts.text(key::Satz49));
-  LabelRename.visible = true;
   ListMapsetName.enabled = true;
-  if (ListMapsetName.count() == 0) TDBlesen();
+  TDBlesen();
+  GMPFileslisten();
+  showModeHint();
+  pickAgain(chosen);
 }
 
 void fMain::pickForRename(bool fromGmap) {
@@ -93,7 +92,7 @@ void fMain::leaveRenameMode() {
   TextMapsetname.visible = false;
   CommandNameuebernehmen.visible = false;
   CommandMapnameAendern.visible = true;
-  LabelRename.visible = false;
+  showModeHint();
   TDBlesen();
   GMPFileslisten();
   if (editCompleted_) services_.sound.playAsync(joinPath(services_.programFolder, "Success.wav"));

@@ -61,7 +61,7 @@ void fMain::showTypPicker(bool shown) {
 }
 
 void fMain::CommandHinzufuegen_Click() {
-  Farbe();
+  leaveModes();
   CommandHinzufuegen.backColor = kActionColour;
   CommandHinzufuegen.enabled = false;
   TextMeldung.visible = false;
@@ -73,7 +73,8 @@ void fMain::CommandHinzufuegen_Click() {
   for (Control* control : std::initializer_list<Control*>{&CommandButtonPV, &CommandFolder,
                                                           &TextBoxID, &Label7, &Label12})
     control->visible = true;
-  CommandButtonPV.enabled = true;
+  // Usable once the selection is finished and the mapset has a name.
+  CommandButtonPV.enabled = false;
   TextBoxMSName.enabled = true;
   TextBoxMSName.setText({});
   Dir1.enabled = true;
@@ -166,7 +167,7 @@ void fMain::Command1_Click() {
 }
 
 void fMain::CommandAllesLoeschen_Click() {
-  Farbe();
+  leaveModes();
   for (Control* control : std::initializer_list<Control*>{
            &CommandHinzufuegen, &CommandFilename, &File1, &List1, &Dir1, &CommandFID,
            &CommandMapnameAendern})

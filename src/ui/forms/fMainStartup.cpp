@@ -52,9 +52,11 @@ void fMain::Optiontdbno_Click() {
   Optiontdbno.picture = kPictureTdbNoChosen;
 }
 
+// The level and zoom fields go with their label: no field without its name.
 void fMain::hideNewMapsetLabels() {
-  Label11.visible = false;
-  Label12.visible = false;
+  for (Control* control : {static_cast<Control*>(&Label11), static_cast<Control*>(&Label12),
+                           static_cast<Control*>(&TextLevel), static_cast<Control*>(&TextZoom)})
+    control->visible = false;
 }
 
 void fMain::showTitle(const std::string& title) { caption = title; }

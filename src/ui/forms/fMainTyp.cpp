@@ -2,41 +2,46 @@
 // with eight-character names, and the action button, which assigns the
 // picked TYP file to the picked mapset or, with none picked, takes its TYP
 // away.
+#include "app/messages/MessageKeys.h"
+#include "edit/EditMessages.h"
 #include "edit/TypAssignment.h"
+#include "edit/TypFiles.h"
 #include "formats/TypHeader.h"
 #include "platform/Platform.h"
+#include "ui/forms/controls/Caption.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
 
 void fMain::bindTypEvents() {
+  FileTypefile.onClick = [this] { FileTypefile_Click(); };
   CommandTypeaendern.onClick = [this] { CommandTypeaendern_Click(); };
   CheckTypfile.onClick = [this] { CheckTypfile_Click(); };
   CommandDoIt.onClick = [this] { CommandDoIt_Click(); };
 }
 
 void fMain::CommandTypeaendern_Click() {
+  const auto chosen = chosenMapset();
+  leaveModes();
   session_.vTypeaendern = "ja";
-  session_.vGMPTypeaendern = "nein";
-  session_.vMapsetName.clear();
-  Farbe();
   CommandTypeaendern.backColor = kActionColour;
   for (Button* button : {&CommandFID, &CommandMapnameAendern, &CommandFilename})
     button->enabled = false;
   ListTypefile.clear();
-  for (Control* control : std::initializer_list<Control*>{&TextMapsetname, &CommandNameuebernehmen,
-                                                          &ListLoeschen, &ListID, &ListSubkey})
-    control->visible = false;
+  for (ListBox* list : {&ListLoeschen, &ListID, &ListSubkey}) list->visible = false;
   ListMapsetName.visible = true;
   ListMapsetName.enabled = true;
   CommandDoIt.visible = true;
-  CommandDoIt.enabled = true;
+  LabelTypefile.visible = true;
   if (CheckTypfile.value())
     CheckTypfile_Click();
   else
     CheckTypfile.setValue(true);
   TDBlesen();
   GMPFileslisten();
+  showModeHint();
+  pickAgain(chosen);
+  typPickChanged();
 }
 
 void fMain::CheckTypfile_Click() {
@@ -53,36 +58,71 @@ std::string fMain::pickedTypFile() const {
   return isPickableTypName(name) ? joinPath(FileTypefile.path(), name) : std::string();
 }
 
+void fMain::FileTypefile_Click() { typPickChanged(); }
+
+void fMain::typPickChanged() {
+  const std::string typ = pickedTypFile();
+  const std::string& label = session_.texts.caption("LabelTypefile");
+  setCaption(LabelTypefile, typ.empty() ? label : label + " " + FileTypefile.fileName());
+  if (session_.vTypeaendern != "ja") return;
+  const int row = chosenGmap_ ? ListMapsetGMP.listIndex() : ListMapsetName.listIndex();
+  const int rows = static_cast<int>(chosenGmap_ ? packages_.rows.size() : catalogue_.rows.size());
+  session_.vGMPTypeaendern = chosenGmap_ ? "ja" : "nein";
+  CommandDoIt.enabled = row >= 0 && row < rows;
+}
+
+// Nothing picked means "take the TYP away" only where the chooser offers
+// nothing better: TYP files it cannot take are named instead.
+bool fMain::typNamesRefused() {
+  if (!CheckTypfile.value() || !pickedTypFile().empty()) return false;
+  const std::vector<std::string> unusable = unusableTypNames(FileTypefile.path());
+  if (unusable.empty()) return false;
+  std::string names;
+  for (const std::string& name : unusable) names += (names.empty() ? "" : ", ") + name;
+  services_.dialogs.message(
+      {session_.texts.text(key::Fehler60) + names, kEditTitle, Buttons::Ok, Icon::Exclamation});
+  return true;
+}
+
 void fMain::CommandDoIt_Click() {
   editCompleted_ = false;
+  const bool gmap = session_.vGMPTypeaendern == "ja";
+  const int row = gmap ? ListMapsetGMP.listIndex() : ListMapsetName.listIndex();
+  const int rows = static_cast<int>(gmap ? packages_.rows.size() : catalogue_.rows.size());
+  if (row < 0 || row >= rows) {
+    services_.dialogs.message(
+        {session_.texts.text(key::Fehler15), kEditTitle, Buttons::Ok, Icon::Exclamation});
+    return;
+  }
+  if (typNamesRefused()) return;
   const std::string typ = pickedTypFile();
   const TypSetting setting{services_.registry,      services_.dialogs, services_.sound,
                            services_.programFolder, session_.vReg6432, session_.texts};
-  if (session_.vGMPTypeaendern == "ja") {
-    const int row = ListMapsetGMP.listIndex();
-    if (row < 0 || row >= static_cast<int>(packages_.rows.size())) return;
-    const GmapRow& package = packages_.rows[static_cast<std::size_t>(row)];
+  const auto index = static_cast<std::size_t>(row);
+  if (gmap) {
+    const GmapRow& package = packages_.rows[index];
     editCompleted_ =
         typ.empty() ? removePackageTyp(setting, package) : assignPackageTyp(setting, package, typ);
     GMPFileslisten();
   } else {
-    const int row = ListMapsetName.listIndex();
-    if (row < 0 || row >= static_cast<int>(catalogue_.rows.size())) return;
-    const auto index = static_cast<std::size_t>(row);
     editCompleted_ = typ.empty() ? removeRegistryTyp(setting, catalogue_.rows[index])
                                  : assignRegistryTyp(setting, catalogue_, index, typ);
     if (editCompleted_ && !typ.empty()) resetTypChooser();
     TDBlesen();
   }
   CommandTypeaendern.backColor = kButtonColour;
+  typPickChanged();
 }
 
 void fMain::resetTypChooser() {
   CheckTypfile.setValue(false);
   CommandDoIt.visible = false;
+  CommandDoIt.enabled = false;
+  LabelTypefile.visible = false;
   session_.vTypeaendern = "nein";
   for (Button* button : {&CommandFID, &CommandMapnameAendern, &CommandFilename})
     button->enabled = true;
+  showModeHint();
 }
 
 }  // namespace mapsetdesk::ui

@@ -22,15 +22,16 @@ formFID::formFID(WindowSystem& windows, Services& services, fMain& main)
 
 void formFID::placeControls() {
   width = 360;
-  height = 250;
+  height = 290;
   Label3.position = {12, 12, 336, 20};
-  TextMapname.position = {12, 36, 336, 24};
-  Label1.position = {12, 68, 336, 20};
-  Label2.position = {12, 100, 100, 20};
-  Text1.position = {120, 96, 228, 24};
-  Command1.position = {12, 136, 160, 40};
-  Command2.position = {188, 136, 160, 40};
-  CommandExit.position = {12, 192, 336, 40};
+  Label4.position = {12, 34, 336, 36};
+  TextMapname.position = {12, 76, 336, 24};
+  Label1.position = {12, 108, 336, 20};
+  Label2.position = {12, 140, 100, 20};
+  Text1.position = {120, 136, 228, 24};
+  Command1.position = {12, 176, 160, 40};
+  Command2.position = {188, 176, 160, 40};
+  CommandExit.position = {12, 232, 336, 40};
 }
 
 void formFID::Form_Load() {
@@ -52,6 +53,7 @@ void formFID::language() {
 
 void formFID::reset() {
   Label3.caption = texts_.chooseMapset;
+  Label4.caption = main_.modeHint();
   Label1.caption = texts_.fidLabel;
   Command1.enabled = false;
   Text1.setText({});
@@ -65,6 +67,7 @@ void formFID::pick(const CatalogueRow& row) {
   packageRow_.reset();
   TextMapname.setText(row.cells.name);
   Label1.caption = texts_.fidLabel + " " + row.cells.fid;
+  Command1.enabled = readFidEntry(Text1.text()).changeable;
 }
 
 void formFID::pick(const GmapRow& row) {
@@ -72,6 +75,7 @@ void formFID::pick(const GmapRow& row) {
   registryRow_.reset();
   TextMapname.setText(row.display);
   Label1.caption = texts_.fidLabel + " " + row.fid;
+  Command1.enabled = readFidEntry(Text1.text()).changeable;
 }
 
 void formFID::say(const std::string& text, Icon icon) {
@@ -82,7 +86,8 @@ void formFID::Text1_Change() {
   const FidEntry entry = readFidEntry(Text1.text());
   if (entry.tooBig) say(idFaultText(sprache_, IdKind::Fid, IdFault::TooBig));
   if (Text1.text() != entry.text) Text1.setText(entry.text);
-  Command1.enabled = entry.changeable;
+  // Changing needs a mapset picked as well as a FID.
+  Command1.enabled = entry.changeable && (registryRow_ || packageRow_);
   if (entry.changeable) Command2.enabled = true;
 }
 

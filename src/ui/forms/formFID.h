@@ -24,6 +24,7 @@ class formFID : public Form {
   formFID(WindowSystem& windows, Services& services, fMain& main);
 
   Label Label3{*this, "Label3"};  // the prompt
+  Label Label4{*this, "Label4"};  // where the mapset is picked: the main window's hint
   Label Label1{*this, "Label1"};  // the picked mapset's FID
   TextBox TextMapname{*this, "TextMapname"};
   Label Label2{*this, "Label2"};

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
@@ -66,6 +67,16 @@ void runEvent(Win32Skin& skin, Event&& event) {
   skin.mirrorAll();
 }
 
+// Whether the double-click that a list box just reported fell on one of its
+// rows; one below the last row keeps whatever row was chosen before.
+bool hitsRow(HWND list) {
+  const DWORD position = GetMessagePos();
+  POINT point{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+  ScreenToClient(list, &point);
+  const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+  return HIWORD(hit) == 0;
+}
+
 }  // namespace
 
 void FormWindow::registerClass(HINSTANCE instance) {
@@ -110,6 +121,27 @@ FormWindow::~FormWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
   if (menu_) DestroyMenu(menu_);
   if (font_) DeleteObject(font_);
+}
+
+void FormWindow::placeOver(HWND owner) {
+  SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  RECT over{};
+  RECT own{};
+  GetWindowRect(owner, &over);
+  GetWindowRect(hwnd_, &own);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const int width = own.right - own.left;
+  const int height = own.bottom - own.top;
+  const int centredLeft = over.left + (over.right - over.left - width) / 2;
+  const int centredTop = over.top + (over.bottom - over.top - height) / 2;
+  const int left =
+      std::clamp<int>(centredLeft, work.left, std::max<int>(work.left, work.right - width));
+  const int top =
+      std::clamp<int>(centredTop, work.top, std::max<int>(work.top, work.bottom - height));
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::createControls(HINSTANCE) {
@@ -288,7 +320,7 @@ void FormWindow::command(NativeControl& native, UINT code) {
     case ControlKind::DirList:
     case ControlKind::FileList:
       if (code == LBN_SELCHANGE) runEvent(skin, [&] { readListChoice(native); });
-      if (code == LBN_DBLCLK) {
+      if (code == LBN_DBLCLK && hitsRow(native.hwnd)) {
         runEvent(skin, [&] {
           if (model.kind() == ControlKind::DirList) {
             auto& folders = static_cast<DirList&>(model);

@@ -25,6 +25,9 @@ class FormWindow {
   // Brings every native control, the menu and the title in line with the models.
   void mirror();
   void showPointer();
+  // Makes owner the window's owner, so that it stays in front of it, and
+  // centres it over owner on owner's monitor.
+  void placeOver(HWND owner);
 
   static void registerClass(HINSTANCE instance);
 

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/win/WideText.h"
 #include "ui/forms/controls/Caption.h"
 #include "ui/forms/controls/CheckBox.h"
@@ -34,10 +37,13 @@ NativeKind nativeKind(const Control& model) {
       if (box.locked) style |= ES_READONLY;
       return {WC_EDITW, style};
     }
-    case ControlKind::ListBox:
-      return {WC_LISTBOXW, list | (static_cast<const ListBox&>(model).multiSelect()
-                                       ? static_cast<DWORD>(LBS_EXTENDEDSEL)
-                                       : 0u)};
+    case ControlKind::ListBox: {
+      const auto& rows = static_cast<const ListBox&>(model);
+      DWORD style = list;
+      if (rows.multiSelect()) style |= LBS_EXTENDEDSEL;
+      if (!rows.tabStops.empty()) style |= LBS_USETABSTOPS | WS_HSCROLL;
+      return {WC_LISTBOXW, style};
+    }
     case ControlKind::DirList:
     case ControlKind::FileList:
       return {WC_LISTBOXW, list};
@@ -66,7 +72,36 @@ std::string shownText(const Control& model) {
   return captionOf(model).value_or("");
 }
 
-void mirrorList(NativeControl& native, const ListBox& list) {
+// The list box counts tab stops in quarters of its font's average character
+// width; the widest row sets how far it scrolls sideways.
+void showColumns(NativeControl& native, const ListBox& list, UINT dpi) {
+  HDC context = GetDC(native.hwnd);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(native.hwnd, WM_GETFONT, 0, 0));
+  const HGDIOBJ before = SelectObject(context, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(context, &metrics);
+  const int quarter = std::max<int>(1, metrics.tmAveCharWidth);
+  std::vector<INT> units;
+  std::vector<INT> pixels;
+  for (int stop : list.tabStops) {
+    pixels.push_back(scaled(stop, dpi));
+    units.push_back(MulDiv(pixels.back(), 4, quarter));
+  }
+  SendMessageW(native.hwnd, LB_SETTABSTOPS, static_cast<WPARAM>(units.size()),
+               reinterpret_cast<LPARAM>(units.data()));
+  int widest = 0;
+  for (const auto& item : list.items()) {
+    const std::wstring text = wideText(item);
+    const DWORD extent = GetTabbedTextExtentW(context, text.c_str(), static_cast<int>(text.size()),
+                                              static_cast<int>(pixels.size()), pixels.data());
+    widest = std::max<int>(widest, LOWORD(extent));
+  }
+  SendMessageW(native.hwnd, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + quarter), 0);
+  SelectObject(context, before);
+  ReleaseDC(native.hwnd, context);
+}
+
+void mirrorList(NativeControl& native, const ListBox& list, UINT dpi) {
   const bool combo = list.kind() == ControlKind::DriveList;
   if (native.items != list.items()) {
     SendMessageW(native.hwnd, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
@@ -75,6 +110,7 @@ void mirrorList(NativeControl& native, const ListBox& list) {
                    reinterpret_cast<LPARAM>(wideText(item).c_str()));
     }
     native.items = list.items();
+    if (!combo && !list.tabStops.empty()) showColumns(native, list, dpi);
     native.selection = {};
     native.top = -1;
   }
@@ -166,7 +202,7 @@ void mirror(NativeControl& native, UINT dpi, HWND tooltip) {
   const bool isList = model.kind() == ControlKind::ListBox || model.kind() == ControlKind::DirList ||
                       model.kind() == ControlKind::FileList || model.kind() == ControlKind::DriveList;
   if (isList) {
-    mirrorList(native, static_cast<const ListBox&>(model));
+    mirrorList(native, static_cast<const ListBox&>(model), dpi);
   } else if (const std::string text = shownText(model); text != native.text) {
     SetWindowTextW(native.hwnd, wideText(text).c_str());
     native.text = text;

@@ -19,7 +19,16 @@ int Win32Skin::run(Form& main) {
 }
 
 void Win32Skin::formShown(Form& form, Modality modality) {
+  // The first window shown is the main window.
+  if (!main_) main_ = &form;
+  const bool opening = windows_.find(&form) == windows_.end();
   FormWindow& window = windowOf(form);
+  // A secondary window opens over the main window, never over its title bar
+  // at the corner of the screen, and stays in front of it.
+  if (opening && main_ && &form != main_) {
+    if (const auto owner = windows_.find(main_); owner != windows_.end())
+      window.placeOver(owner->second->hwnd());
+  }
   mirrorAll();
   ShowWindow(window.hwnd(), SW_SHOW);
   SetForegroundWindow(window.hwnd());

@@ -45,6 +45,7 @@ class Win32Skin : public WindowSystem {
   void dropRetired();
 
   HINSTANCE instance_;
+  Form* main_ = nullptr;  // the first form shown; every other one opens over it
   std::map<Form*, std::unique_ptr<FormWindow>> windows_;
   std::vector<std::unique_ptr<FormWindow>> retired_;
   bool ending_ = false;

@@ -86,6 +86,7 @@ TEST(PosixFacts, WindowsAndSpecialFoldersLieBelowTheDataRoot) {
   EXPECT_EQ(facts->specialFolder(kFolderCommonAppData), root.str() + "/ProgramData");
   EXPECT_EQ(facts->specialFolder(kFolderAppData), root.str() + "/AppData/Roaming");
   EXPECT_EQ(facts->specialFolder(kFolderLocalAppData), root.str() + "/AppData/Local");
+  EXPECT_EQ(facts->specialFolder(kFolderPersonal), root.str() + "/Documents");
 }
 
 TEST(PosixFacts, SpecialFoldersAreCreatedOnFirstUse) {
@@ -97,12 +98,13 @@ TEST(PosixFacts, SpecialFoldersAreCreatedOnFirstUse) {
   EXPECT_TRUE(fs::is_directory(facts->specialFolder(kFolderAppData)));
   EXPECT_TRUE(fs::is_directory(facts->specialFolder(kFolderLocalAppData)));
   EXPECT_TRUE(fs::is_directory(root / "AppData" / "Local"));
+  EXPECT_TRUE(fs::is_directory(facts->specialFolder(kFolderPersonal)));
 }
 
 TEST(PosixFacts, UnknownFolderNumbersYieldEmptyTextAndCreateNothing) {
   TempDir root;
   const auto facts = openSystemFacts({root.str(), false});
-  for (const int folder : {-1, 0, 5, 27, 36, 0x1a00}) EXPECT_EQ(facts->specialFolder(folder), "");
+  for (const int folder : {-1, 0, 6, 27, 36, 0x1a00}) EXPECT_EQ(facts->specialFolder(folder), "");
   EXPECT_TRUE(fs::is_empty(root.path()));
 }
 

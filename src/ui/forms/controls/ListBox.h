@@ -37,6 +37,10 @@ class ListBox : public Control {
   int topIndex() const { return topIndex_; }
   void setTopIndex(int row);
 
+  // Where the columns of a row start, pixels from the left; a tab in a row
+  // steps to the next of them, and a list that has them scrolls sideways.
+  std::vector<int> tabStops;
+
   // The person scrolled the list; topIndex() is the new first row in view.
   Handler onScroll;
 
