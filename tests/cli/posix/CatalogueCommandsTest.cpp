@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/messages/CliTexts.h"
 #include "formats/InfoXml.h"
 #include "platform/Platform.h"
+#include "platform/RegistryOps.h"
 #include "support/RealMapsets.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
@@ -48,16 +50,18 @@ std::string row(std::initializer_list<std::string> cells) {
   return line + "\n";
 }
 
-TEST_F(CatalogueCommands, WithoutTheWow64SettingNothingIsListed) {
-  for (const char* command : {"list", "free-fid", "duplicates"}) {
-    const ProgramRun run = cli({command});
-    EXPECT_EQ(run.exitCode, 1) << command;
-    EXPECT_EQ(run.out, "") << command;
-    EXPECT_EQ(run.err,
-              "the setting Wow64 is not set; store it first with: mapsetdesk-cli set-wow64 "
-              "yes|no\n")
-        << command;
-  }
+TEST_F(CatalogueCommands, WithoutTheWow64SettingWhatTheSystemSaysIsStoredOnce) {
+  ProgramRun run = cli({"free-fid"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "10\n");
+  EXPECT_EQ(run.err, cliTexts(Sprache::English).wow64Stored32 + "\n");
+  EXPECT_EQ(fRegAbfrageWert(*registry(), Root::CurrentUser, "Software\\ZORVAN", "Wow64"), "falsch");
+  run = cli({"list"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  run = cli({"--lang", "de", "set-wow64", "yes"});
+  EXPECT_EQ(run.out, "wow64: yes\n");
+  EXPECT_EQ(cli({"duplicates"}).err, "");
 }
 
 TEST_F(CatalogueCommands, ARegistryThatCannotBeReadIsAnErrorNotAnEmptyList) {
@@ -83,9 +87,9 @@ TEST_F(CatalogueCommands, ARegistryThatCannotBeReadIsAnErrorNotAnEmptyList) {
 TEST_F(CatalogueCommands, SetWow64StoresTheSetting) {
   ProgramRun run = cli({"set-wow64", "yes"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out, "wow64: wahr\n");
+  EXPECT_EQ(run.out, "wow64: yes\n");
   run = cli({"set-wow64", "no"});
-  EXPECT_EQ(run.out, "wow64: falsch\n");
+  EXPECT_EQ(run.out, "wow64: no\n");
   EXPECT_EQ(cli({"set-wow64", "vielleicht"}).exitCode, 2);
   EXPECT_EQ(cli({"set-wow64"}).exitCode, 2);
   EXPECT_EQ(cli({"list", "mehr"}).exitCode, 2);
@@ -109,12 +113,13 @@ TEST_F(CatalogueCommands, ListPrintsBothCataloguesInTheirOrder) {
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
-            row({"Altkarte", "12", "1", "Products", "12", old.tdb, old.overview, old.tiles,
-                 "keinTypefile"}) +
-                row({"Topo Süd", "4711", "3", "Families", "Topo4711\\3", topo.tdb, topo.overview,
-                     topo.tiles, "/typ/harz.typ"}) +
-                row({"gmap; Harzkarte Süd; FID:4711;PID:3", pathOf(package / "Info.xml"), "4711",
-                     "3", pathOf(package / "Product3" / "osmmap.tdb"), "osmmap.mdx"}));
+            row({"registration", "Altkarte", "12", "1", "Products", "12", old.tdb, old.overview,
+                 old.tiles, "", "", "", "ok"}) +
+                row({"registration", "Topo Süd", "4711", "3", "Families", "Topo4711\\3", topo.tdb,
+                     topo.overview, topo.tiles, "/typ/harz.typ", "", "", "ok"}) +
+                row({"gmap", "Harzkarte Süd", "4711", "3", "", "",
+                     pathOf(package / "Product3" / "osmmap.tdb"), "", pathOf(package), "",
+                     "osmmap.mdx", pathOf(package / "Info.xml"), "ok"}));
 }
 
 TEST_F(CatalogueCommands, FreeFidSkipsRegisteredAndPackagedFids) {
@@ -149,7 +154,7 @@ TEST_F(CatalogueCommands, DuplicatesPrintsOneLinePerPairAndListingMessagesGoToSt
   fs::create_directories(allUsersMaps() / "Leer.gmap");
   const ProgramRun run = cli({"duplicates"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out, "FID 500 ist doppelt.\n");
+  EXPECT_EQ(run.out, "500\n");
   EXPECT_EQ(run.err, "missing Info.xml in " + pathOf(allUsersMaps() / "Leer.gmap") + "\n");
 }
 
