@@ -236,7 +236,7 @@ int CommandLine::run(const std::vector<std::string>& args, Context& context) {
   }
   const std::vector<CLI::App*> chosen = chosenCommands();
   if (app_.get_option("--version")->count() > 0) {
-    if (!chosen.empty() || args.size() != 1) {
+    if (!chosen.empty()) {
       context.err << texts_.wrongArguments << '\n' << "mapsetdesk-cli --version\n";
       return 2;
     }

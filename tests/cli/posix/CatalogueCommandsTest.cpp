@@ -2,7 +2,9 @@
 // over a data root of their own with real registrations and a real package.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "app/messages/CliTexts.h"
@@ -120,6 +122,36 @@ TEST_F(CatalogueCommands, ListPrintsBothCataloguesInTheirOrder) {
                 row({"gmap", "Harzkarte Süd", "4711", "3", "", "",
                      pathOf(package / "Product3" / "osmmap.tdb"), "", pathOf(package), "",
                      "osmmap.mdx", pathOf(package / "Info.xml"), "ok"}));
+}
+
+TEST_F(CatalogueCommands, ListJsonGivesEveryFieldOfBothKindsForScripts) {
+  ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+  const MapsetFiles topo = mapset("Topo", "Topo & <Süd>", 4711, 3);
+  registerFamilyProduct(*registry(), "SOFTWARE", RegistrationRoot::Families, "Topo4711", 4711, "3",
+                        topo, "/typ/harz.typ");
+  registerFamilyProduct(*registry(), "SOFTWARE", RegistrationRoot::Families, "Weg20", 20, "1",
+                        {"/nirgends/weg.tdb", "/nirgends/weg.img", "/nirgends"});
+  const fs::path package = mapsets.copyPackage(allUsersMaps(), "Harz Familie");
+
+  const ProgramRun run = cli({"list", "--json"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const nlohmann::json expected = {
+      {{"kind", "registration"}, {"name", "Topo & <Süd>"}, {"fid", 4711}, {"pid", 3},
+       {"root", "Families"}, {"key", "Topo4711\\3"}, {"tdb", topo.tdb},
+       {"overview", topo.overview}, {"tileFolder", topo.tiles}, {"typ", "/typ/harz.typ"},
+       {"index", ""}, {"infoXml", ""}, {"state", "ok"}},
+      {{"kind", "registration"}, {"name", ""}, {"fid", nullptr}, {"pid", nullptr},
+       {"root", "Families"}, {"key", "Weg20\\1"}, {"tdb", "/nirgends/weg.tdb"},
+       {"overview", "/nirgends/weg.img"}, {"tileFolder", "/nirgends"}, {"typ", ""},
+       {"index", ""}, {"infoXml", ""}, {"state", "!! TDB-File fehlt !!"}},
+      {{"kind", "gmap"}, {"name", "Harzkarte Süd"}, {"fid", 4711}, {"pid", 3}, {"root", ""},
+       {"key", ""}, {"tdb", pathOf(package / "Product3" / "osmmap.tdb")}, {"overview", ""},
+       {"tileFolder", pathOf(package)}, {"typ", ""}, {"index", "osmmap.mdx"},
+       {"infoXml", pathOf(package / "Info.xml")}, {"state", "ok"}}};
+  const nlohmann::json listed = nlohmann::json::parse(run.out);
+  ASSERT_EQ(listed.size(), 3u) << run.out;
+  for (const nlohmann::json& entry : expected)
+    EXPECT_NE(std::find(listed.begin(), listed.end(), entry), listed.end()) << entry.dump(1);
 }
 
 TEST_F(CatalogueCommands, FreeFidSkipsRegisteredAndPackagedFids) {
