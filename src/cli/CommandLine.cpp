@@ -76,10 +76,16 @@ CommandLine::CommandLine(const CliTexts& texts)
   app_.formatter(formatter);
   app_.option_defaults()->group(texts.labels.at("Options"));
   app_.set_help_flag("-h,--help", texts.helpFlag);
-  app_.add_option("--home", home_, texts.homeOption)->type_name("DIR");
+  // Given twice, the last one counts, as a script that adds one expects.
+  app_.add_option("--home", home_, texts.homeOption)
+      ->type_name("DIR")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app_.add_option("--program-folder", programFolder_, texts.programFolderOption)
-      ->type_name("DIR");
-  word(app_, "--lang", lang_, {"de", "en"})->description(texts.langOption);
+      ->type_name("DIR")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  word(app_, "--lang", lang_, {"de", "en"})
+      ->description(texts.langOption)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app_.add_flag("--version", texts.versionFlag);
   app_.require_subcommand(0, 1);
 }

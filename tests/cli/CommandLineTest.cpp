@@ -17,8 +17,9 @@ namespace fs = std::filesystem;
 
 class CommandLine : public ::testing::Test {
  protected:
+  // English whatever language the system running the test speaks.
   ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--home", home.str()});
+    arguments.insert(arguments.begin(), {"--home", home.str(), "--lang", "en"});
     ProgramRun run = runProgram(MAPSETDESK_CLI, arguments, scratch);
     run.out = withLf(run.out);
     run.err = withLf(run.err);
@@ -161,7 +162,7 @@ TEST_F(CommandLine, UsageErrorsNameTheirArgumentAndWhereTheHelpIs) {
             "es fehlt: NEWNAME\nsiehe: mapsetdesk-cli rename --help\n");
   EXPECT_EQ(cli({"rename", "Topo", "--lang", "de"}).err,
             "es fehlt: NEWNAME\nsiehe: mapsetdesk-cli rename --help\n")
-      << "the program's options stand also after the command";
+      << "the program's options stand also after the command, and the last one counts";
 }
 
 TEST(CliLanguage, TheOptionThenTheSettingThenTheLocaleChoose) {
