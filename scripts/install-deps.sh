@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++ googletest libgtest-dev zlib1g-dev g++-mingw-w64-i686
   g++-mingw-w64-x86-64 wine wine64 wine32:i386 mkgmap openjdk-17-jre-headless nsis qemu-user-static
-  xvfb xauth x11-utils imagemagick sox clang libclang-rt-14-dev"
+  xvfb xauth x11-utils imagemagick sox clang libclang-rt-14-dev libcli11-dev nlohmann-json3-dev"
 
 if [ "$(id -u)" -eq 0 ]; then
   as_root=""

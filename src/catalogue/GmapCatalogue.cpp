@@ -64,6 +64,8 @@ void appendRows(const std::string& folder, const std::string& infoXml,
     row.pid = product.number;
     row.fid = content.fid;
     row.index = content.index;
+    row.name = product.name;
+    row.typ = content.typ;
     catalogue.rows.push_back(std::move(row));
   }
 }

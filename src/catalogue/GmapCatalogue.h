@@ -21,6 +21,8 @@ struct GmapRow {
   std::string pid;      // ListgmpPID: the product number
   std::string fid;      // ListgmpFid: the family's ID element
   std::string index;    // ListgmpMDX: the IDX element or "KeinMDXFILE"
+  std::string name;     // the product's name in Info.xml
+  std::string typ;      // the family's TYP element; empty when there is none
 };
 
 struct GmapCatalogue {

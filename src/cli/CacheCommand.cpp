@@ -1,12 +1,14 @@
 #include <array>
+#include <memory>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string_view>
 
-#include "app/Language.h"
-#include "app/Settings.h"
 #include "cache/CacheClearing.h"
 #include "cache/CacheMessages.h"
-#include "cli/Commands.h"
+#include "cli/ChosenLanguageRegistry.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonOutput.h"
 #include "cli/StreamDialogs.h"
 
 namespace mapsetdesk::cli {
@@ -44,52 +46,80 @@ void printReading(std::ostream& out, std::string_view name, const CacheReading& 
   out << '\n';
 }
 
-}  // namespace
-
-int cache(Context& context) {
-  if (!context.args.empty()) return usageError(context, "cache");
-  const auto facts = openSystemFacts(context.platform);
-  for (const auto& [name, which] : kCacheNames) {
-    printReading(context.out, name, readTileCache(*facts, which));
+nlohmann::json readingJson(std::string_view name, const CacheReading& reading) {
+  nlohmann::json entry = {{"name", name}, {"folder", reading.folder}};
+  switch (reading.state) {
+    case CacheState::Missing:
+      entry["state"] = "missing";
+      break;
+    case CacheState::Unreadable:
+      entry["state"] = "unreadable";
+      break;
+    case CacheState::Measured:
+      entry["state"] = "ok";
+      entry["bytes"] = reading.bytes;
+      if (reading.cache != TileCache::BaseCampProductData) entry["megabytes"] = reading.megabytes();
+      break;
   }
+  return entry;
+}
+
+int cache(Context& context, bool json) {
+  const auto facts = openSystemFacts(context.platform);
+  nlohmann::json entries = nlohmann::json::array();
+  for (const auto& [name, which] : kCacheNames) {
+    const CacheReading reading = readTileCache(*facts, which);
+    if (json) entries.push_back(readingJson(name, reading));
+    else printReading(context.out, name, reading);
+  }
+  if (json) printJson(context.out, entries);
   return 0;
 }
 
-int cacheClear(Context& context) {
-  constexpr const char* kUsage = "cache-clear basecamp|mapinstall|mapsource";
-  if (context.args.size() != 1) return usageError(context, kUsage);
+int cacheClear(Context& context, const std::string& name) {
   const CacheName* chosen = nullptr;
-  for (const CacheName& entry : kCacheNames) {
-    if (entry.name == context.args[0] && entry.cache != TileCache::BaseCampProductData)
-      chosen = &entry;
-  }
-  if (!chosen) return usageError(context, kUsage);
-
-  const auto registry = openSystemRegistry(context.platform);
+  for (const CacheName& entry : kCacheNames)
+    if (entry.name == name) chosen = &entry;
   const auto facts = openSystemFacts(context.platform);
   StreamDialogs dialogs(context.err);
   const auto folders = openSystemFolderOps(dialogs);
-  const Sprache sprache = spracheFor(Settings(*registry).language()).value_or(Sprache::Deutsch);
+  const Sprache sprache = context.sprache;
   const CacheClearing clearing = clearTileCache(*facts, *folders, chosen->cache, [] {});
-  auto& out = context.out;
+  auto& err = context.err;
   switch (clearing.outcome.status) {
     case ClearStatus::Missing:
-      out << tileCacheFacts(chosen->cache).notExisting << '\n';
+      err << tileCacheFacts(chosen->cache).notExisting << '\n';
       return 1;
     case ClearStatus::Link:
-      out << cacheLinkMessage(clearing.left.folder, sprache).text << '\n';
+      err << cacheLinkMessage(clearing.left.folder, sprache).text << '\n';
       return 1;
     case ClearStatus::Emptied:
       break;
   }
   if (clearing.left.state != CacheState::Measured) {
-    out << cacheLabel(clearing.left) << '\n';
+    err << cacheLabel(clearing.left) << '\n';
     return 1;
   }
-  out << clearing.left.megabytes() << "\tMB\n";
+  context.out << clearing.left.megabytes() << "\tMB\n";
   if (clearing.outcome.notDeleted == 0) return 0;
-  out << notDeletedNotice(clearing.outcome.notDeleted, sprache) << '\n';
+  err << notDeletedNotice(clearing.outcome.notDeleted, sprache) << '\n';
   return 1;
+}
+
+}  // namespace
+
+void addCache(CommandLine& commandLine) {
+  auto json = std::make_shared<bool>(false);
+  CLI::App& command =
+      commandLine.add("cache", [json](Context& context) { return cache(context, *json); });
+  commandLine.json(command, *json);
+}
+
+void addCacheClear(CommandLine& commandLine) {
+  auto name = std::make_shared<std::string>();
+  CLI::App& command = commandLine.add(
+      "cache-clear", [name](Context& context) { return cacheClear(context, *name); });
+  commandLine.word(command, "CACHE", *name, {"basecamp", "mapinstall", "mapsource"})->required();
 }
 
 }  // namespace mapsetdesk::cli

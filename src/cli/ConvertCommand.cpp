@@ -1,22 +1,23 @@
 // convert MAPSET --to-gmap: the export and import window's button that
 // turns a registered mapset into a gmap package; the registration stays.
 // Prints the list rows of the package.
-#include <algorithm>
+#include <memory>
 
+#include "cli/CommandLine.h"
 #include "cli/TransferWindow.h"
 
 namespace mapsetdesk::cli {
+namespace {
 
-int convert(Context& context) {
-  std::vector<std::string> args = context.args;
-  takeMapsetKind(args);
-  const auto toGmap = std::find(args.begin(), args.end(), "--to-gmap");
-  if (toGmap == args.end()) return usageError(context, "convert MAPSET --to-gmap");
-  args.erase(toGmap);
-  if (args.size() != 1) return usageError(context, "convert MAPSET --to-gmap");
+struct ConvertArguments {
+  std::string mapset;
+  bool toGmap = false;
+};
+
+int convert(Context& context, const ConvertArguments& args) {
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return 1;
-  const auto chosen = chooseMapset(context, *catalogues, args[0], MapsetKind::Registry);
+  const auto chosen = chooseMapset(context, *catalogues, args.mapset, MapsetKind::Registry);
   if (!chosen) return 1;
   HeadlessProgram program(context);
   ui::ExportImport& window = openTransferWindow(program);
@@ -25,6 +26,16 @@ int convert(Context& context) {
   if (!window.convertedPackage()) return 1;
   printRowsIn(context, window.convertedPackage()->folder);
   return 0;
+}
+
+}  // namespace
+
+void addConvert(CommandLine& commandLine) {
+  auto args = std::make_shared<ConvertArguments>();
+  CLI::App& command =
+      commandLine.add("convert", [args](Context& context) { return convert(context, *args); });
+  commandLine.argument(command, "MAPSET", args->mapset)->required();
+  commandLine.flag(command, "--to-gmap", args->toGmap)->required();
 }
 
 }  // namespace mapsetdesk::cli

@@ -19,37 +19,13 @@
 namespace mapsetdesk::cli {
 namespace {
 
-constexpr char kUsage[] =
-    "install [--registry|--gmap] [--keep-fid|--free-fid] [--yes] GMAPSUPP.img";
-
 struct DeviceOptions {
-  bool gmap = false;
   bool registry = false;
   bool keepFid = false;
   bool freeFid = false;
   bool yes = false;
   std::string image;
 };
-
-std::optional<DeviceOptions> parseOptions(const std::vector<std::string>& args) {
-  DeviceOptions options;
-  const std::pair<const char*, bool DeviceOptions::*> flags[] = {
-      {"--gmap", &DeviceOptions::gmap},         {"--registry", &DeviceOptions::registry},
-      {"--keep-fid", &DeviceOptions::keepFid}, {"--free-fid", &DeviceOptions::freeFid},
-      {"--yes", &DeviceOptions::yes}};
-  for (const std::string& arg : args) {
-    bool known = false;
-    for (const auto& [name, flag] : flags)
-      if (arg == name) known = options.*flag = true;
-    if (known) continue;
-    if (arg.rfind("--", 0) == 0 || !options.image.empty()) return std::nullopt;
-    options.image = absolutePathText(arg);
-  }
-  if (options.image.empty() || (options.gmap && options.registry) ||
-      (options.keepFid && options.freeFid))
-    return std::nullopt;
-  return options;
-}
 
 // The families handed over in turn, each registered or packaged at once.
 class CommandLineFamilies : public DeviceImageView {
@@ -85,8 +61,8 @@ class CommandLineFamilies : public DeviceImageView {
     if (fidClash(window.TextID.text(), main.registryCatalogue(), main.gmapCatalogue()) ==
         FidClash::None)
       return true;
-    context_.err << "install: FID " << window.TextID.text()
-                 << " is used already; choose --keep-fid or --free-fid\n";
+    const CliTexts& texts = context_.texts();
+    context_.err << texts.fidTaken << window.TextID.text() << texts.fidTakenEnd << '\n';
     return false;
   }
 
@@ -110,33 +86,28 @@ class CommandLineFamilies : public DeviceImageView {
 
 }  // namespace
 
-bool isDeviceImageCall(const std::vector<std::string>& args) {
-  int files = 0;
-  bool image = false;
-  for (const std::string& arg : args) {
-    if (arg.rfind("--", 0) == 0) continue;
-    ++files;
-    image = isDeviceImage(arg);
-  }
-  return files == 1 && image;
+bool isDeviceImageCall(const std::vector<std::string>& files) {
+  return files.size() == 1 && isDeviceImage(files.front());
 }
 
-int installDeviceImage(Context& context) {
-  const auto options = parseOptions(context.args);
-  if (!options) return usageError(context, kUsage);
+int installDeviceImage(Context& context, const InstallArguments& args) {
+  if (args.name || args.fid)
+    return usageError(context, "install", context.texts().notADeviceImage);
+  const DeviceOptions options{args.registry, args.keepFid, args.freeFid, args.yes,
+                              absolutePathText(args.files.front())};
   if (!readCatalogues(context)) return 1;
   HeadlessProgram program(context);
   const MessageCatalogue& texts = program.session.texts;
-  if (hasDotInFolders(options->image)) {
+  if (hasDotInFolders(options.image)) {
     program.dialogs.message({texts.text(key::Fehler37), std::string(kMessageTitle),
                              Buttons::Ok, Icon::Exclamation});
     return 1;
   }
-  program.stream.answer(texts.text(key::Satz67), options->freeFid ? Answer::No : Answer::Yes);
-  if (options->yes) program.stream.answer(texts.text(key::Satz66), Answer::Yes);
-  CommandLineFamilies families(context, program, *options);
+  program.stream.answer(texts.text(key::Satz67), options.freeFid ? Answer::No : Answer::Yes);
+  if (options.yes) program.stream.answer(texts.text(key::Satz66), Answer::Yes);
+  CommandLineFamilies families(context, program, options);
   const DeviceImageRun run =
-      gmapsuppsplitten(*program.services, program.session, families, options->image);
+      gmapsuppsplitten(*program.services, program.session, families, options.image);
   const bool complete = run.outcome == DeviceImageOutcome::Integrated && run.families > 0 &&
                         run.registered == run.families && families.refused == 0;
   return complete ? 0 : 1;

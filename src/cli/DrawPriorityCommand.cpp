@@ -1,10 +1,11 @@
+#include <memory>
 #include <optional>
 #include <ostream>
 
-#include "app/Language.h"
-#include "app/Settings.h"
 #include "app/messages/DrawPriorityTexts.h"
-#include "cli/Commands.h"
+#include "cli/CatalogueReading.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonOutput.h"
 #include "cli/MapsetChoice.h"
 #include "edit/DrawPriority.h"
 #include "formats/FileBytes.h"
@@ -17,7 +18,7 @@ std::optional<PriorityMapset> tilesOfChosen(Context& context, const ChosenMapset
   const std::string tdb = chosen.registry ? chosen.registry->entry.tdb : chosen.package->tdb;
   const FileContent content = readFileBytes(tdb);
   if (content.status != FileStatus::Ok) {
-    context.err << "draw-priority: " << tdb << ": " << describe(content.status) << '\n';
+    context.err << tdb << ": " << describe(content.status) << '\n';
     return std::nullopt;
   }
   if (chosen.registry) return registeredTiles(content.bytes, chosen.registry->entry.tileFolder);
@@ -31,51 +32,71 @@ std::string shownPriority(const PriorityTile& tile, TreForm form) {
   return std::to_string(readings.front().priority);
 }
 
-void printTiles(Context& context, const PriorityMapset& mapset) {
-  for (const PriorityTile& tile : mapset.tiles)
-    context.out << tile.name << '\t' << tile.description << '\t'
-                << shownPriority(tile, mapset.form) << '\n';
+void printTiles(Context& context, const PriorityMapset& mapset, bool json) {
+  nlohmann::json tiles = nlohmann::json::array();
+  for (const PriorityTile& tile : mapset.tiles) {
+    const std::string priority = shownPriority(tile, mapset.form);
+    if (json)
+      tiles.push_back({{"tile", tile.name},
+                       {"description", tile.description},
+                       {"drawPriority", priority == "none" ? nlohmann::json(nullptr)
+                                                           : nlohmann::json(std::stoi(priority))}});
+    else
+      context.out << tile.name << '\t' << tile.description << '\t' << priority << '\n';
+  }
+  if (json) printJson(context.out, tiles);
 }
 
 int change(Context& context, const PriorityMapset& mapset, const std::string& entry,
            const DrawPriorityTexts& texts) {
   const auto priority = drawPriorityToWrite(limitDrawPriorityEntry(entry));
   if (!priority) {
-    context.out << texts.noEntry << '\n';
+    context.err << texts.noEntry << '\n';
     return 1;
   }
   const PriorityWrite written = writeDrawPriorities(mapset, *priority);
   for (const std::string& file : written.withoutTreHeader)
-    context.out << file << ": " << texts.noTreHeader << '\n';
+    context.err << file << ": " << texts.noTreHeader << '\n';
   if (written.held) {
-    context.out << texts.closeMapsource << '\n';
+    context.err << texts.closeMapsource << '\n';
     return 1;
   }
-  context.out << drawPriorityChanged(texts, written.written) << '\n';
-  printTiles(context, mapset);
+  context.err << drawPriorityChanged(texts, written.written) << '\n';
+  printTiles(context, mapset, false);
   return 0;
+}
+
+struct PriorityArguments {
+  MapsetKind kind = MapsetKind::Any;
+  std::string mapset;
+  std::optional<std::string> value;
+  bool json = false;
+};
+
+int drawPriority(Context& context, const PriorityArguments& args) {
+  const auto catalogues = readCatalogues(context);
+  if (!catalogues) return 1;
+  const auto chosen = chooseMapset(context, *catalogues, args.mapset, args.kind);
+  if (!chosen) return 1;
+  const auto mapset = tilesOfChosen(context, *chosen);
+  if (!mapset) return 1;
+  if (!args.value) {
+    printTiles(context, *mapset, args.json);
+    return 0;
+  }
+  return change(context, *mapset, *args.value, drawPriorityTexts(context.sprache));
 }
 
 }  // namespace
 
-int drawPriority(Context& context) {
-  constexpr const char* kUsage = "draw-priority [--registry|--gmap] MAPSET [VALUE]";
-  const MapsetKind kind = takeMapsetKind(context.args);
-  if (context.args.empty() || context.args.size() > 2) return usageError(context, kUsage);
-  const auto catalogues = readCatalogues(context);
-  if (!catalogues) return 1;
-  const auto chosen = chooseMapset(context, *catalogues, context.args[0], kind);
-  if (!chosen) return 1;
-  const auto mapset = tilesOfChosen(context, *chosen);
-  if (!mapset) return 1;
-  if (context.args.size() == 1) {
-    printTiles(context, *mapset);
-    return 0;
-  }
-  const Sprache sprache =
-      spracheFor(Settings(*openSystemRegistry(context.platform)).language())
-          .value_or(Sprache::Deutsch);
-  return change(context, *mapset, context.args[1], drawPriorityTexts(sprache));
+void addDrawPriority(CommandLine& commandLine) {
+  auto args = std::make_shared<PriorityArguments>();
+  CLI::App& command = commandLine.add(
+      "draw-priority", [args](Context& context) { return drawPriority(context, *args); });
+  commandLine.mapsetKind(command, args->kind);
+  commandLine.argument(command, "MAPSET", args->mapset)->required();
+  commandLine.number(command, "VALUE", args->value);
+  commandLine.json(command, args->json);
 }
 
 }  // namespace mapsetdesk::cli

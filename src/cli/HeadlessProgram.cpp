@@ -1,3 +1,4 @@
+#include "cli/ChosenLanguageRegistry.h"
 #include "cli/HeadlessProgram.h"
 
 #include "app/Language.h"
@@ -7,9 +8,9 @@
 namespace mapsetdesk::cli {
 
 HeadlessProgram::HeadlessProgram(Context& context)
-    : registry(openSystemRegistry(context.platform)),
+    : registry(openRegistry(context)),
       facts(openSystemFacts(context.platform)),
-      stream(context.out),
+      stream(context.err),
       sound(openSystemSound()),
       shell(openSystemShell()),
       systemProcesses(openSystemProcessLauncher()),

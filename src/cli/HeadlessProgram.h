@@ -2,7 +2,7 @@
 // The program's windows without a screen, for commands that drive a window
 // as a person would: the platform's services, a session in the user's
 // language and registry base, and every window. What the windows say goes
-// to the command's standard output and is counted.
+// to the command's error stream and is counted.
 #include <memory>
 
 #include "app/Services.h"

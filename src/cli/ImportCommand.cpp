@@ -3,19 +3,18 @@
 // answered by the options; without --no-installer the installer question is
 // answered yes and the download list printed. Prints the list rows of the
 // imported mapset.
+#include <memory>
 #include <optional>
 #include <ostream>
 
 #include "catalogue/GmapCatalogue.h"
+#include "cli/CommandLine.h"
 #include "cli/TransferWindow.h"
 #include "platform/FilePath.h"
 #include "transfer/ImportSource.h"
 
 namespace mapsetdesk::cli {
 namespace {
-
-constexpr char kUsage[] =
-    "import FOLDER [--to DIR] [--all-users|--user] [--no-installer] [--yes]";
 
 struct ImportOptions {
   std::string source;
@@ -24,22 +23,6 @@ struct ImportOptions {
   bool installer = true;
   bool replace = false;
 };
-
-std::optional<ImportOptions> parseOptions(const std::vector<std::string>& args) {
-  ImportOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--to" && i + 1 < args.size()) options.to = absolutePathText(args[++i]);
-    else if (args[i] == "--all-users") options.allUsers = true;
-    else if (args[i] == "--user") options.allUsers = false;
-    else if (args[i] == "--no-installer") options.installer = false;
-    else if (args[i] == "--yes") options.replace = true;
-    else if (options.source.empty() && !args[i].starts_with("--"))
-      options.source = absolutePathText(args[i]);
-    else return std::nullopt;
-  }
-  if (options.source.empty()) return std::nullopt;
-  return options;
-}
 
 // The folder the copy goes into, as the window will choose it.
 std::string destinationOf(HeadlessProgram& program, const ImportOptions& options) {
@@ -74,21 +57,57 @@ bool optionsFitFolder(const ImportOptions& options) {
   return true;
 }
 
-}  // namespace
+struct ImportArguments {
+  std::string folder;
+  std::string to;
+  bool allUsers = false;
+  bool user = false;
+  bool noInstaller = false;
+  bool yes = false;
 
-int importFolder(Context& context) {
-  const auto options = parseOptions(context.args);
-  if (!options || !optionsFitFolder(*options)) return usageError(context, kUsage);
+  ImportOptions options() const {
+    ImportOptions options;
+    options.source = absolutePathText(folder);
+    if (!to.empty()) options.to = absolutePathText(to);
+    if (allUsers || user) options.allUsers = allUsers;
+    options.installer = !noInstaller;
+    options.replace = yes;
+    return options;
+  }
+};
+
+int importFolder(Context& context, const ImportArguments& args) {
+  const ImportOptions options = args.options();
+  if (!optionsFitFolder(options))
+    return usageError(context, "import",
+                      context.texts().missingArgument +
+                          (importKind(options.source) == ImportKind::Registered
+                               ? "--to"
+                               : "--to | --all-users | --user"));
   if (!readCatalogues(context)) return 1;
   HeadlessProgram program(context);
   ui::ExportImport& window = openTransferWindow(program);
-  answerWindow(program, window, *options);
+  answerWindow(program, window, options);
   ui::fire(window.CommandImport.onClick);
   if (!window.importCompleted()) return 1;
   if (window.ListURL.shown())
-    for (const std::string& source : window.ListURL.items()) context.out << source << '\n';
-  printRowsIn(context, copiedFolder(options->source, destinationOf(program, *options)));
+    for (const std::string& source : window.ListURL.items()) context.err << source << '\n';
+  printRowsIn(context, copiedFolder(options.source, destinationOf(program, options)));
   return 0;
+}
+
+}  // namespace
+
+void addImport(CommandLine& commandLine) {
+  auto args = std::make_shared<ImportArguments>();
+  CLI::App& command =
+      commandLine.add("import", [args](Context& context) { return importFolder(context, *args); });
+  commandLine.argument(command, "FOLDER", args->folder)->required();
+  commandLine.option(command, "--to", args->to, "DIR");
+  CLI::Option* allUsers = commandLine.flag(command, "--all-users", args->allUsers);
+  commandLine.flag(command, "--user", args->user)->excludes(allUsers);
+  commandLine.flag(command, "--no-installer", args->noInstaller);
+  commandLine.flag(command, "--yes", args->yes);
 }
 
 }  // namespace mapsetdesk::cli

@@ -2,9 +2,10 @@
 #include <cctype>
 #include <optional>
 #include <ostream>
-#include <sstream>
+#include <memory>
 
-#include "cli/Commands.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonOutput.h"
 #include "formats/FileBytes.h"
 #include "formats/InfoXml.h"
 #include "formats/MdxIndex.h"
@@ -18,26 +19,29 @@
 namespace mapsetdesk::cli {
 namespace {
 
-// A file's block, or why it could not be read.
+using Facts = std::vector<std::pair<std::string, std::string>>;
+
+// A file's facts, or why it could not be read.
 struct Report {
-  std::string lines;
+  Facts facts;
   std::string error;
+  bool damaged = false;
 };
 
 Report failed(const std::string& why) { return {{}, why}; }
 Report failed(FileStatus status) { return failed(describe(status)); }
-Report damaged(const std::string& why) { return failed("damaged: " + why); }
+Report damaged(const std::string& why) { return {{}, why, true}; }
 
 class Block {
  public:
   Block& add(const std::string& key, const std::string& value) {
-    text_ << key << ": " << value << '\n';
+    facts_.emplace_back(key, value);
     return *this;
   }
-  Report report() const { return {text_.str(), {}}; }
+  Report report() const { return {facts_, {}}; }
 
  private:
-  std::ostringstream text_;
+  Facts facts_;
 };
 
 const char* checksumText(TdbChecksumState state) {
@@ -144,26 +148,55 @@ Describer describerFor(const std::string& path) {
   return nullptr;
 }
 
-}  // namespace
+struct InfoArguments {
+  std::vector<std::string> files;
+  bool json = false;
+};
 
-int info(Context& context) {
-  if (context.args.empty()) return usageError(context, "info FILE...");
+std::string errorText(const Report& report, const CliTexts& texts) {
+  return report.damaged ? texts.damaged + report.error : report.error;
+}
+
+int info(Context& context, const InfoArguments& args) {
   bool allRead = true;
   bool first = true;
-  for (const std::string& path : context.args) {
+  nlohmann::json entries = nlohmann::json::array();
+  for (const std::string& path : args.files) {
     const Describer describer = describerFor(path);
     Block block;
     block.add("file", path);
-    const Report report = describer ? describer(path, block) : failed("unknown kind of file");
+    Report report = describer ? describer(path, block) : failed(context.texts().unknownKind);
     if (!report.error.empty()) {
-      context.err << path << ": " << report.error << '\n';
+      context.err << path << ": " << errorText(report, context.texts()) << '\n';
+      if (args.json) entries.push_back({{"file", path}, {"error", errorText(report, context.texts())}});
       allRead = false;
       continue;
     }
-    context.out << (first ? "" : "\n") << report.lines;
+    if (args.json) {
+      nlohmann::json entry = nlohmann::json::object();
+      for (const auto& [key, value] : report.facts) {
+        if (key == "product") entry["products"].push_back(value);
+        else entry[key] = value;
+      }
+      entries.push_back(entry);
+      continue;
+    }
+    context.out << (first ? "" : "\n");
+    for (const auto& [key, value] : report.facts) context.out << key << ": " << value << '\n';
     first = false;
   }
+  if (args.json) printJson(context.out, entries);
   return allRead ? 0 : 1;
+}
+
+}  // namespace
+
+void addInfo(CommandLine& commandLine) {
+  auto args = std::make_shared<InfoArguments>();
+  CLI::App& command =
+      commandLine.add("info", [args](Context& context) { return info(context, *args); });
+  commandLine.arguments(command, "FILE", args->files)->required();
+  commandLine.json(command, args->json);
 }
 
 }  // namespace mapsetdesk::cli

@@ -4,9 +4,9 @@
 // window's checks; the question between gmap package and registration is
 // answered by --gmap (the preferred answer, also without an option) or
 // --registry.
+#include <memory>
 #include <ostream>
 
-#include "app/Language.h"
 #include "app/ProductTitle.h"
 #include "app/Services.h"
 #include "app/Session.h"
@@ -15,8 +15,10 @@
 #include "app/messages/MessageKeys.h"
 #include "catalogue/FidAllocation.h"
 #include "catalogue/IdNumber.h"
+#include "cli/ChosenLanguageRegistry.h"
 #include "cli/CapturedToolWindow.h"
 #include "cli/CatalogueReading.h"
+#include "cli/CommandLine.h"
 #include "cli/DeviceImageCommand.h"
 #include "cli/StreamDialogs.h"
 #include "install/ImgInputCheck.h"
@@ -32,40 +34,6 @@
 
 namespace mapsetdesk::cli {
 namespace {
-
-constexpr char kUsage[] = "install [--registry|--gmap] --name NAME [--fid N] TILE...";
-
-struct InstallOptions {
-  bool registry = false;
-  bool gmap = false;
-  std::optional<std::string> name;
-  std::optional<std::string> fid;
-  std::vector<std::string> tiles;
-};
-
-std::optional<InstallOptions> parseOptions(const std::vector<std::string>& args) {
-  InstallOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "--registry") {
-      options.registry = true;
-    } else if (arg == "--gmap") {
-      options.gmap = true;
-    } else if (arg == "--name" && hasValue) {
-      options.name = args[++i];
-    } else if (arg == "--fid" && hasValue) {
-      options.fid = args[++i];
-    } else if (arg.rfind("--", 0) == 0) {
-      return std::nullopt;
-    } else {
-      options.tiles.push_back(absolutePathText(arg));
-    }
-  }
-  if (!options.name || options.tiles.empty() || (options.registry && options.gmap))
-    return std::nullopt;
-  return options;
-}
 
 // The window warns when a gmap package has the FID; the run refuses a
 // registered mapset's.
@@ -113,32 +81,31 @@ void printNewMapset(Context& context, const InstallResult& result, const std::st
       printGmapRow(context.out, row);
 }
 
-}  // namespace
-
-int install(Context& context) {
-  if (isDeviceImageCall(context.args)) return installDeviceImage(context);
-  const auto options = parseOptions(context.args);
-  if (!options) return usageError(context, kUsage);
+int installTiles(Context& context, const InstallArguments& options) {
+  if (!options.name) return usageError(context, "install", context.texts().missingArgument + "--name");
+  if (options.keepFid || options.freeFid || options.yes)
+    return usageError(context, "install", context.texts().notADeviceImage);
+  std::vector<std::string> tiles;
+  for (const std::string& file : options.files) tiles.push_back(absolutePathText(file));
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return 1;
-  const auto registry = openSystemRegistry(context.platform);
+  const auto registry = openRegistry(context);
   const auto facts = openSystemFacts(context.platform);
   Session session;
   session.vReg6432 = *registryBaseFor(Settings(*registry).wow64());
   session.userName = facts->myGetUserName();
-  language(*registry, session.texts);
-  StreamDialogs dialogs(context.out);
-  dialogs.answer(session.texts.text(key::Satz43), options->registry ? Answer::No : Answer::Yes);
+  session.texts.fill(context.sprache);
+  StreamDialogs dialogs(context.err);
+  dialogs.answer(session.texts.text(key::Satz43), options.registry ? Answer::No : Answer::Yes);
 
   std::string fidText;
-  if (options->fid) {
-    fidText = *options->fid;
+  if (options.fid) {
+    fidText = *options.fid;
   } else if (const auto free = FreieIdNr(catalogues->registry, catalogues->packages)) {
     fidText = std::to_string(*free);
   }
   warnOfPackageFid(dialogs, session.texts, fidText, *catalogues);
-  const auto selection =
-      selectTiles(dialogs, session.texts, options->tiles, context.programFolder);
+  const auto selection = selectTiles(dialogs, session.texts, tiles, context.programFolder);
   if (!selection) return 1;
 
   const auto sound = openSystemSound();
@@ -153,15 +120,36 @@ int install(Context& context) {
   const std::string outputFolder =
       pathText(filePath(selection->entries().front()).parent_path());
   const NewInstallation job{selection->entries(), selection->pfad(), outputFolder,
-                            *options->name, fidText};
+                            *options.name, fidText};
   const InstallResult result =
       runNewInstallation(services, session, view, job, {catalogues->registry, catalogues->packages});
   if (result.outcome != InstallOutcome::Registered && result.outcome != InstallOutcome::Packaged) {
-    if (!view.lastReport().empty()) context.out << view.lastReport() << '\n';
+    if (!view.lastReport().empty()) context.err << view.lastReport() << '\n';
     return 1;
   }
   printNewMapset(context, result, fidText);
   return 0;
+}
+
+int install(Context& context, const InstallArguments& args) {
+  if (isDeviceImageCall(args.files)) return installDeviceImage(context, args);
+  return installTiles(context, args);
+}
+
+}  // namespace
+
+void addInstall(CommandLine& commandLine) {
+  auto args = std::make_shared<InstallArguments>();
+  CLI::App& command =
+      commandLine.add("install", [args](Context& context) { return install(context, *args); });
+  CLI::Option* registry = commandLine.flag(command, "--registry", args->registry);
+  commandLine.flag(command, "--gmap", args->gmap)->excludes(registry);
+  commandLine.option(command, "--name", args->name, "NAME");
+  commandLine.number(command, "--fid", args->fid);
+  CLI::Option* keep = commandLine.flag(command, "--keep-fid", args->keepFid);
+  commandLine.flag(command, "--free-fid", args->freeFid)->excludes(keep);
+  commandLine.flag(command, "--yes", args->yes);
+  commandLine.arguments(command, "FILE", args->files)->required();
 }
 
 }  // namespace mapsetdesk::cli

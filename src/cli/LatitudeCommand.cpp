@@ -1,9 +1,9 @@
+#include <memory>
 #include <ostream>
 
-#include "app/Language.h"
-#include "app/Settings.h"
 #include "app/messages/LatitudeTexts.h"
-#include "cli/Commands.h"
+#include "cli/ChosenLanguageRegistry.h"
+#include "cli/CommandLine.h"
 #include "edit/Latitude.h"
 
 namespace mapsetdesk::cli {
@@ -16,43 +16,53 @@ const std::string& faultText(MapIdFault fault, const LatitudeTexts& texts) {
   return fault == MapIdFault::WrongPid ? texts.wrongPid : texts.wrongFid;
 }
 
-}  // namespace
+struct LatitudeArguments {
+  std::optional<std::string> fid;
+  std::optional<std::string> pid;
+  std::optional<std::string> degrees;
+};
 
-int latitude(Context& context) {
-  constexpr const char* kUsage = "latitude FID PID [DEGREES|auto]";
-  const auto& args = context.args;
-  if (args.size() < 2 || args.size() > 3) return usageError(context, kUsage);
-  const auto registry = openSystemRegistry(context.platform);
-  const LatitudeTexts texts =
-      latitudeTexts(spracheFor(Settings(*registry).language()).value_or(Sprache::Deutsch));
-  auto& out = context.out;
-
-  const MapId id = mapIdFor(asField(args[0]), asField(args[1]));
+int latitude(Context& context, const LatitudeArguments& args) {
+  const auto registry = openRegistry(context);
+  const LatitudeTexts texts = latitudeTexts(context.sprache);
+  const MapId id = mapIdFor(asField(*args.fid), asField(*args.pid));
   if (id.fault != MapIdFault::None) {
-    out << faultText(id.fault, texts) << '\n';
+    context.err << faultText(id.fault, texts) << '\n';
     return 1;
   }
   const std::string key = latitudeKey(id.number);
-  if (args.size() == 3 && args[2] == "auto") {
+  if (args.degrees == "auto") {
     removeLatitude(*registry, key);
-  } else if (args.size() == 3) {
-    const LatitudeEntry entry = readLatitudeEntry(args[2]);
-    if (entry.kind == LatitudeEntryKind::Empty) return usageError(context, kUsage);
+  } else if (args.degrees) {
+    const LatitudeEntry entry = readLatitudeEntry(*args.degrees);
+    if (entry.kind == LatitudeEntryKind::Empty || entry.kind == LatitudeEntryKind::NotANumber)
+      return usageError(context, "latitude", context.texts().notANumber + *args.degrees);
     if (entry.kind != LatitudeEntryKind::Degrees) {
-      out << texts.outOfRange << '\n';
+      context.err << texts.outOfRange << '\n';
       return 1;
     }
     if (!storeLatitude(*registry, key, entry.degrees)) {
-      out << texts.notStored << '\n';
+      context.err << texts.notStored << '\n';
       return 1;
     }
   }
   if (const auto degrees = storedLatitude(*registry, key)) {
-    out << *degrees << '\n';
+    context.out << *degrees << '\n';
   } else {
-    out << texts.nothingStored << '\n';
+    context.err << texts.nothingStored << '\n';
   }
   return 0;
+}
+
+}  // namespace
+
+void addLatitude(CommandLine& commandLine) {
+  auto args = std::make_shared<LatitudeArguments>();
+  CLI::App& command = commandLine.add(
+      "latitude", [args](Context& context) { return latitude(context, *args); });
+  commandLine.number(command, "FID", args->fid)->required();
+  commandLine.number(command, "PID", args->pid)->required();
+  commandLine.option(command, "DEGREES", args->degrees, "");
 }
 
 }  // namespace mapsetdesk::cli

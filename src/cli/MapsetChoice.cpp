@@ -46,14 +46,16 @@ std::vector<ChosenMapset> matches(const Catalogues& catalogues, const Wanted& wa
   if (kind != MapsetKind::Gmap) {
     for (const CatalogueRow& row : catalogues.registry.rows) {
       const bool hit = byNumbers ? numbersMatch(wanted, row.cells.fid, row.cells.pid)
-                                 : row.cells.name == wanted.name;
+                                 : row.cells.name == wanted.name ||
+                                       (row.state == EntryState::Complete &&
+                                        row.entry.mapsetName == wanted.name);
       if (hit) found.push_back({&row, nullptr});
     }
   }
   if (kind != MapsetKind::Registry) {
     for (const GmapRow& row : catalogues.packages.rows) {
-      const bool hit =
-          byNumbers ? numbersMatch(wanted, row.fid, row.pid) : row.display == wanted.name;
+      const bool hit = byNumbers ? numbersMatch(wanted, row.fid, row.pid)
+                                 : row.display == wanted.name || row.name == wanted.name;
       if (hit) found.push_back({nullptr, &row});
     }
   }
@@ -61,22 +63,6 @@ std::vector<ChosenMapset> matches(const Catalogues& catalogues, const Wanted& wa
 }
 
 }  // namespace
-
-MapsetKind takeMapsetKind(std::vector<std::string>& args) {
-  MapsetKind kind = MapsetKind::Any;
-  std::vector<std::string> rest;
-  for (const std::string& arg : args) {
-    if (arg == "--registry") {
-      kind = MapsetKind::Registry;
-    } else if (arg == "--gmap") {
-      kind = MapsetKind::Gmap;
-    } else {
-      rest.push_back(arg);
-    }
-  }
-  args = rest;
-  return kind;
-}
 
 std::optional<ChosenMapset> chooseMapset(Context& context, const Catalogues& catalogues,
                                          const std::string& choice, MapsetKind kind) {
@@ -86,12 +72,13 @@ std::optional<ChosenMapset> chooseMapset(Context& context, const Catalogues& cat
   // A name made of digits alone is still a name when no FID matches it.
   if (found.empty()) found = matches(catalogues, wanted, kind, false);
   if (found.size() == 1) return found.front();
+  const CliTexts& texts = context.texts();
   if (found.empty()) {
-    context.err << "no installed mapset matches \"" << choice << "\"\n";
+    context.err << texts.noMatch << "\"" << choice << "\"\n";
     return std::nullopt;
   }
-  context.err << "\"" << choice << "\" matches " << found.size()
-              << " mapsets; name one by FID:PID, by its name, or with --registry or --gmap:\n";
+  context.err << texts.severalMatches << "\"" << choice << "\"" << texts.severalMatchesEnd
+              << '\n';
   for (const ChosenMapset& mapset : found) {
     if (mapset.registry) printRegistryRow(context.err, *mapset.registry);
     if (mapset.package) printGmapRow(context.err, *mapset.package);

@@ -1,7 +1,9 @@
 #pragma once
 // How the editing and transfer commands name one installed mapset: its FID
-// ("4321"), FID and PID ("4321:7"), or its exact text in the first column of
-// `list`. --registry or --gmap narrows the choice to one catalogue.
+// ("4321"), FID and PID ("4321:7"), its catalogue text ("gmap; Harz; FID:
+// 4321;PID:1", the main window's list text) or its plain name (a package's
+// name in Info.xml, a registration's name in its TDB). --registry or --gmap
+// narrows the choice to one catalogue.
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,10 +19,6 @@ struct ChosenMapset {
   const CatalogueRow* registry = nullptr;
   const GmapRow* package = nullptr;
 };
-
-// Removes --registry and --gmap from the arguments and says which was given
-// (the last one wins).
-MapsetKind takeMapsetKind(std::vector<std::string>& args);
 
 // The one mapset the choice names. When none or several match, nullopt after
 // saying so on the error stream, several listed one row each as `list`

@@ -1,12 +1,13 @@
 #include <ostream>
 
-#include "cli/Commands.h"
+#include "cli/CommandLine.h"
 #include "platform/SystemFacts.h"
 
 namespace mapsetdesk::cli {
 
+namespace {
+
 int paths(Context& context) {
-  if (!context.args.empty()) return usageError(context, "paths");
   const StorageLocations locations = storageLocations(context.platform);
   const auto facts = openSystemFacts(context.platform);
   auto& out = context.out;
@@ -19,5 +20,9 @@ int paths(Context& context) {
   out << "program-folder: " << context.programFolder << '\n';
   return 0;
 }
+
+}  // namespace
+
+void addPaths(CommandLine& commandLine) { commandLine.add("paths", paths); }
 
 }  // namespace mapsetdesk::cli

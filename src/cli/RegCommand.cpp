@@ -1,9 +1,11 @@
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <ostream>
 
-#include "cli/Commands.h"
+#include "cli/ChosenLanguageRegistry.h"
+#include "cli/CommandLine.h"
 #include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "platform/RegFile.h"
@@ -13,8 +15,6 @@
 
 namespace mapsetdesk::cli {
 namespace {
-
-constexpr const char* kUsage = "reg import FILE | reg export ROOT\\KEY | reg query ROOT\\KEY NAME";
 
 struct KeyName {
   Root root;
@@ -37,35 +37,34 @@ std::optional<std::string> readWhole(const std::string& file) {
   return bytes;
 }
 
-int importFile(Context& context) {
-  if (context.args.size() != 2) return usageError(context, kUsage);
-  const std::string& file = context.args[1];
+int importFile(Context& context, const std::string& file) {
+  const CliTexts& texts = context.texts();
   const auto bytes = readWhole(file);
   if (!bytes) {
-    context.err << "reg import: cannot read " << file << '\n';
+    context.err << texts.fileUnreadable << file << '\n';
     return 1;
   }
   const RegFileContent content = parseRegFile(*bytes);
   if (content.errorLine != 0) {
-    context.err << file << ':' << content.errorLine << ": " << content.error << '\n';
+    context.err << file << ": " << texts.regFileError << content.errorLine << ": " << content.error
+                << '\n';
     return 1;
   }
-  const auto registry = openSystemRegistry(context.platform);
+  const auto registry = openRegistry(context);
   if (const auto refused = importRegOperations(*registry, content.operations)) {
-    context.err << "reg import: cannot change " << *refused << '\n';
+    context.err << texts.regRefused << *refused << '\n';
     return 1;
   }
   return 0;
 }
 
-int exportKey(Context& context) {
-  if (context.args.size() != 2) return usageError(context, kUsage);
-  const auto key = parseKeyName(context.args[1]);
-  if (!key) return usageError(context, kUsage);
-  const auto registry = openSystemRegistry(context.platform);
+int exportKey(Context& context, const std::string& name) {
+  const auto key = parseKeyName(name);
+  if (!key) return usageError(context, "reg export", context.texts().noSuchKey + name);
+  const auto registry = openRegistry(context);
   const auto text = exportRegistryKey(*registry, key->root, toAnsi(key->path));
   if (!text) {
-    context.err << "reg export: no such key: " << context.args[1] << '\n';
+    context.err << context.texts().noSuchKey << name << '\n';
     return 1;
   }
   setStdoutBinary();
@@ -73,23 +72,37 @@ int exportKey(Context& context) {
   return 0;
 }
 
-int query(Context& context) {
-  if (context.args.size() != 3) return usageError(context, kUsage);
-  const auto key = parseKeyName(context.args[1]);
-  if (!key) return usageError(context, kUsage);
-  const auto registry = openSystemRegistry(context.platform);
-  context.out << fRegAbfrageWert(*registry, key->root, key->path, context.args[2]) << '\n';
+int query(Context& context, const std::string& name, const std::string& value) {
+  const auto key = parseKeyName(name);
+  if (!key) return usageError(context, "reg query", context.texts().noSuchKey + name);
+  const auto registry = openRegistry(context);
+  context.out << fRegAbfrageWert(*registry, key->root, key->path, value) << '\n';
   return 0;
 }
 
+struct RegArguments {
+  std::string file;
+  std::string key;
+  std::string value;
+};
+
 }  // namespace
 
-int reg(Context& context) {
-  const std::string action = context.args.empty() ? "" : context.args.front();
-  if (action == "import") return importFile(context);
-  if (action == "export") return exportKey(context);
-  if (action == "query") return query(context);
-  return usageError(context, kUsage);
+void addReg(CommandLine& commandLine) {
+  auto given = std::make_shared<RegArguments>();
+  CLI::App& reg = commandLine.add("reg", {});
+  reg.require_subcommand(1);
+  CLI::App& import = commandLine.addBelow(
+      reg, "import", [given](Context& context) { return importFile(context, given->file); });
+  commandLine.argument(import, "FILE", given->file)->required();
+  CLI::App& exporting = commandLine.addBelow(
+      reg, "export", [given](Context& context) { return exportKey(context, given->key); });
+  commandLine.argument(exporting, "KEY", given->key)->required();
+  CLI::App& querying = commandLine.addBelow(reg, "query", [given](Context& context) {
+    return query(context, given->key, given->value);
+  });
+  commandLine.argument(querying, "KEY", given->key)->required();
+  commandLine.argument(querying, "NAME", given->value)->required();
 }
 
 }  // namespace mapsetdesk::cli

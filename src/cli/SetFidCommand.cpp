@@ -1,12 +1,13 @@
+#include <memory>
 #include <ostream>
 
-#include "app/Language.h"
-#include "app/Settings.h"
 #include "app/messages/FidTexts.h"
 #include "app/messages/IdTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "catalogue/IdNumber.h"
-#include "cli/Commands.h"
+#include "cli/ChosenLanguageRegistry.h"
+#include "cli/CatalogueReading.h"
+#include "cli/CommandLine.h"
 #include "cli/MapsetChoice.h"
 #include "cli/StreamDialogs.h"
 #include "edit/FidChange.h"
@@ -17,8 +18,8 @@ namespace {
 
 FidChangeResult changeChosen(Context& context, const Catalogues& catalogues,
                              const ChosenMapset& chosen, std::uint16_t fid, Sprache sprache) {
-  const auto registry = openSystemRegistry(context.platform);
-  StreamDialogs dialogs(context.out);
+  const auto registry = openRegistry(context);
+  StreamDialogs dialogs(context.err);
   const TdbTexts texts = tdbVorhandenTexts(sprache).tdb;
   if (chosen.registry)
     return changeRegisteredFid(*registry, *chosen.registry, catalogues.registry, fid, dialogs,
@@ -31,13 +32,13 @@ int reportStop(Context& context, const FidChangeResult& result, const FidTexts& 
     case FidChangeStop::None:
       return 0;
     case FidChangeStop::TypClash:
-      context.out << texts.typClash << result.stoppedAt << '\n';
+      context.err << texts.typClash << result.stoppedAt << '\n';
       break;
     case FidChangeStop::MapMissing:
-      context.out << texts.mapMissing << '\n';
+      context.err << texts.mapMissing << '\n';
       break;
     case FidChangeStop::FileFailed:
-      context.out << fidStoppedMessage(texts, result.stoppedAt, result.changed) << '\n';
+      context.err << fidStoppedMessage(texts, result.stoppedAt, result.changed) << '\n';
       break;
   }
   return 1;
@@ -53,28 +54,27 @@ void printChangedRows(Context& context, const std::string& fid) {
     if (row.fid == fid) printGmapRow(context.out, row);
 }
 
-}  // namespace
+struct SetFidArguments {
+  MapsetKind kind = MapsetKind::Any;
+  std::string mapset;
+  std::optional<std::string> fid;
+};
 
-int setFid(Context& context) {
-  constexpr const char* kUsage = "set-fid [--registry|--gmap] MAPSET NEWFID";
-  const MapsetKind kind = takeMapsetKind(context.args);
-  if (context.args.size() != 2) return usageError(context, kUsage);
-  const Sprache sprache =
-      spracheFor(Settings(*openSystemRegistry(context.platform)).language())
-          .value_or(Sprache::Deutsch);
+int setFid(Context& context, const SetFidArguments& args) {
+  const Sprache sprache = context.sprache;
   const FidTexts texts = fidTexts(sprache);
-  const std::string& typed = context.args[1];
+  const std::string& typed = *args.fid;
   if (const IdFault fault = idFault(typed); fault != IdFault::None) {
-    context.out << idFaultText(sprache, IdKind::Fid, fault) << '\n';
+    context.err << idFaultText(sprache, IdKind::Fid, fault) << '\n';
     return 1;
   }
   const std::string fidText = std::to_string(*idFromText(typed));
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return 1;
-  const auto chosen = chooseMapset(context, *catalogues, context.args[0], kind);
+  const auto chosen = chooseMapset(context, *catalogues, args.mapset, args.kind);
   if (!chosen) return 1;
   if (isFidInUse(fidText, catalogues->registry, catalogues->packages)) {
-    context.out << texts.inUse << '\n';
+    context.err << texts.inUse << '\n';
     return 1;
   }
   const std::uint16_t fid = *idFromText(typed);
@@ -82,6 +82,17 @@ int setFid(Context& context) {
   if (const int failed = reportStop(context, result, texts)) return failed;
   printChangedRows(context, fidText);
   return 0;
+}
+
+}  // namespace
+
+void addSetFid(CommandLine& commandLine) {
+  auto args = std::make_shared<SetFidArguments>();
+  CLI::App& command =
+      commandLine.add("set-fid", [args](Context& context) { return setFid(context, *args); });
+  commandLine.mapsetKind(command, args->kind);
+  commandLine.argument(command, "MAPSET", args->mapset)->required();
+  commandLine.number(command, "NEWFID", args->fid)->required();
 }
 
 }  // namespace mapsetdesk::cli

@@ -1,8 +1,9 @@
+#include <memory>
 #include <ostream>
 
 #include "builtin/BuiltinGmt.h"
 #include "builtin/OverviewCompiler.h"
-#include "cli/Commands.h"
+#include "cli/CommandLine.h"
 
 namespace mapsetdesk::cli {
 namespace {
@@ -16,18 +17,27 @@ class PrintingReport : public builtin::ToolReport {
   std::ostream& out_;
 };
 
+int gmt(Context& context) {
+  PrintingReport report(context.out);
+  if (context.args.empty())
+    return usageError(context, "tool gmt", context.texts().missingArgument + "ARGUMENTS");
+  return builtin::runGmt(context.args, report) ? 0 : 1;
+}
+
 }  // namespace
 
-int tool(Context& context) {
-  constexpr const char* kUsage = "tool gmt ARGUMENTS... | tool compile FILE.mp";
-  if (context.args.empty()) return usageError(context, kUsage);
-  const std::string& which = context.args[0];
-  const std::vector<std::string> arguments(context.args.begin() + 1, context.args.end());
-  PrintingReport report(context.out);
-  if (which == "gmt" && !arguments.empty()) return builtin::runGmt(arguments, report) ? 0 : 1;
-  if (which == "compile" && arguments.size() == 1)
-    return builtin::compileOverview(arguments[0], report) ? 0 : 1;
-  return usageError(context, kUsage);
+// The gmt arguments are the outside program's own (-g, -o DIR ...), so they
+// are taken as they stand.
+void addTool(CommandLine& commandLine) {
+  CLI::App& tool = commandLine.add("tool", {});
+  tool.require_subcommand(1);
+  commandLine.takeAsTheyStand(commandLine.addBelow(tool, "gmt", gmt));
+  auto file = std::make_shared<std::string>();
+  CLI::App& compile = commandLine.addBelow(tool, "compile", [file](Context& context) {
+    PrintingReport report(context.out);
+    return builtin::compileOverview(*file, report) ? 0 : 1;
+  });
+  commandLine.argument(compile, "FILE", *file)->required();
 }
 
 }  // namespace mapsetdesk::cli

@@ -1,26 +1,31 @@
+#include <memory>
 #include <ostream>
 
 #include "app/Settings.h"
-#include "cli/Commands.h"
+#include "cli/ChosenLanguageRegistry.h"
+#include "cli/CommandLine.h"
 
 namespace mapsetdesk::cli {
+namespace {
 
-int tools(Context& context) {
-  constexpr const char* kUsage = "tools [auto|extern|intern]";
-  if (context.args.size() > 1) return usageError(context, kUsage);
-  const auto registry = openSystemRegistry(context.platform);
+int tools(Context& context, const std::string& wanted) {
+  const auto registry = openRegistry(context);
   Settings settings(*registry);
-  if (!context.args.empty()) {
-    const std::string& wanted = context.args[0];
-    const ToolsChoice choice = toolsChoiceFrom(wanted);
-    if (toolsChoiceName(choice) != wanted) return usageError(context, kUsage);
-    if (!settings.storeTools(choice)) {
-      context.err << "tools: the setting could not be stored\n";
-      return 1;
-    }
+  if (!wanted.empty() && !settings.storeTools(toolsChoiceFrom(wanted))) {
+    context.err << context.texts().settingNotStored << '\n';
+    return 1;
   }
   context.out << "tools: " << toolsChoiceName(settings.tools()) << '\n';
   return 0;
+}
+
+}  // namespace
+
+void addTools(CommandLine& commandLine) {
+  auto wanted = std::make_shared<std::string>();
+  CLI::App& command =
+      commandLine.add("tools", [wanted](Context& context) { return tools(context, *wanted); });
+  commandLine.word(command, "CHOICE", *wanted, {"auto", "extern", "intern"});
 }
 
 }  // namespace mapsetdesk::cli

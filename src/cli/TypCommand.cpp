@@ -3,25 +3,18 @@
 // mapset, the TYP file chosen in the chooser (or the chooser switched off),
 // then the action button. --yes answers the question before a removal.
 #include <algorithm>
+#include <memory>
 #include <ostream>
 
 #include "app/messages/MessageKeys.h"
 #include "cli/CatalogueReading.h"
+#include "cli/CommandLine.h"
 #include "cli/HeadlessProgram.h"
 #include "cli/MainWindowPick.h"
 #include "platform/FilePath.h"
 
 namespace mapsetdesk::cli {
 namespace {
-
-constexpr char kUsage[] = "typ [--registry|--gmap] [--yes] MAPSET FILE|--remove";
-
-bool takeFlag(std::vector<std::string>& args, const std::string& flag) {
-  const auto found = std::find(args.begin(), args.end(), flag);
-  if (found == args.end()) return false;
-  args.erase(found);
-  return true;
-}
 
 // The file chosen in the chooser, as a person goes to its folder and clicks
 // it; false when the chooser does not offer it.
@@ -35,32 +28,48 @@ bool chooseTypFile(ui::fMain& main, const std::string& file) {
   return true;
 }
 
-}  // namespace
+struct TypArguments {
+  MapsetKind kind = MapsetKind::Any;
+  bool yes = false;
+  bool remove = false;
+  std::string mapset;
+  std::string file;
+};
 
-int typ(Context& context) {
-  std::vector<std::string> args = context.args;
-  const MapsetKind kind = takeMapsetKind(args);
-  const bool yes = takeFlag(args, "--yes");
-  const bool remove = takeFlag(args, "--remove");
-  if (args.size() != (remove ? 1u : 2u)) return usageError(context, kUsage);
+int typ(Context& context, const TypArguments& args) {
+  if (args.remove == !args.file.empty())
+    return usageError(context, "typ", context.texts().excludeEachOther + "FILE --remove");
   const auto catalogues = readCatalogues(context);
   if (!catalogues) return 1;
-  const auto chosen = chooseMapset(context, *catalogues, args.front(), kind);
+  const auto chosen = chooseMapset(context, *catalogues, args.mapset, args.kind);
   if (!chosen) return 1;
   HeadlessProgram program(context);
-  if (yes) program.stream.answer(program.session.texts.text(key::Fehler16), Answer::Yes);
+  if (args.yes) program.stream.answer(program.session.texts.text(key::Fehler16), Answer::Yes);
   ui::fMain& main = program.windows->main;
   ui::fire(main.CommandTypeaendern.onClick);
   if (!pickInMainWindow(main, *chosen)) return 1;
-  if (remove) {
+  if (args.remove) {
     main.CheckTypfile.setValue(false);
-  } else if (!chooseTypFile(main, args.back())) {
-    context.err << "typ: the chooser offers no TYP file " << args.back()
-                << " (its name must be eight characters and .typ)\n";
+  } else if (!chooseTypFile(main, args.file)) {
+    const CliTexts& texts = context.texts();
+    context.err << texts.noTypFile << args.file << texts.noTypFileEnd << '\n';
     return 1;
   }
   ui::fire(main.CommandDoIt.onClick);
   return main.lastEditCompleted() ? 0 : 1;
+}
+
+}  // namespace
+
+void addTyp(CommandLine& commandLine) {
+  auto args = std::make_shared<TypArguments>();
+  CLI::App& command =
+      commandLine.add("typ", [args](Context& context) { return typ(context, *args); });
+  commandLine.mapsetKind(command, args->kind);
+  commandLine.flag(command, "--yes", args->yes);
+  commandLine.flag(command, "--remove", args->remove);
+  commandLine.argument(command, "MAPSET", args->mapset)->required();
+  commandLine.argument(command, "FILE", args->file);
 }
 
 }  // namespace mapsetdesk::cli

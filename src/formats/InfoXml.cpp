@@ -138,6 +138,14 @@ bool familyNamesArePlain(std::string_view text, const std::string& index) {
   return true;
 }
 
+// The spellings of the element that Garmin's programs accept.
+std::string familyTyp(std::string_view text) {
+  for (const auto& [open, close] : {std::pair{"<TYP>", "</TYP>"}, std::pair{"<Typ>", "</Typ>"},
+                                    std::pair{"<typ>", "</typ>"}})
+    if (const auto name = cut(text, open, close)) return xmlUnescaped(*name);
+  return {};
+}
+
 }  // namespace
 
 std::string infoXmlForNewMapset(const NewMapsetInfo& info) {
@@ -180,6 +188,7 @@ InfoXmlContent parseInfoXml(std::string_view bytes) {
     content.damaged = true;
     return content;
   }
+  content.typ = familyTyp(text);
   for (std::size_t at = text.find("<SubProduct>"); at != std::string::npos;
        at = text.find("<SubProduct>", at + 1)) {
     const std::optional<InfoXmlProduct> product = productIn(subProductAt(text, at));

@@ -48,6 +48,7 @@ struct InfoXmlProduct {
 struct InfoXmlContent {
   std::string fid;    // the family's ID
   std::string index;  // the IDX element, or kNoIndexFile
+  std::string typ;    // the TYP element, empty when there is none
   std::vector<InfoXmlProduct> products;  // in file order
   // An element was missing, or a file name in it (TDB, IDX, MDR, TYP, a
   // product number) was no plain name inside the package; the products read

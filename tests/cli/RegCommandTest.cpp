@@ -99,7 +99,7 @@ TEST_F(RegCommand, MalformedFileIsRefusedWithItsLineAndNothingApplied) {
   const ProgramRun run = cli({"reg", "import", file});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(testing::withLf(run.err), file + ":5: hex bytes separated by commas expected\n");
+  EXPECT_EQ(testing::withLf(run.err), file + ": fault in line 5: hex bytes separated by commas expected\n");
   EXPECT_EQ(query("HKCU\\" + userBase() + "\\ZORVAN", "Language"), "\n");
   EXPECT_FALSE(registry_.registry().canOpen(Root::CurrentUser, userBase()));
 }
@@ -109,12 +109,10 @@ TEST_F(RegCommand, ExportOfAMissingKeyFails) {
   const ProgramRun run = cli({"reg", "export", key});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(testing::withLf(run.err), "reg export: no such key: " + key + "\n");
+  EXPECT_EQ(testing::withLf(run.err), "no such key: " + key + "\n");
 }
 
 TEST_F(RegCommand, WrongArgumentsAreUsageErrors) {
-  const std::string usage =
-      "usage: mapsetdesk-cli reg import FILE | reg export ROOT\\KEY | reg query ROOT\\KEY NAME\n";
   for (const std::vector<std::string>& arguments : {std::vector<std::string>{"reg"},
                                                     {"reg", "import"},
                                                     {"reg", "delete", "HKCU\\x"},
@@ -122,12 +120,13 @@ TEST_F(RegCommand, WrongArgumentsAreUsageErrors) {
                                                     {"reg", "export", "HKCU\\x", "extra"}}) {
     const ProgramRun run = cli(arguments);
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(testing::withLf(run.err), usage);
+    EXPECT_NE(testing::withLf(run.err).find("\nsee: mapsetdesk-cli reg"), std::string::npos)
+        << run.err;
   }
   const ProgramRun unreadable = cli({"reg", "import", (scratch_ / "missing.reg").string()});
   EXPECT_EQ(unreadable.exitCode, 1);
   EXPECT_EQ(testing::withLf(unreadable.err),
-            "reg import: cannot read " + (scratch_ / "missing.reg").string() + "\n");
+            "cannot read " + (scratch_ / "missing.reg").string() + "\n");
 }
 
 }  // namespace

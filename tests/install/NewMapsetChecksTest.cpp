@@ -76,7 +76,7 @@ TEST(NewMapsetChecks, AnIdIsAWholeNumberFromOneToTwoBytes) {
 TEST(NewMapsetChecks, ARegisteredFidBlocksAPackageFidOnlyWarns) {
   const RegistryCatalogue catalogue = registered({{"Topo", "10"}, {"Broken", "Fehler"}});
   GmapCatalogue packages;
-  packages.rows.push_back({"gmap; Harz; FID:4711;PID:3", "", "", "3", "4711", ""});
+  packages.rows.push_back({"gmap; Harz; FID:4711;PID:3", "", "", "3", "4711", "", "Harz", ""});
   EXPECT_EQ(fidClash("10", catalogue, packages), FidClash::Registered);
   EXPECT_EQ(fidClash("010", catalogue, packages), FidClash::Registered);
   EXPECT_EQ(fidClash("4711", catalogue, packages), FidClash::Package);

@@ -34,11 +34,16 @@ std::string quoted(const std::string& text) {
 // cmd /c drops the first and the last quote of a line that begins with one.
 // The line goes as UTF-16, so that arguments keep every character.
 int runLine(const std::string& line) { return _wsystem(wideText('"' + line + '"').c_str()); }
+// Wine takes the user's language from the prefix, not from a variable.
+std::string localePrefix(const std::string&) { return {}; }
 #else
 std::string quoted(const std::string& text) {
   std::string out = "'";
   for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
+}
+std::string localePrefix(const std::string& locale) {
+  return "LC_ALL=" + quoted(locale) + " LC_MESSAGES= LANG= ";
 }
 int runLine(const std::string& line) {
   const int status = std::system(line.c_str());
@@ -55,10 +60,10 @@ std::string withLf(std::string text) {
 }
 
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      const TempDir& scratch) {
+                      const TempDir& scratch, const std::string& locale) {
   const std::string outFile = pathText(scratch / "program-stdout");
   const std::string errFile = pathText(scratch / "program-stderr");
-  std::string line = quoted(program);
+  std::string line = localePrefix(locale) + quoted(program);
   for (const auto& argument : arguments) line += ' ' + quoted(argument);
   line += " >" + quoted(outFile) + " 2>" + quoted(errFile);
   ProgramRun run;

@@ -18,8 +18,10 @@ struct ProgramRun {
 // the LF the program wrote.
 std::string withLf(std::string text);
 
-// Output goes through files in scratch, byte for byte.
+// Output goes through files in scratch, byte for byte. On POSIX the program
+// runs in the locale given, the C locale unless a test chooses another, so
+// that its language does not follow the machine's.
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      const TempDir& scratch);
+                      const TempDir& scratch, const std::string& locale = "C");
 
 }  // namespace mapsetdesk::testing

@@ -74,10 +74,10 @@ TEST_F(CacheCommand, ClearDeletesTheFilesDirectlyInTheCacheAndPrintsWhatIsLeft) 
 TEST_F(CacheCommand, ClearOfAMissingCacheFailsWithItsMessage) {
   const ProgramRun baseCampRun = cli({"cache-clear", "basecamp"});
   EXPECT_EQ(baseCampRun.exitCode, 1);
-  EXPECT_EQ(baseCampRun.out, "Folder Garmin\\BaseCamp\\TileCache is not existing\n");
+  EXPECT_EQ(baseCampRun.err, "Folder Garmin\\BaseCamp\\TileCache is not existing\n");
   const ProgramRun mapInstallRun = cli({"cache-clear", "mapinstall"});
   EXPECT_EQ(mapInstallRun.exitCode, 1);
-  EXPECT_EQ(mapInstallRun.out, "Folder \\GARMIN\\Mapinstall\\Tilecache is not existing\n");
+  EXPECT_EQ(mapInstallRun.err, "Folder \\GARMIN\\Mapinstall\\Tilecache is not existing\n");
   EXPECT_FALSE(fs::exists(baseCamp));
 }
 
@@ -86,9 +86,10 @@ TEST_F(CacheCommand, ClearDoesNotReachThroughALinkedCacheFolder) {
   testing::writeFile(elsewhere / "letter.txt", "keep me");
   fs::create_directories(baseCamp.parent_path());
   fs::create_directory_symlink(elsewhere, baseCamp);
-  const ProgramRun run = cli({"cache-clear", "basecamp"});
+  const ProgramRun run = cli({"--lang", "de", "cache-clear", "basecamp"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out,
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
             "Der Ordner ist eine Verknüpfung zu einem anderen Ordner und wurde nicht "
             "geleert: " +
                 baseCamp.string() + "\n");
@@ -106,7 +107,7 @@ TEST_F(CacheCommand, UsageErrors) {
     const ProgramRun run = cli(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments.back();
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("usage: mapsetdesk-cli cache"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nsee: mapsetdesk-cli cache"), std::string::npos) << run.err;
   }
   EXPECT_TRUE(fs::is_directory(productData));
 }

@@ -2,11 +2,15 @@
 // over a data root of their own with real registrations and a real package.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "app/messages/CliTexts.h"
 #include "formats/InfoXml.h"
 #include "platform/Platform.h"
+#include "platform/RegistryOps.h"
 #include "support/RealMapsets.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
@@ -48,16 +52,18 @@ std::string row(std::initializer_list<std::string> cells) {
   return line + "\n";
 }
 
-TEST_F(CatalogueCommands, WithoutTheWow64SettingNothingIsListed) {
-  for (const char* command : {"list", "free-fid", "duplicates"}) {
-    const ProgramRun run = cli({command});
-    EXPECT_EQ(run.exitCode, 1) << command;
-    EXPECT_EQ(run.out, "") << command;
-    EXPECT_EQ(run.err,
-              "the setting Wow64 is not set; store it first with: mapsetdesk-cli set-wow64 "
-              "yes|no\n")
-        << command;
-  }
+TEST_F(CatalogueCommands, WithoutTheWow64SettingWhatTheSystemSaysIsStoredOnce) {
+  ProgramRun run = cli({"free-fid"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "10\n");
+  EXPECT_EQ(run.err, cliTexts(Sprache::English).wow64Stored32 + "\n");
+  EXPECT_EQ(fRegAbfrageWert(*registry(), Root::CurrentUser, "Software\\ZORVAN", "Wow64"), "falsch");
+  run = cli({"list"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  run = cli({"--lang", "de", "set-wow64", "yes"});
+  EXPECT_EQ(run.out, "wow64: yes\n");
+  EXPECT_EQ(cli({"duplicates"}).err, "");
 }
 
 TEST_F(CatalogueCommands, ARegistryThatCannotBeReadIsAnErrorNotAnEmptyList) {
@@ -83,9 +89,9 @@ TEST_F(CatalogueCommands, ARegistryThatCannotBeReadIsAnErrorNotAnEmptyList) {
 TEST_F(CatalogueCommands, SetWow64StoresTheSetting) {
   ProgramRun run = cli({"set-wow64", "yes"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out, "wow64: wahr\n");
+  EXPECT_EQ(run.out, "wow64: yes\n");
   run = cli({"set-wow64", "no"});
-  EXPECT_EQ(run.out, "wow64: falsch\n");
+  EXPECT_EQ(run.out, "wow64: no\n");
   EXPECT_EQ(cli({"set-wow64", "vielleicht"}).exitCode, 2);
   EXPECT_EQ(cli({"set-wow64"}).exitCode, 2);
   EXPECT_EQ(cli({"list", "mehr"}).exitCode, 2);
@@ -109,12 +115,43 @@ TEST_F(CatalogueCommands, ListPrintsBothCataloguesInTheirOrder) {
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
-            row({"Altkarte", "12", "1", "Products", "12", old.tdb, old.overview, old.tiles,
-                 "keinTypefile"}) +
-                row({"Topo Süd", "4711", "3", "Families", "Topo4711\\3", topo.tdb, topo.overview,
-                     topo.tiles, "/typ/harz.typ"}) +
-                row({"gmap; Harzkarte Süd; FID:4711;PID:3", pathOf(package / "Info.xml"), "4711",
-                     "3", pathOf(package / "Product3" / "osmmap.tdb"), "osmmap.mdx"}));
+            row({"registration", "Altkarte", "12", "1", "Products", "12", old.tdb, old.overview,
+                 old.tiles, "", "", "", "ok"}) +
+                row({"registration", "Topo Süd", "4711", "3", "Families", "Topo4711\\3", topo.tdb,
+                     topo.overview, topo.tiles, "/typ/harz.typ", "", "", "ok"}) +
+                row({"gmap", "Harzkarte Süd", "4711", "3", "", "",
+                     pathOf(package / "Product3" / "osmmap.tdb"), "", pathOf(package), "",
+                     "osmmap.mdx", pathOf(package / "Info.xml"), "ok"}));
+}
+
+TEST_F(CatalogueCommands, ListJsonGivesEveryFieldOfBothKindsForScripts) {
+  ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+  const MapsetFiles topo = mapset("Topo", "Topo & <Süd>", 4711, 3);
+  registerFamilyProduct(*registry(), "SOFTWARE", RegistrationRoot::Families, "Topo4711", 4711, "3",
+                        topo, "/typ/harz.typ");
+  registerFamilyProduct(*registry(), "SOFTWARE", RegistrationRoot::Families, "Weg20", 20, "1",
+                        {"/nirgends/weg.tdb", "/nirgends/weg.img", "/nirgends"});
+  const fs::path package = mapsets.copyPackage(allUsersMaps(), "Harz Familie");
+
+  const ProgramRun run = cli({"list", "--json"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const nlohmann::json expected = {
+      {{"kind", "registration"}, {"name", "Topo & <Süd>"}, {"fid", 4711}, {"pid", 3},
+       {"root", "Families"}, {"key", "Topo4711\\3"}, {"tdb", topo.tdb},
+       {"overview", topo.overview}, {"tileFolder", topo.tiles}, {"typ", "/typ/harz.typ"},
+       {"index", ""}, {"infoXml", ""}, {"state", "ok"}},
+      {{"kind", "registration"}, {"name", ""}, {"fid", nullptr}, {"pid", nullptr},
+       {"root", "Families"}, {"key", "Weg20\\1"}, {"tdb", "/nirgends/weg.tdb"},
+       {"overview", "/nirgends/weg.img"}, {"tileFolder", "/nirgends"}, {"typ", ""},
+       {"index", ""}, {"infoXml", ""}, {"state", "!! TDB-File fehlt !!"}},
+      {{"kind", "gmap"}, {"name", "Harzkarte Süd"}, {"fid", 4711}, {"pid", 3}, {"root", ""},
+       {"key", ""}, {"tdb", pathOf(package / "Product3" / "osmmap.tdb")}, {"overview", ""},
+       {"tileFolder", pathOf(package)}, {"typ", ""}, {"index", "osmmap.mdx"},
+       {"infoXml", pathOf(package / "Info.xml")}, {"state", "ok"}}};
+  const nlohmann::json listed = nlohmann::json::parse(run.out);
+  ASSERT_EQ(listed.size(), 3u) << run.out;
+  for (const nlohmann::json& entry : expected)
+    EXPECT_NE(std::find(listed.begin(), listed.end(), entry), listed.end()) << entry.dump(1);
 }
 
 TEST_F(CatalogueCommands, FreeFidSkipsRegisteredAndPackagedFids) {
@@ -149,7 +186,7 @@ TEST_F(CatalogueCommands, DuplicatesPrintsOneLinePerPairAndListingMessagesGoToSt
   fs::create_directories(allUsersMaps() / "Leer.gmap");
   const ProgramRun run = cli({"duplicates"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out, "FID 500 ist doppelt.\n");
+  EXPECT_EQ(run.out, "500\n");
   EXPECT_EQ(run.err, "missing Info.xml in " + pathOf(allUsersMaps() / "Leer.gmap") + "\n");
 }
 

@@ -2,10 +2,13 @@
 // mapset for each fault, the wrong-base one below the doubled Wow6432Node.
 #include <gtest/gtest.h>
 
+
 #include <algorithm>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "app/messages/CheckTexts.h"
+#include "app/messages/CliTexts.h"
 #include "platform/Platform.h"
 #include "support/BrokenInstallation.h"
 #include "support/RunProgram.h"
@@ -38,7 +41,7 @@ class CheckCommand : public ::testing::Test {
   }
 
   ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--home", home.str()});
+    arguments.insert(arguments.begin(), {"--home", home.str(), "--lang", "de"});
     return runProgram(MAPSETDESK_CLI, arguments, scratch);
   }
   void breakInstallation() {
@@ -59,7 +62,11 @@ class CheckCommand : public ::testing::Test {
 TEST_F(CheckCommand, NothingFoundIsExitZero) {
   const ProgramRun run = cli({"check"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out, texts().nothingFound + "\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, texts().nothingFound + "\n");
+  const ProgramRun json = cli({"check", "--json"});
+  EXPECT_EQ(json.exitCode, 0);
+  EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json::array());
   EXPECT_EQ(cli({"check", "--later"}).exitCode, 2);
 }
 
@@ -82,7 +89,8 @@ TEST_F(CheckCommand, FindsRepairsOnlyWithYesRemovesAndLeavesNothingRepairable) {
   run = cli({"check", "--repair"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.out.find(texts().declined), std::string::npos) << run.out;
-  EXPECT_NE(run.err.find("the removal needs the answer --yes"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(cliTexts(Sprache::Deutsch).removalNeedsYes), std::string::npos)
+      << run.err;
   EXPECT_EQ(countStarting(lines(run.out), texts().repaired), 11) << run.out;
 
   run = cli({"check", "--repair", "--yes"});
@@ -93,6 +101,44 @@ TEST_F(CheckCommand, FindsRepairsOnlyWithYesRemovesAndLeavesNothingRepairable) {
   found = lines(run.out);
   EXPECT_EQ(found.size(), 2u) << run.out;
   for (const std::string& line : found) EXPECT_TRUE(line.ends_with("\t" + cannot)) << line;
+}
+
+TEST_F(CheckCommand, JsonNamesEachFindingAndItsRepairForScripts) {
+  breakInstallation();
+  ProgramRun run = cli({"check", "--json"});
+  EXPECT_EQ(run.exitCode, 1);
+  const nlohmann::json findings = nlohmann::json::parse(run.out);
+  ASSERT_EQ(findings.size(), 14u) << run.out;
+  const auto orphan = std::find_if(findings.begin(), findings.end(), [](const auto& finding) {
+    return finding["kind"] == "orphaned";
+  });
+  ASSERT_NE(orphan, findings.end()) << run.out;
+  EXPECT_EQ(*orphan, (nlohmann::json{{"severity", "error"},
+                                     {"name", "!! TDB-File fehlt !!"},
+                                     {"fid", "Fehler"},
+                                     {"pid", "fehler"},
+                                     {"kind", "orphaned"},
+                                     {"problem", texts().kinds[18]},
+                                     {"subject", (*orphan)["subject"]},
+                                     {"repairable", true},
+                                     {"repair", texts().repairs[7]}}));
+  EXPECT_TRUE((*orphan)["subject"].get<std::string>().ends_with("karte.tdb"));
+
+  run = cli({"check", "--repair", "--json"});
+  const nlohmann::json repaired = nlohmann::json::parse(run.out);
+  ASSERT_EQ(repaired.size(), 14u);
+  int done = 0;
+  for (const auto& finding : repaired) {
+    const std::string result = finding["outcome"]["result"];
+    if (finding["kind"] == "orphaned") {
+      EXPECT_EQ(result, "declined");
+    }
+    if (!finding["repairable"].get<bool>()) {
+      EXPECT_EQ(result, "notRepairable");
+    }
+    done += result == "repaired";
+  }
+  EXPECT_EQ(done, 11);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/messages/CatalogueTexts.h"
+#include "app/messages/CliTexts.h"
 #include "app/messages/InputFileTexts.h"
 #include "app/messages/InstallTexts.h"
 #include "support/CraftedImages.h"
@@ -42,7 +43,7 @@ class DeviceImageCommand : public ::testing::Test {
   }
 
   ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--home", home.str(), "--program-folder",
+    arguments.insert(arguments.begin(), {"--home", home.str(), "--lang", "de", "--program-folder",
                                          (home / "program").string()});
     return runProgram(MAPSETDESK_CLI, arguments, scratch);
   }
@@ -59,7 +60,7 @@ TEST_F(DeviceImageCommand, RegistersEveryFamilyWithItsOwnFid) {
   EXPECT_EQ(countOf(run.out, "\tFamilies\t"), 2) << run.out;
   EXPECT_NE(run.out.find("\t4711\t3\tFamilies\t"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("\t4712\t5\tFamilies\t"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find(catalogueText("Text2") + "\n"), std::string::npos);
+  EXPECT_NE(run.err.find(catalogueText("Text2") + "\n"), std::string::npos);
   EXPECT_TRUE(fs::is_directory(home / "Geraet" / "SplittMaps" / "gmapsupp_4711"));
   EXPECT_TRUE(fs::is_directory(home / "Geraet" / "SplittMaps" / "gmapsupp_4712"));
 }
@@ -85,9 +86,9 @@ TEST_F(DeviceImageCommand, ACraftedImageEndsWithExitOneAndNothingInstalled) {
 TEST_F(DeviceImageCommand, PackagesWithFreeFids) {
   const ProgramRun run = cli({"install", "--free-fid", image().string()});
   EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("FID:10;PID:3\t"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("FID:11;PID:5\t"), std::string::npos) << run.out;
-  EXPECT_EQ(countOf(cli({"list"}).out, "gmap; "), 2);
+  EXPECT_NE(run.out.find("\t10\t3\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\t11\t5\t"), std::string::npos) << run.out;
+  EXPECT_EQ(countOf("\n" + cli({"list"}).out, "\ngmap\t"), 2);
 }
 
 TEST_F(DeviceImageCommand, RefusesATakenFidWithoutAnAnswerAndKeepsSplittMapsWithoutYes) {
@@ -95,13 +96,13 @@ TEST_F(DeviceImageCommand, RefusesATakenFidWithoutAnAnswerAndKeepsSplittMapsWith
 
   const ProgramRun kept = cli({"install", "--registry", image().string()});
   EXPECT_EQ(kept.exitCode, 1);
-  EXPECT_NE(kept.out.find(catalogueText("Satz66")), std::string::npos) << kept.out;
+  EXPECT_NE(kept.err.find(catalogueText("Satz66")), std::string::npos) << kept.err;
   EXPECT_TRUE(fs::is_directory(home / "Geraet" / "SplittMaps" / "gmapsupp_4711"));
 
   const ProgramRun taken = cli({"install", "--registry", "--yes", image().string()});
   EXPECT_EQ(taken.exitCode, 1);
-  EXPECT_NE(taken.err.find("install: FID 4711 is used already; choose --keep-fid or --free-fid"),
-            std::string::npos)
+  const CliTexts& texts = cliTexts(Sprache::Deutsch);
+  EXPECT_NE(taken.err.find(texts.fidTaken + "4711" + texts.fidTakenEnd), std::string::npos)
       << taken.err;
   EXPECT_EQ(cli({"install", "--keep-fid", "--free-fid", image().string()}).exitCode, 2);
 }
@@ -119,8 +120,9 @@ TEST_F(DeviceImageCommand, RegisteredFamiliesKeepTheirFilesInSplittMaps) {
   std::vector<std::string> first;
   std::istringstream row(listed.substr(0, listed.find('\n')));
   for (std::string cell; std::getline(row, cell, '\t');) first.push_back(cell);
-  ASSERT_GE(first.size(), 6u) << listed;
-  EXPECT_EQ(again.out, clashText(Sprache::Deutsch, ClashKind::File, first[5], first[0]) + "\n");
+  ASSERT_EQ(first.size(), 13u) << listed;
+  EXPECT_EQ(again.out, "");
+  EXPECT_EQ(again.err, clashText(Sprache::Deutsch, ClashKind::File, first[6], first[1]) + "\n");
   EXPECT_EQ(readFile(family / "mapset.tdb"), tdb);
   EXPECT_EQ(cli({"list"}).out, listed);
 }
@@ -130,11 +132,11 @@ TEST_F(DeviceImageCommand, WithoutAnyOutsideProgramTheBuiltinToolsPackageEveryFa
   fs::create_directories(home / "program");
   const ProgramRun run = cli({"install", "--keep-fid", image().string()});
   EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("FID:4711;PID:3\t"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("FID:4712;PID:5\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\t4711\t3\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\t4712\t5\t"), std::string::npos) << run.out;
   for (const char* family : {"gmapsupp_4711", "gmapsupp_4712"})
     EXPECT_TRUE(fs::exists(home / "Geraet" / "SplittMaps" / family / "mapset.img")) << family;
-  EXPECT_EQ(countOf(cli({"list"}).out, "gmap; "), 2);
+  EXPECT_EQ(countOf("\n" + cli({"list"}).out, "\ngmap\t"), 2);
 }
 
 TEST_F(DeviceImageCommand, AMissingImageOrOneBelowADottedFolderCreatesNothing) {
@@ -142,7 +144,7 @@ TEST_F(DeviceImageCommand, AMissingImageOrOneBelowADottedFolderCreatesNothing) {
   fs::create_directories(missing.parent_path());
   ProgramRun run = cli({"install", missing.string()});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out, deviceImageFaultText(Sprache::Deutsch, InputFault::Missing) +
+  EXPECT_EQ(run.err, deviceImageFaultText(Sprache::Deutsch, InputFault::Missing) +
                          missing.string() + "\n");
   EXPECT_TRUE(fs::is_empty(missing.parent_path())) << "no SplittMaps beside a missing image";
 
@@ -150,7 +152,7 @@ TEST_F(DeviceImageCommand, AMissingImageOrOneBelowADottedFolderCreatesNothing) {
   fs::copy_file(image(), home / "Karten.alt" / "gmapsupp.img");
   run = cli({"install", "--keep-fid", (home / "Karten.alt" / "gmapsupp.img").string()});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out, catalogueText("Fehler37") + "\n");
+  EXPECT_EQ(run.err, catalogueText("Fehler37") + "\n");
   EXPECT_FALSE(fs::exists(home / "Karten.alt" / "SplittMaps"));
 }
 

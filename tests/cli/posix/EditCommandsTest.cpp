@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "app/messages/DrawPriorityTexts.h"
 #include "app/messages/FidTexts.h"
@@ -38,7 +39,7 @@ class EditCommands : public ::testing::Test {
   }
 
   ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--home", home.str()});
+    arguments.insert(arguments.begin(), {"--home", home.str(), "--lang", "de"});
     return runProgram(MAPSETDESK_CLI, arguments, scratch);
   }
 
@@ -55,8 +56,8 @@ TEST_F(EditCommands, SetFidChangesARegisteredMapsetAndPrintsItsRow) {
   const ProgramRun run = cli({"set-fid", "Topo", "2345"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   const std::string copy = pathOf(home / "Karten" / "419.Typ");
-  EXPECT_EQ(run.out, "Topo\t2345\t1\tFamilies\tTopo1234\\1\t" + topo.tdb + "\t" + topo.overview +
-                         "\t" + topo.tiles + "\t" + copy + "\n");
+  EXPECT_EQ(run.out, "registration\tTopo\t2345\t1\tFamilies\tTopo1234\\1\t" + topo.tdb + "\t" +
+                         topo.overview + "\t" + topo.tiles + "\t" + copy + "\t\t\tok\n");
   EXPECT_EQ(readTdbHeader(topo.tdb).header.fid, 2345);
   EXPECT_EQ(readTypFid(readFile(copy)), 2345);
 }
@@ -66,7 +67,7 @@ TEST_F(EditCommands, SetFidChangesAPackage) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(readFile(package / "Info.xml").find("<ID>2000</ID>"), std::string::npos);
   EXPECT_EQ(readTdbHeader(pathOf(package / "Product3" / "osmmap.tdb")).header.fid, 2000);
-  EXPECT_NE(run.out.find("FID:2000;PID:3"), std::string::npos);
+  EXPECT_NE(run.out.find("gmap\tHarzkarte Süd\t2000\t3\t"), std::string::npos) << run.out;
 }
 
 TEST_F(EditCommands, SetFidRefusesWhatTheWindowRefuses) {
@@ -74,13 +75,16 @@ TEST_F(EditCommands, SetFidRefusesWhatTheWindowRefuses) {
   const std::pair<const char*, std::string> refused[] = {
       {"4711", fid.inUse},
       {"65536", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::TooBig)},
-      {"abc", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::NotANumber)},
-      {"12.7", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::NotANumber)},
       {"0", idFaultText(Sprache::Deutsch, IdKind::Fid, IdFault::Zero)}};
   for (const auto& [newFid, message] : refused) {
     const ProgramRun run = cli({"set-fid", "Topo", newFid});
     EXPECT_EQ(run.exitCode, 1) << newFid;
-    EXPECT_EQ(run.out, message + "\n") << newFid;
+    EXPECT_EQ(run.err, message + "\n") << newFid;
+  }
+  for (const char* notANumber : {"abc", "12.7", "-3"}) {
+    const ProgramRun run = cli({"set-fid", "Topo", notANumber});
+    EXPECT_EQ(run.exitCode, 2) << notANumber;
+    EXPECT_EQ(run.out, "") << notANumber;
   }
   EXPECT_EQ(readFile(topo.tdb), tdb);
   EXPECT_EQ(cli({"set-fid", "Topo"}).exitCode, 2);
@@ -96,22 +100,31 @@ TEST_F(EditCommands, DrawPriorityListsAndChangesEveryTile) {
   const std::string before = readFile(home / "Karten" / "63240002.img");
   run = cli({"draw-priority", "Topo", "35"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, drawPriorityChanged(dp, 2) +
-                         "\n63240001\tNordteil (63240001)\t30\n63240002\tSudteil (63240002)\t30\n");
+  EXPECT_EQ(run.err, drawPriorityChanged(dp, 2) + "\n");
+  EXPECT_EQ(run.out, "63240001\tNordteil (63240001)\t30\n63240002\tSudteil (63240002)\t30\n");
   std::string expected = before;
   expected[*findDrawPriority(before, 0)] = 30;
   EXPECT_EQ(readFile(home / "Karten" / "63240002.img"), expected);
 
   run = cli({"draw-priority", "Topo", "0"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out, dp.noEntry + "\n");
+  EXPECT_EQ(run.err, dp.noEntry + "\n");
+  EXPECT_EQ(cli({"draw-priority", "Topo", "abc"}).exitCode, 2);
+  EXPECT_EQ(readFile(home / "Karten" / "63240002.img"), expected);
 }
 
 TEST_F(EditCommands, DrawPriorityOfAPackage) {
   const ProgramRun run = cli({"draw-priority", "--gmap", "4711", "9"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, drawPriorityChanged(dp, 2) +
-                         "\n63240001\tNordteil (63240001)\t9\n63240002\tSudteil (63240002)\t9\n");
+  EXPECT_EQ(run.err, drawPriorityChanged(dp, 2) + "\n");
+  EXPECT_EQ(run.out, "63240001\tNordteil (63240001)\t9\n63240002\tSudteil (63240002)\t9\n");
+  const ProgramRun json = cli({"draw-priority", "Harzkarte Süd", "--json"});
+  EXPECT_EQ(json.exitCode, 0) << json.err;
+  EXPECT_EQ(nlohmann::json::parse(json.out),
+            nlohmann::json::parse(R"json([{"tile": "63240001", "description": "Nordteil (63240001)",
+                                       "drawPriority": 9},
+                                      {"tile": "63240002", "description": "Sudteil (63240002)",
+                                       "drawPriority": 9}])json"));
 }
 
 }  // namespace

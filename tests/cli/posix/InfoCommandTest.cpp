@@ -121,7 +121,7 @@ TEST(InfoCommandUsage, NeedsAtLeastOneFile) {
   const CliRun run = runInfo(scratch, {});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "usage: mapsetdesk-cli info FILE...\n");
+  EXPECT_EQ(run.err, "missing: FILE\nsee: mapsetdesk-cli info --help\n");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ constexpr const char* kNothingStored = "es ist kein Breitengrad für diese Karte
 class LatitudeCommand : public ::testing::Test {
  protected:
   ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--home", home});
+    arguments.insert(arguments.begin(), {"--home", home, "--lang", "de"});
     return testing::runProgram(MAPSETDESK_CLI, arguments, scratch);
   }
   std::optional<std::uint32_t> stored(const char* key = kKey1001) {
@@ -31,7 +31,7 @@ class LatitudeCommand : public ::testing::Test {
 };
 
 TEST_F(LatitudeCommand, SetShowAndRemove) {
-  EXPECT_EQ(cli({"latitude", "1001", "1"}).out, kNothingStored);
+  EXPECT_EQ(cli({"latitude", "1001", "1"}).err, kNothingStored);
   const ProgramRun set = cli({"latitude", "1001", "1", "50"});
   EXPECT_EQ(set.exitCode, 0) << set.err;
   EXPECT_EQ(set.out, "50\n");
@@ -40,19 +40,21 @@ TEST_F(LatitudeCommand, SetShowAndRemove) {
 
   const ProgramRun removed = cli({"latitude", "1001", "1", "auto"});
   EXPECT_EQ(removed.exitCode, 0) << removed.err;
-  EXPECT_EQ(removed.out, kNothingStored);
+  EXPECT_EQ(removed.out, "");
+  EXPECT_EQ(removed.err, kNothingStored);
   EXPECT_FALSE(openSystemRegistry({home})->canOpen(Root::CurrentUser, kKey1001));
-  EXPECT_EQ(cli({"latitude", "1001", "1"}).out, kNothingStored);
+  EXPECT_EQ(cli({"latitude", "1001", "1"}).err, kNothingStored);
 }
 
 TEST_F(LatitudeCommand, RangeAndRounding) {
   EXPECT_EQ(cli({"latitude", "1001", "1", "85"}).out, "85\n");
   EXPECT_EQ(cli({"latitude", "1001", "1", "50.6"}).out, "51\n");
   EXPECT_EQ(stored(), 51u);
-  for (const char* refused : {"85.5", "4", "abc"}) {
+  for (const char* refused : {"85.5", "4"}) {
     const ProgramRun run = cli({"latitude", "1001", "1", refused});
     EXPECT_EQ(run.exitCode, 1) << refused;
-    EXPECT_EQ(run.out, "Es sind nur Werte von 5 bis 85 Grad möglich.\n") << refused;
+    EXPECT_EQ(run.out, "") << refused;
+    EXPECT_EQ(run.err, "Es sind nur Werte von 5 bis 85 Grad möglich.\n") << refused;
   }
   EXPECT_EQ(stored(), 51u);
 }
@@ -60,13 +62,18 @@ TEST_F(LatitudeCommand, RangeAndRounding) {
 TEST_F(LatitudeCommand, WrongIdsInTheLanguageSetting) {
   fStringSpeichern(*openSystemRegistry({home}), Root::CurrentUser, "Software\\ZORVAN", "Language",
                    "Eng");
-  const ProgramRun pid = cli({"latitude", "1001", "0", "50"});
+  const std::vector<std::string> inTheSetting{"--home", home};
+  const auto run = [&](std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), inTheSetting.begin(), inTheSetting.end());
+    return testing::runProgram(MAPSETDESK_CLI, arguments, scratch, "de_DE.UTF-8");
+  };
+  const ProgramRun pid = run({"latitude", "1001", "0", "50"});
   EXPECT_EQ(pid.exitCode, 1);
-  EXPECT_EQ(pid.out, "wrong PID\n");
-  const ProgramRun fid = cli({"latitude", "10x1", "1"});
+  EXPECT_EQ(pid.err, "wrong PID\n");
+  const ProgramRun fid = run({"latitude", "70000", "1"});
   EXPECT_EQ(fid.exitCode, 1);
-  EXPECT_EQ(fid.out, "wrong FID\n");
-  EXPECT_EQ(cli({"latitude", "1001", "1"}).out, "there are no settings for this map\n");
+  EXPECT_EQ(fid.err, "wrong FID\n");
+  EXPECT_EQ(run({"latitude", "1001", "1"}).err, "there are no settings for this map\n");
   EXPECT_FALSE(stored());
 }
 
@@ -80,10 +87,13 @@ TEST_F(LatitudeCommand, UsageErrors) {
        std::vector<std::vector<std::string>>{{"latitude"},
                                              {"latitude", "1001"},
                                              {"latitude", "1001", "1", "50", "60"},
-                                             {"latitude", "1001", "1", ""}}) {
+                                             {"latitude", "1001", "1", ""},
+                                             {"latitude", "1001", "1", "abc"},
+                                             {"latitude", "10x1", "1"}}) {
     const ProgramRun run = cli(arguments);
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.err, "usage: mapsetdesk-cli latitude FID PID [DEGREES|auto]\n");
+    EXPECT_NE(run.err.find("\nsiehe: mapsetdesk-cli latitude --help\n"), std::string::npos)
+        << run.err;
   }
 }
 

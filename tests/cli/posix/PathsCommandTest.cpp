@@ -84,7 +84,7 @@ TEST(PathsCommand, ExtraArgumentsAreAUsageError) {
   const CliRun run = runCli(scratch, "--home '" + (scratch / "home").string() + "' paths now");
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "usage: mapsetdesk-cli paths\n");
+  EXPECT_EQ(run.err, "unexpected argument: now\nsee: mapsetdesk-cli paths --help\n");
   EXPECT_FALSE(fs::exists(scratch / "home"));
 }
 

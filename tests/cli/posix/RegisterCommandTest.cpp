@@ -38,7 +38,7 @@ class RegisterCommand : public ::testing::Test {
   }
 
   ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--home", home.str(), "--program-folder",
+    arguments.insert(arguments.begin(), {"--home", home.str(), "--lang", "de", "--program-folder",
                                          (home / "program").string()});
     return runProgram(MAPSETDESK_CLI, arguments, scratch);
   }
@@ -64,9 +64,10 @@ TEST_F(RegisterCommand, RegistersWithWhatTheTdbHolds) {
   const ProgramRun run = cli(arguments);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   const std::string typCopy = (home / "Karten" / "10318.Typ").string();
-  EXPECT_EQ(run.out, backupLine(mapset.tdb) + german().finished + "\n" + "Harzkarte_SUd\t4711\t3\t"
-                         "Families\tHarzkarte_S\xC3\xBC" "4711\\3\t" + mapset.tdb + "\t" +
-                         mapset.overview + "\t" + mapset.tiles + "\t" + typCopy + "\n");
+  EXPECT_EQ(run.err, backupLine(mapset.tdb) + german().finished + "\n");
+  EXPECT_EQ(run.out, "registration\tHarzkarte_SUd\t4711\t3\tFamilies\tHarzkarte_S\xC3\xBC" "4711\\3\t" +
+                         mapset.tdb + "\t" + mapset.overview + "\t" + mapset.tiles + "\t" + typCopy +
+                         "\t\t\tok\n");
   const std::string family = "SOFTWARE\\Garmin\\MapSource\\Families\\Harzkarte_S\xC3\xBC" "4711";
   EXPECT_EQ(hklm(family, "IDX"), mapset.index);
   EXPECT_EQ(hklm(family + "\\3", "Loc"), mapset.tiles);
@@ -91,9 +92,9 @@ TEST_F(RegisterCommand, PackagesWithGmap) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   const fs::path package = home / "ProgramData" / "GARMIN" / "Maps" / "Harzkarte_SUd.gmap";
   EXPECT_TRUE(fs::is_directory(package / "Product3" / "63240001"));
-  EXPECT_NE(run.out.find("gmap; Harzkarte_SUd; FID:4711;PID:3\t" +
-                         (package / "Info.xml").string() + "\t4711\t3\t" +
-                         (package / "Product3" / "osmmap.tdb").string() + "\tosmmap.mdx\n"),
+  EXPECT_NE(run.out.find("gmap\tHarzkarte_SUd\t4711\t3\t\t\t" +
+                         (package / "Product3" / "osmmap.tdb").string() + "\t\t" + package.string() +
+                         "\t\tosmmap.mdx\t" + (package / "Info.xml").string() + "\tok\n"),
             std::string::npos)
       << run.out;
 }
@@ -106,7 +107,7 @@ TEST_F(RegisterCommand, APackageThatCannotBeMadeWholeSaysWhyAndExitsOne) {
   ProgramRun run = cli({"register", "--gmap", "--tiles", mapset.tiles, "--tdb", mapset.tdb,
                         "--overview", mapset.overview});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out, kTilesMissing + std::string("\r\n63240002.img\n"));
+  EXPECT_EQ(run.err, kTilesMissing + std::string("\r\n63240002.img\n"));
   EXPECT_EQ(readFile(mapset.tdb), tdbBefore) << "a refused package changes no file";
   EXPECT_FALSE(fs::exists(maps / "Harzkarte_SUd.gmap"));
 
@@ -116,10 +117,11 @@ TEST_F(RegisterCommand, APackageThatCannotBeMadeWholeSaysWhyAndExitsOne) {
              mapset.overview});
   EXPECT_EQ(run.exitCode, 1);
   const PackageStepTexts steps = packageStepTexts(Sprache::Deutsch);
-  EXPECT_EQ(run.out, backupLine(mapset.tdb) + steps.notUnpacked + mapset.overview +
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, backupLine(mapset.tdb) + steps.notUnpacked + mapset.overview +
                          steps.removedAgain + "\n");
   EXPECT_TRUE(fs::is_empty(maps));
-  EXPECT_EQ(run.out.find(catalogueTexts(Sprache::Deutsch).messages.find("Satz62")->second),
+  EXPECT_EQ(run.err.find(catalogueTexts(Sprache::Deutsch).messages.find("Satz62")->second),
             std::string::npos);
 }
 
@@ -131,13 +133,13 @@ TEST_F(RegisterCommand, RefusesWhatTheWindowRefuses) {
   missing[4] = (home / "Karten" / "fehlt.tdb").string();
   const ProgramRun missingRun = cli(missing);
   EXPECT_EQ(missingRun.exitCode, 1);
-  EXPECT_EQ(missingRun.out, german().fileMissing + "\n");
+  EXPECT_EQ(missingRun.err, german().fileMissing + "\n");
 
   auto wrongId = required();
   wrongId.insert(wrongId.end(), {"--fid", "12a"});
   const ProgramRun wrongRun = cli(wrongId);
-  EXPECT_EQ(wrongRun.exitCode, 1);
-  EXPECT_EQ(wrongRun.err, "register: the window does not let the mapset be registered\n");
+  EXPECT_EQ(wrongRun.exitCode, 2);
+  EXPECT_EQ(wrongRun.err, "--fid: keine Zahl: 12a\nsiehe: mapsetdesk-cli register --help\n");
   EXPECT_EQ(cli({"list"}).out, "") << "nothing was registered";
 }
 
@@ -148,9 +150,7 @@ TEST_F(RegisterCommand, IdsThatAreNoIdsAndInstalledMapsetsAreRefusedBeforeAnythi
     const char* typed;
     IdKind kind;
     IdFault fault;
-  } refusals[] = {{"--pid", "", IdKind::Pid, IdFault::NotANumber},
-                  {"--pid", "abc", IdKind::Pid, IdFault::NotANumber},
-                  {"--pid", "0", IdKind::Pid, IdFault::Zero},
+  } refusals[] = {{"--pid", "0", IdKind::Pid, IdFault::Zero},
                   {"--pid", "70000", IdKind::Pid, IdFault::TooBig},
                   {"--fid", "0", IdKind::Fid, IdFault::Zero}};
   for (const auto& refusal : refusals) {
@@ -160,26 +160,31 @@ TEST_F(RegisterCommand, IdsThatAreNoIdsAndInstalledMapsetsAreRefusedBeforeAnythi
       if (gmap) arguments.push_back("--gmap");
       const ProgramRun run = cli(arguments);
       EXPECT_EQ(run.exitCode, 1) << refusal.option << " " << refusal.typed;
-      EXPECT_EQ(run.out, idFaultText(Sprache::Deutsch, refusal.kind, refusal.fault) + "\n")
+      EXPECT_EQ(run.err, idFaultText(Sprache::Deutsch, refusal.kind, refusal.fault) + "\n")
           << refusal.option << " " << refusal.typed;
     }
   }
   EXPECT_EQ(readFile(mapset.tdb), tdbBytes);
   EXPECT_EQ(cli({"list"}).out, "");
   EXPECT_FALSE(fs::exists(home / "ProgramData" / "GARMIN" / "Maps"));
+  for (const char* notANumber : {"", "abc"}) {
+    auto arguments = required();
+    arguments.insert(arguments.end(), {"--pid", notANumber});
+    EXPECT_EQ(cli(arguments).exitCode, 2) << notANumber;
+  }
 
   ASSERT_EQ(cli(required()).exitCode, 0);
   const std::string listed = cli({"list"}).out;
   const std::string registeredTdb = readFile(mapset.tdb);
   ProgramRun again = cli(required());
   EXPECT_EQ(again.exitCode, 1);
-  EXPECT_EQ(again.out, clashText(Sprache::Deutsch, ClashKind::RegisteredTdb, mapset.tdb,
+  EXPECT_EQ(again.err, clashText(Sprache::Deutsch, ClashKind::RegisteredTdb, mapset.tdb,
                                  "Harzkarte_SUd") +
                            "\n");
   const ExistingFiles copy = files.make(home / "Kopie", "Harzkarte Süd", 4711, 3, {});
   again = cli({"register", "--tiles", copy.tiles, "--tdb", copy.tdb, "--overview", copy.overview});
   EXPECT_EQ(again.exitCode, 1);
-  EXPECT_EQ(again.out, clashText(Sprache::Deutsch, ClashKind::FamilyKey,
+  EXPECT_EQ(again.err, clashText(Sprache::Deutsch, ClashKind::FamilyKey,
                                  "SOFTWARE\\Garmin\\MapSource\\Families\\Harzkarte_Sü4711",
                                  "Harzkarte_SUd") +
                            "\n");

@@ -41,7 +41,8 @@ class RenameTypCommands : public ::testing::Test {
 
   ProgramRun cli(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(),
-                     {"--home", home.str(), "--program-folder", (home / "program").string()});
+                     {"--home", home.str(), "--lang", "de", "--program-folder",
+                      (home / "program").string()});
     return runProgram(MAPSETDESK_CLI, arguments, scratch);
   }
   std::string hklm(const std::string& key, const std::string& name) {
@@ -60,7 +61,8 @@ TEST_F(RenameTypCommands, RenamePrintsTheWindowsMessagesAndRenamesTheTdb) {
   const TdbTexts texts = tdbTexts(Sprache::Deutsch);
   const ProgramRun run = cli({"rename", "4711:3", "Harz Neu"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, texts.backupCreated + mapset.tdb + "-BAK\n" + texts.nameChanged + "\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, texts.backupCreated + mapset.tdb + "-BAK\n" + texts.nameChanged + "\n");
   EXPECT_EQ(readTdbHeader(mapset.tdb).header.name, "Harz Neu");
   EXPECT_TRUE(ExistingMapsetFiles::checksumHolds(mapset.tdb));
 }
@@ -69,29 +71,32 @@ TEST_F(RenameTypCommands, RenameRefusesASpecialCharacterAnUnknownMapsetAndBadUsa
   const std::string before = readFile(filePath(mapset.tdb));
   const ProgramRun umlaut = cli({"rename", "4711", "Harz \xC3\x9C"});
   EXPECT_EQ(umlaut.exitCode, 1);
-  EXPECT_EQ(umlaut.out, german("Satzumlaut") + "\n");
+  EXPECT_EQ(umlaut.err, german("Satzumlaut") + "\n");
   EXPECT_EQ(readFile(filePath(mapset.tdb)), before);
   EXPECT_EQ(cli({"rename", "9999", "Neu"}).exitCode, 1);
   EXPECT_EQ(cli({"rename", "4711"}).exitCode, 2);
+  const ProgramRun byName = cli({"rename", "Harzkarte_SUd", "Harz Neu", "--registry"});
+  EXPECT_EQ(byName.exitCode, 0) << byName.err;
+  EXPECT_EQ(readTdbHeader(mapset.tdb).header.name, "Harz Neu");
 }
 
 TEST_F(RenameTypCommands, TypAssignsTheCopyAndRemovesItOnlyWhenTheQuestionIsAnswered) {
   const std::string typ = pathOf(home / "Karten" / "harz-typ.typ");
   const ProgramRun assigned = cli({"typ", "4711", typ});
   EXPECT_EQ(assigned.exitCode, 0) << assigned.err;
-  EXPECT_EQ(assigned.out, german("Satz22") + "\n");
+  EXPECT_EQ(assigned.err, german("Satz22") + "\n");
   const std::string copy = pathOf(home / "Karten" / "10318.TYP");
   EXPECT_EQ(hklm(kFamily, "TYP"), copy);
   EXPECT_EQ(readTypFid(readFile(filePath(copy))), 4711);
 
   const ProgramRun unanswered = cli({"typ", "4711", "--remove"});
   EXPECT_EQ(unanswered.exitCode, 1);
-  EXPECT_EQ(unanswered.out, german("Fehler16") + "\n");
+  EXPECT_EQ(unanswered.err, german("Fehler16") + "\n");
   EXPECT_EQ(hklm(kFamily, "TYP"), copy);
 
   const ProgramRun removed = cli({"typ", "--yes", "4711", "--remove"});
   EXPECT_EQ(removed.exitCode, 0) << removed.err;
-  EXPECT_EQ(removed.out, german("Fehler27") + "\n");
+  EXPECT_EQ(removed.err, german("Fehler27") + "\n");
   EXPECT_EQ(hklm(kFamily, "TYP"), "");
   EXPECT_TRUE(fs::exists(filePath(copy + ".bak")));
 }
@@ -99,7 +104,10 @@ TEST_F(RenameTypCommands, TypAssignsTheCopyAndRemovesItOnlyWhenTheQuestionIsAnsw
 TEST_F(RenameTypCommands, TypRefusesAFileTheChooserDoesNotOffer) {
   const ProgramRun run = cli({"typ", "4711", mapset.typ});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("eight characters"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err, "die Auswahl bietet keine TYP-Datei " + mapset.typ +
+                         " (ihr Name muss acht Zeichen und .typ haben)\n");
+  EXPECT_EQ(cli({"typ", "4711", mapset.typ, "--remove"}).exitCode, 2);
+  EXPECT_EQ(cli({"typ", "4711"}).exitCode, 2);
 }
 
 }  // namespace

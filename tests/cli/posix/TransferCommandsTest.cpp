@@ -39,7 +39,7 @@ class TransferCommands : public ::testing::Test {
       ASSERT_EQ(cli(*home, {"set-wow64", "no"}).exitCode, 0);
   }
   ProgramRun cli(const TempDir& home, std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--home", home.str(), "--program-folder",
+    arguments.insert(arguments.begin(), {"--home", home.str(), "--lang", "de", "--program-folder",
                                          (home / "program").string()});
     return runProgram(MAPSETDESK_CLI, arguments, scratch);
   }
@@ -79,18 +79,19 @@ TEST_F(TransferCommands, ARegistrationTravelsToAnotherDataRoot) {
       cli(second, {"import", tiles.string(), "--to", destination.string(), "--no-installer"});
   ASSERT_EQ(imported.exitCode, 0) << imported.out << imported.err;
   const auto row = fields(lastLine(imported.out));
-  ASSERT_EQ(row.size(), 9u) << imported.out;
+  ASSERT_EQ(row.size(), 13u) << imported.out;
   const fs::path copy = destination / "harz";
-  EXPECT_EQ(row[0], "Harzkarte") << "listed complete, by its name";
-  EXPECT_EQ(row[1], "4711");
-  EXPECT_EQ(row[2], "3");
-  EXPECT_EQ(row[5], (copy / "osmmap.tdb").string());
-  EXPECT_EQ(row[6], (copy / "osmmap.img").string());
-  EXPECT_EQ(row[7], copy.string());
-  EXPECT_EQ(row[8], (copy / "10318.Typ").string());
+  EXPECT_EQ(row[1], "Harzkarte") << "listed complete, by its name";
+  EXPECT_EQ(row[2], "4711");
+  EXPECT_EQ(row[3], "3");
+  EXPECT_EQ(row[6], (copy / "osmmap.tdb").string());
+  EXPECT_EQ(row[7], (copy / "osmmap.img").string());
+  EXPECT_EQ(row[8], copy.string());
+  EXPECT_EQ(row[9], (copy / "10318.Typ").string());
+  EXPECT_EQ(row[12], "ok");
   const ProgramRun index = cli(second, {"reg", "query",
                                         "HKEY_LOCAL_MACHINE\\SOFTWARE\\Garmin\\MapSource\\"
-                                        "Families\\" + row[4].substr(0, row[4].find('\\')),
+                                        "Families\\" + row[5].substr(0, row[5].find('\\')),
                                         "IDX"});
   EXPECT_EQ(index.out, (copy / "osmmap.mdx").string() + "\n");
 
@@ -98,8 +99,8 @@ TEST_F(TransferCommands, ARegistrationTravelsToAnotherDataRoot) {
       cli(second, {"import", tiles.string(), "--to", destination.string(), "--no-installer"});
   EXPECT_EQ(again.exitCode, 1) << "a copy there already is replaced only with --yes";
   const ExportImportTexts& german = exportImportTexts(Sprache::Deutsch);
-  EXPECT_NE(again.out.find(german.replaceFolder + copy.string() + german.replaceQuestion),
-            std::string::npos) << again.out;
+  EXPECT_NE(again.err.find(german.replaceFolder + copy.string() + german.replaceQuestion),
+            std::string::npos) << again.err;
   EXPECT_EQ(cli(second, {"import", tiles.string()}).exitCode, 2) << "a registration needs --to";
 }
 
@@ -113,11 +114,11 @@ TEST_F(TransferCommands, APackageTravelsIntoTheUsersMapFolder) {
   const ProgramRun imported = cli(second, {"import", package.string(), "--user"});
   ASSERT_EQ(imported.exitCode, 0) << imported.out << imported.err;
   for (const std::string& source : downloadSources())
-    EXPECT_NE(imported.out.find(source + "\n"), std::string::npos) << "the installer's sources";
+    EXPECT_NE(imported.err.find(source + "\n"), std::string::npos) << "the installer's sources";
   const auto row = fields(lastLine(imported.out));
-  ASSERT_EQ(row.size(), 6u) << imported.out;
-  EXPECT_EQ(row[1], (second / "AppData" / "Roaming" / "GARMIN" / "Maps" / "Harz.gmap" /
-                     "Info.xml").string());
+  ASSERT_EQ(row.size(), 13u) << imported.out;
+  EXPECT_EQ(row[11], (second / "AppData" / "Roaming" / "GARMIN" / "Maps" / "Harz.gmap" /
+                      "Info.xml").string());
   EXPECT_EQ(row[2], "4711");
   EXPECT_EQ(row[3], "3");
   EXPECT_EQ(cli(second, {"import", package.string()}).exitCode, 2)
@@ -130,9 +131,10 @@ TEST_F(TransferCommands, ConvertMakesAPackageOfTheRegistration) {
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   const fs::path package = first / "ProgramData" / "GARMIN" / "Maps" / "Harzkarte.gmap";
   const auto row = fields(lastLine(run.out));
-  ASSERT_EQ(row.size(), 6u) << run.out;
-  EXPECT_EQ(row[0], "gmap; Harzkarte; FID:4711;PID:3");
-  EXPECT_EQ(row[1], (package / "Info.xml").string());
+  ASSERT_EQ(row.size(), 13u) << run.out;
+  EXPECT_EQ(row[0], "gmap");
+  EXPECT_EQ(row[1], "Harzkarte");
+  EXPECT_EQ(row[11], (package / "Info.xml").string());
   for (const char* tile : {"63240001", "63240002"}) {
     const auto container = readImgContainer(readFile(tiles / (std::string(tile) + ".img")));
     ASSERT_TRUE(container);
@@ -140,7 +142,8 @@ TEST_F(TransferCommands, ConvertMakesAPackageOfTheRegistration) {
       EXPECT_EQ(readFile(package / "Product3" / tile / subfile.fileName()), subfile.bytes)
           << tile << " " << subfile.fileName();
   }
-  EXPECT_NE(cli(first, {"list"}).out.find("Harzkarte\t4711\t3\tFamilies"), std::string::npos)
+  EXPECT_NE(cli(first, {"list"}).out.find("registration\tHarzkarte\t4711\t3\tFamilies"),
+            std::string::npos)
       << "the registration stays";
   EXPECT_EQ(cli(first, {"convert", "4711"}).exitCode, 2);
 }

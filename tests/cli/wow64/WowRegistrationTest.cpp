@@ -148,8 +148,8 @@ TEST_P(WowRegistration, ImportedByTheCommandLineIsOneKeyExportedListedAndSeenByG
   ASSERT_EQ(cli({"set-wow64", wow64 ? "yes" : "no"}).exitCode, 0);
   const ProgramRun listed = cli({"list"});
   EXPECT_EQ(listed.exitCode, 0) << listed.err;
-  const std::string row = "Wow Ansicht\t4711\t1\tFamilies\t" + family + "\\1\t" + files.tdb + "\t" +
-                          files.overview + "\t" + files.tiles + "\t" + kNoTypefile + "\n";
+  const std::string row = "registration\tWow Ansicht\t4711\t1\tFamilies\t" + family + "\\1\t" +
+                          files.tdb + "\t" + files.overview + "\t" + files.tiles + "\t\t\t\tok\n";
   EXPECT_NE(withLf(listed.out).find(row), std::string::npos) << listed.out;
   expectOneKeySeenByGarmin();
 }
@@ -172,7 +172,7 @@ TEST_P(WowRegistration, TilesInstalledByTheCommandLineWithTheBuiltinToolsAreList
   EXPECT_EQ(installed.exitCode, 0) << installed.out << installed.err;
   const std::string tdb = pathText(tiles) + "\\Kachel_T.TDB";
   // The TDB names the mapset as gmt's -m gets it: blanks as "_".
-  EXPECT_NE(withLf(installed.out).find("Kachel_Test\t4713\t1\tFamilies\tKachel_T4713\\1\t" + tdb),
+  EXPECT_NE(withLf(installed.out).find("registration\tKachel_Test\t4713\t1\tFamilies\tKachel_T4713\\1\t" + tdb),
             std::string::npos)
       << installed.out;
   const ProgramRun listed = cli({"list"});
