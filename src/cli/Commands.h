@@ -105,4 +105,14 @@ int importFolder(Context& context);
 // for BaseCamp; the registration stays. Prints the package's list rows.
 int convert(Context& context);
 
+// Rolls back what an interrupted run left unfinished and says so on the
+// error stream; run before every command.
+int recoverAtStart(Context& context);
+// history: the change journal, newest entry first.
+int history(Context& context);
+// undo [ID] [--yes]: the newest change that stands, or entry ID, taken back.
+int undo(Context& context);
+// remove [--registry|--gmap] MAPSET [--yes]: the mapset's removal, undoable.
+int remove(Context& context);
+
 }  // namespace mapsetdesk::cli

@@ -23,6 +23,7 @@ const std::map<std::string, Command>& commands() {
       {"duplicates", duplicates},
       {"export", exportMapset},
       {"free-fid", freeFid},
+      {"history", history},
       {"import", importFolder},
       {"info", info},
       {"install", install},
@@ -31,12 +32,14 @@ const std::map<std::string, Command>& commands() {
       {"paths", paths},
       {"reg", reg},
       {"register", registerExisting},
+      {"remove", remove},
       {"rename", renameMapset},
       {"set-fid", setFid},
       {"set-wow64", setWow64},
       {"tool", tool},
       {"tools", tools},
       {"typ", typ},
+      {"undo", undo},
   };
   return table;
 }
@@ -92,5 +95,6 @@ int main(int argc, char** argv) {
   const auto command = commands().find(args[next]);
   if (command == commands().end()) return printUsage(std::cerr);
   context.args.assign(args.begin() + static_cast<long>(next) + 1, args.end());
+  runCommand(recoverAtStart, context);
   return runCommand(command->second, context);
 }

@@ -1,0 +1,27 @@
+// Before any command: what an interrupted run left unfinished is rolled back,
+// and each such action is named once on the error stream.
+#include <ostream>
+
+#include "app/Language.h"
+#include "app/messages/HistoryTexts.h"
+#include "cli/Commands.h"
+#include "history/Recovery.h"
+
+namespace mapsetdesk::cli {
+
+int recoverAtStart(Context& context) {
+  const auto registry = openSystemRegistry(context.platform);
+  const auto facts = openSystemFacts(context.platform);
+  const Recovery recovery = recoverJournal(Journal(Journal::folderFor(*facts)), *registry);
+  if (recovery.rolledBack.empty() && recovery.failed.empty()) return 0;
+  MessageCatalogue catalogue;
+  language(*registry, catalogue);
+  const HistoryTexts texts = historyTexts(catalogue.sprache().value_or(Sprache::Deutsch));
+  for (const JournalHeader& header : recovery.rolledBack)
+    context.err << texts.recovered << header.action << ' ' << header.mapset << '\n';
+  for (const JournalHeader& header : recovery.failed)
+    context.err << texts.recoveryFailed << header.action << ' ' << header.mapset << '\n';
+  return 0;
+}
+
+}  // namespace mapsetdesk::cli
