@@ -6,10 +6,14 @@
 #include "app/messages/HistoryTexts.h"
 #include "cli/Commands.h"
 #include "history/Recovery.h"
+#include "platform/FilePath.h"
 
 namespace mapsetdesk::cli {
 
 int recoverAtStart(Context& context) {
+  // A first run finds no journal, and must make nothing for looking.
+  const std::string root = dataRootFor(context.platform);
+  if (!root.empty() && !isFolder(root)) return 0;
   const auto registry = openSystemRegistry(context.platform);
   const auto facts = openSystemFacts(context.platform);
   const Recovery recovery = recoverJournal(Journal(Journal::folderFor(*facts)), *registry);

@@ -7,6 +7,7 @@
 #include "app/Language.h"
 #include "app/messages/HistoryTexts.h"
 #include "cli/Commands.h"
+#include "cli/StreamDialogs.h"
 #include "history/Undo.h"
 
 namespace mapsetdesk::cli {
@@ -55,7 +56,9 @@ int undo(Context& context) {
   }
   context.err << texts.askUndo << describe(plan.entry) << '\n';
   if (!yes) return usageError(context, kUsage);
-  plan = carryOut(journal, *registry, plan);
+  StreamDialogs dialogs(context.err);
+  const auto folders = openSystemFolderOps(dialogs);
+  plan = carryOut(journal, *registry, *folders, plan);
   if (plan.status != UndoStatus::Done) {
     context.err << refusal(texts, plan, id) << '\n';
     return 1;

@@ -73,8 +73,12 @@ void markUndone(std::vector<JournalListing>& entries) {
 
 }  // namespace
 
+// Without the local application data there is no journal, never one in the
+// current folder.
 fs::path Journal::folderFor(SystemFacts& facts) {
-  return filePath(facts.specialFolder(kFolderLocalAppData)) / "ZORVAN" / "History";
+  const std::string local = facts.specialFolder(kFolderLocalAppData);
+  if (local.empty()) return {};
+  return filePath(local) / "ZORVAN" / "History";
 }
 
 std::vector<JournalListing> Journal::entries() const {
@@ -94,6 +98,7 @@ std::vector<JournalListing> Journal::entries() const {
 
 std::optional<JournalEntry> Journal::begin(const std::string& action, const std::string& mapset,
                                            const std::string& undoes) const {
+  if (folder_.empty()) return std::nullopt;
   unsigned long next = 1;
   std::error_code error;
   for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {

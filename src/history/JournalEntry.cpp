@@ -5,7 +5,7 @@
 
 #include "formats/FileBytes.h"
 #include "history/ItemState.h"
-#include "history/MoveItem.h"
+#include "platform/MoveItem.h"
 #include "history/PutBack.h"
 #include "platform/DurableWrite.h"
 #include "platform/FilePath.h"
@@ -146,15 +146,17 @@ bool JournalEntry::keepNewFolder(const std::string& path) {
   return record({RecordKind::Folder, Root::LocalMachine, path, {}, {}, 0, {}});
 }
 
-MoveStatus JournalEntry::moveAway(const std::string& path) {
+MoveStatus JournalEntry::moveAway(const std::string& path, FolderOps& folders) {
   if (!recordable(path)) return MoveStatus::Failed;
   if (!somethingAt(filePath(path))) return MoveStatus::Missing;
   const std::string stored = nextDataName("m");
   if (!record({RecordKind::Moved, Root::LocalMachine, path, stored, id_, 0, {}}))
     return MoveStatus::Failed;
-  const std::error_code error = moveItem(filePath(path), folder_ / stored);
-  if (!error) return MoveStatus::Moved;
-  return isAccessDenied(error) ? MoveStatus::Denied : MoveStatus::Failed;
+  switch (folders.moveItem(path, pathText(folder_ / stored)).status) {
+    case RemoveStatus::Removed: return MoveStatus::Moved;
+    case RemoveStatus::Denied: return MoveStatus::Denied;
+    default: return MoveStatus::Failed;
+  }
 }
 
 bool JournalEntry::moveBack(const JournalRecord& moved) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "history/JournalRecord.h"
+#include "platform/FolderOps.h"
 #include "platform/Registry.h"
 
 namespace mapsetdesk {
@@ -50,7 +51,7 @@ class JournalEntry {
   bool keepNewFolder(const std::string& path);
 
   // A deletion: the file or folder goes into the entry.
-  MoveStatus moveAway(const std::string& path);
+  MoveStatus moveAway(const std::string& path, FolderOps& folders);
   // An undo's steps: what `record` moved into entry `record.entry` goes back,
   // and the other way round.
   bool moveBack(const JournalRecord& moved);

@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "formats/FileBytes.h"
-#include "history/MoveItem.h"
+#include "platform/MoveItem.h"
 #include "platform/FilePath.h"
 #include "platform/FileReplace.h"
 #include "platform/FolderOps.h"

@@ -13,7 +13,7 @@ bool RecordingFolderOps::copyFolder(const std::string& source, const std::string
 }
 
 RemoveResult RecordingFolderOps::moveAway(const std::string& path) {
-  switch (entry_.moveAway(path)) {
+  switch (entry_.moveAway(path, inner_)) {
     case MoveStatus::Moved: return {RemoveStatus::Removed, {}};
     case MoveStatus::Missing: return {RemoveStatus::Missing, {}};
     case MoveStatus::Denied: return {RemoveStatus::Denied, "access denied"};

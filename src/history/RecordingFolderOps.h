@@ -14,6 +14,9 @@ class RecordingFolderOps : public FolderOps {
   bool copyFolder(const std::string& source, const std::string& destination) override;
   RemoveResult removeFile(const std::string& path) override;
   RemoveResult removeFolder(const std::string& path) override;
+  RemoveResult moveItem(const std::string& from, const std::string& to) override {
+    return inner_.moveItem(from, to);
+  }
 
  private:
   RemoveResult moveAway(const std::string& path);

@@ -74,18 +74,18 @@ bool gone(MoveStatus status) { return status == MoveStatus::Moved || status == M
 
 // The undo entry keeps what it changes as every entry does; a created file
 // or folder goes into it rather than away.
-bool undoStep(JournalEntry& undo, Registry& registry, const JournalRecord& record,
+bool undoStep(JournalEntry& undo, Registry& registry, FolderOps& folders, const JournalRecord& record,
               const EntryPlace& place) {
   switch (record.kind) {
     case RecordKind::Key:
       return undo.keepKey(registry, record.root, record.path) && putBack(registry, record, place);
     case RecordKind::File:
-      if (record.stored.empty()) return gone(undo.moveAway(record.path));
+      if (record.stored.empty()) return gone(undo.moveAway(record.path, folders));
       return undo.keepFile(record.path) && putBack(registry, record, place);
     case RecordKind::Patch:
       return undo.keepPatches({{record.path, record.offset, record.bytes.size()}}) &&
              putBack(registry, record, place);
-    case RecordKind::Folder: return gone(undo.moveAway(record.path));
+    case RecordKind::Folder: return gone(undo.moveAway(record.path, folders));
     case RecordKind::Moved: return undo.moveBack(record);
     case RecordKind::Restored: return undo.moveAgain(record);
   }
@@ -115,7 +115,7 @@ UndoPlan planUndo(const Journal& journal, Registry& registry, const std::string&
   return plan;
 }
 
-UndoPlan carryOut(const Journal& journal, Registry& registry, UndoPlan plan) {
+UndoPlan carryOut(const Journal& journal, Registry& registry, FolderOps& folders, UndoPlan plan) {
   if (plan.status != UndoStatus::Done) return plan;
   auto undo = journal.begin("undo", plan.entry.manifest.header.mapset, plan.entry.id);
   const auto& records = plan.entry.manifest.records;
@@ -126,7 +126,7 @@ UndoPlan carryOut(const Journal& journal, Registry& registry, UndoPlan plan) {
   }
   const EntryPlace place{journal.folder(), journal.folder() / plan.entry.id};
   for (auto record = records.rbegin(); record != records.rend(); ++record) {
-    if (undoStep(*undo, registry, *record, place)) continue;
+    if (undoStep(*undo, registry, folders, *record, place)) continue;
     undo->rollBack(registry);
     plan.status = UndoStatus::Failed;
     plan.item = itemName(*record);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "history/Journal.h"
+#include "platform/FolderOps.h"
 #include "platform/Registry.h"
 
 namespace mapsetdesk {
@@ -30,7 +31,7 @@ struct UndoPlan {
 // a change only when asked for by its id, so repeated undos walk back.
 UndoPlan planUndo(const Journal& journal, Registry& registry, const std::string& id);
 // Carries out a plan whose status is Done; nothing is touched otherwise.
-UndoPlan carryOut(const Journal& journal, Registry& registry, UndoPlan plan);
+UndoPlan carryOut(const Journal& journal, Registry& registry, FolderOps& folders, UndoPlan plan);
 
 // How a message names the thing a record touched.
 std::string itemName(const JournalRecord& record);

@@ -1,4 +1,4 @@
-#include "history/MoveItem.h"
+#include "platform/MoveItem.h"
 
 #include "platform/FilePath.h"
 #include "platform/FolderOps.h"
