@@ -12,10 +12,14 @@ namespace mapsetdesk::cli {
 
 std::string stateText(const HistoryTexts& texts, JournalState state) {
   switch (state) {
-    case JournalState::Complete: return texts.complete;
-    case JournalState::Incomplete: return texts.incomplete;
-    case JournalState::RolledBack: return texts.rolledBack;
-    case JournalState::Undone: return texts.undoneState;
+    case JournalState::Complete:
+      return texts.complete;
+    case JournalState::Incomplete:
+      return texts.incomplete;
+    case JournalState::RolledBack:
+      return texts.rolledBack;
+    case JournalState::Undone:
+      return texts.undoneState;
   }
   return {};
 }

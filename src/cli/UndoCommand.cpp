@@ -22,13 +22,20 @@ std::string describe(const JournalListing& entry) {
 
 std::string refusal(const HistoryTexts& texts, const UndoPlan& plan, const std::string& id) {
   switch (plan.status) {
-    case UndoStatus::NothingToUndo: return texts.nothingToUndo;
-    case UndoStatus::NotFound: return texts.noSuchEntry + id;
-    case UndoStatus::NotUndoable: return texts.notUndoable + describe(plan.entry);
-    case UndoStatus::LaterChange: return texts.laterChange + plan.laterId + ' ' + plan.item;
-    case UndoStatus::Changed: return texts.changedSince + plan.item;
-    case UndoStatus::Failed: return texts.undoFailed + plan.item;
-    case UndoStatus::Done: break;
+    case UndoStatus::NothingToUndo:
+      return texts.nothingToUndo;
+    case UndoStatus::NotFound:
+      return texts.noSuchEntry + id;
+    case UndoStatus::NotUndoable:
+      return texts.notUndoable + describe(plan.entry);
+    case UndoStatus::LaterChange:
+      return texts.laterChange + plan.laterId + ' ' + plan.item;
+    case UndoStatus::Changed:
+      return texts.changedSince + plan.item;
+    case UndoStatus::Failed:
+      return texts.undoFailed + plan.item;
+    case UndoStatus::Done:
+      break;
   }
   return {};
 }

@@ -73,9 +73,12 @@ std::string pathState(const std::string& path) {
 
 std::string currentState(Registry& registry, const JournalRecord& record) {
   switch (record.kind) {
-    case RecordKind::Key: return keyState(registry, record.root, record.path);
-    case RecordKind::Patch: return rangeState(record.path, record.offset, record.bytes.size());
-    default: return pathState(record.path);
+    case RecordKind::Key:
+      return keyState(registry, record.root, record.path);
+    case RecordKind::Patch:
+      return rangeState(record.path, record.offset, record.bytes.size());
+    default:
+      return pathState(record.path);
   }
 }
 

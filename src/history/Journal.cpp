@@ -43,8 +43,8 @@ std::uintmax_t folderBytes(const fs::path& folder) {
 std::optional<JournalListing> readListing(const fs::path& history, const std::string& id) {
   auto entry = JournalEntry::open(history, id);
   if (!entry) return std::nullopt;
-  JournalListing listing{id, entry->manifest(), JournalState::Incomplete, {},
-                         folderBytes(history / id)};
+  JournalListing listing{
+      id, entry->manifest(), JournalState::Incomplete, {}, folderBytes(history / id)};
   std::error_code error;
   const FileContent after = readFileBytes(pathText(history / id / kCompleteName));
   if (fs::exists(history / id / kRolledBackName, error)) {

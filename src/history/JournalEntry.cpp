@@ -5,11 +5,11 @@
 
 #include "formats/FileBytes.h"
 #include "history/ItemState.h"
-#include "platform/MoveItem.h"
 #include "history/PutBack.h"
 #include "platform/DurableWrite.h"
 #include "platform/FilePath.h"
 #include "platform/FolderOps.h"
+#include "platform/MoveItem.h"
 #include "platform/RegistryTransfer.h"
 #include "platform/RegistryTree.h"
 
@@ -68,9 +68,7 @@ std::optional<JournalEntry> JournalEntry::open(const fs::path& history, const st
   return entry;
 }
 
-bool JournalEntry::save() {
-  return writeWhole(folder_ / kManifestName, formatManifest(manifest_));
-}
+bool JournalEntry::save() { return writeWhole(folder_ / kManifestName, formatManifest(manifest_)); }
 
 std::string JournalEntry::nextDataName(const char* prefix) {
   return prefix + std::to_string(manifest_.records.size() + 1);
@@ -153,21 +151,24 @@ MoveStatus JournalEntry::moveAway(const std::string& path, FolderOps& folders) {
   if (!record({RecordKind::Moved, Root::LocalMachine, path, stored, id_, 0, {}}))
     return MoveStatus::Failed;
   switch (folders.moveItem(path, pathText(folder_ / stored)).status) {
-    case RemoveStatus::Removed: return MoveStatus::Moved;
-    case RemoveStatus::Denied: return MoveStatus::Denied;
-    default: return MoveStatus::Failed;
+    case RemoveStatus::Removed:
+      return MoveStatus::Moved;
+    case RemoveStatus::Denied:
+      return MoveStatus::Denied;
+    default:
+      return MoveStatus::Failed;
   }
 }
 
 bool JournalEntry::moveBack(const JournalRecord& moved) {
-  const JournalRecord restored{RecordKind::Restored, Root::LocalMachine, moved.path,
-                               moved.stored, moved.entry, 0, {}};
+  const JournalRecord restored{
+      RecordKind::Restored, Root::LocalMachine, moved.path, moved.stored, moved.entry, 0, {}};
   return record(restored) && !moveItem(history_ / moved.entry / moved.stored, filePath(moved.path));
 }
 
 bool JournalEntry::moveAgain(const JournalRecord& restored) {
-  const JournalRecord moved{RecordKind::Moved, Root::LocalMachine, restored.path,
-                            restored.stored, restored.entry, 0, {}};
+  const JournalRecord moved{
+      RecordKind::Moved, Root::LocalMachine, restored.path, restored.stored, restored.entry, 0, {}};
   return record(moved) &&
          !moveItem(filePath(restored.path), history_ / restored.entry / restored.stored);
 }

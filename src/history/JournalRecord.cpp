@@ -89,15 +89,19 @@ std::string recordLine(const JournalRecord& record) {
   line += '\t';
   switch (record.kind) {
     case RecordKind::Key:
-      line += std::string(rootName(record.root)) + '\t' + escaped(record.path) + '\t' +
-              record.stored;
+      line +=
+          std::string(rootName(record.root)) + '\t' + escaped(record.path) + '\t' + record.stored;
       break;
-    case RecordKind::File: line += escaped(record.path) + '\t' + record.stored; break;
+    case RecordKind::File:
+      line += escaped(record.path) + '\t' + record.stored;
+      break;
     case RecordKind::Patch:
-      line += escaped(record.path) + '\t' + std::to_string(record.offset) + '\t' +
-              toHex(record.bytes);
+      line +=
+          escaped(record.path) + '\t' + std::to_string(record.offset) + '\t' + toHex(record.bytes);
       break;
-    case RecordKind::Folder: line += escaped(record.path); break;
+    case RecordKind::Folder:
+      line += escaped(record.path);
+      break;
     case RecordKind::Moved:
     case RecordKind::Restored:
       line += escaped(record.path) + '\t' + record.entry + '\t' + record.stored;
@@ -117,9 +121,12 @@ std::size_t fieldCount(RecordKind kind) {
     case RecordKind::Key:
     case RecordKind::Patch:
     case RecordKind::Moved:
-    case RecordKind::Restored: return 4;
-    case RecordKind::File: return 3;
-    case RecordKind::Folder: return 2;
+    case RecordKind::Restored:
+      return 4;
+    case RecordKind::File:
+      return 3;
+    case RecordKind::Folder:
+      return 2;
   }
   return 0;
 }
@@ -140,8 +147,12 @@ std::optional<JournalRecord> parseRecord(const std::vector<std::string>& f) {
   if (!path || path->empty()) return std::nullopt;
   record.path = *path;
   switch (*kind) {
-    case RecordKind::Key: record.stored = f[3]; break;
-    case RecordKind::File: record.stored = f[2]; break;
+    case RecordKind::Key:
+      record.stored = f[3];
+      break;
+    case RecordKind::File:
+      record.stored = f[2];
+      break;
     case RecordKind::Patch: {
       const auto bytes = fromHex(f[3]);
       const auto [end, error] =
@@ -150,7 +161,8 @@ std::optional<JournalRecord> parseRecord(const std::vector<std::string>& f) {
       record.bytes = *bytes;
       break;
     }
-    case RecordKind::Folder: break;
+    case RecordKind::Folder:
+      break;
     case RecordKind::Moved:
     case RecordKind::Restored:
       record.entry = f[2];
@@ -164,11 +176,16 @@ bool headerField(JournalHeader& header, const std::vector<std::string>& f) {
   if (f.size() != 2) return false;
   const auto value = unescaped(f[1]);
   if (!value) return false;
-  if (f[0] == "action") header.action = *value;
-  else if (f[0] == "mapset") header.mapset = *value;
-  else if (f[0] == "time") header.time = *value;
-  else if (f[0] == "undoes") header.undoes = *value;
-  else return false;
+  if (f[0] == "action")
+    header.action = *value;
+  else if (f[0] == "mapset")
+    header.mapset = *value;
+  else if (f[0] == "time")
+    header.time = *value;
+  else if (f[0] == "undoes")
+    header.undoes = *value;
+  else
+    return false;
   return true;
 }
 

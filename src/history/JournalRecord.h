@@ -31,10 +31,10 @@ struct JournalRecord {
 };
 
 struct JournalHeader {
-  std::string action;   // "remove", "rename", "undo", ...
-  std::string mapset;   // the name the user knows the mapset by
-  std::string time;     // ISO 8601, UTC
-  std::string undoes;   // the id of the entry an undo takes back
+  std::string action;  // "remove", "rename", "undo", ...
+  std::string mapset;  // the name the user knows the mapset by
+  std::string time;    // ISO 8601, UTC
+  std::string undoes;  // the id of the entry an undo takes back
 };
 
 struct JournalManifest {

@@ -3,10 +3,10 @@
 #include <system_error>
 
 #include "formats/FileBytes.h"
-#include "platform/MoveItem.h"
 #include "platform/FilePath.h"
 #include "platform/FileReplace.h"
 #include "platform/FolderOps.h"
+#include "platform/MoveItem.h"
 #include "platform/RegFile.h"
 #include "platform/RegistryTransfer.h"
 
@@ -63,14 +63,18 @@ bool restoredAway(const JournalRecord& record, const fs::path& history) {
 
 bool putBack(Registry& registry, const JournalRecord& record, const EntryPlace& place) {
   switch (record.kind) {
-    case RecordKind::Key: return keyBack(registry, record, place.entry);
-    case RecordKind::File: return fileBack(record, place.entry);
+    case RecordKind::Key:
+      return keyBack(registry, record, place.entry);
+    case RecordKind::File:
+      return fileBack(record, place.entry);
     case RecordKind::Patch:
       return patchFile(record.path, record.offset, record.bytes) == FileStatus::Ok;
     case RecordKind::Folder:
       return !somethingAt(filePath(record.path)) || !removeFolderTree(record.path);
-    case RecordKind::Moved: return movedBack(record, place.history);
-    case RecordKind::Restored: return restoredAway(record, place.history);
+    case RecordKind::Moved:
+      return movedBack(record, place.history);
+    case RecordKind::Restored:
+      return restoredAway(record, place.history);
   }
   return false;
 }

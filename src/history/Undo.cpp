@@ -70,12 +70,14 @@ void checkStates(Registry& registry, UndoPlan& plan) {
   }
 }
 
-bool gone(MoveStatus status) { return status == MoveStatus::Moved || status == MoveStatus::Missing; }
+bool gone(MoveStatus status) {
+  return status == MoveStatus::Moved || status == MoveStatus::Missing;
+}
 
 // The undo entry keeps what it changes as every entry does; a created file
 // or folder goes into it rather than away.
-bool undoStep(JournalEntry& undo, Registry& registry, FolderOps& folders, const JournalRecord& record,
-              const EntryPlace& place) {
+bool undoStep(JournalEntry& undo, Registry& registry, FolderOps& folders,
+              const JournalRecord& record, const EntryPlace& place) {
   switch (record.kind) {
     case RecordKind::Key:
       return undo.keepKey(registry, record.root, record.path) && putBack(registry, record, place);
@@ -85,9 +87,12 @@ bool undoStep(JournalEntry& undo, Registry& registry, FolderOps& folders, const 
     case RecordKind::Patch:
       return undo.keepPatches({{record.path, record.offset, record.bytes.size()}}) &&
              putBack(registry, record, place);
-    case RecordKind::Folder: return gone(undo.moveAway(record.path, folders));
-    case RecordKind::Moved: return undo.moveBack(record);
-    case RecordKind::Restored: return undo.moveAgain(record);
+    case RecordKind::Folder:
+      return gone(undo.moveAway(record.path, folders));
+    case RecordKind::Moved:
+      return undo.moveBack(record);
+    case RecordKind::Restored:
+      return undo.moveAgain(record);
   }
   return false;
 }

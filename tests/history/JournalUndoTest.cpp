@@ -8,11 +8,11 @@
 #include <functional>
 #include <map>
 
+#include "formats/FileBytes.h"
 #include "history/JournaledAction.h"
 #include "history/Undo.h"
-#include "platform/FolderOps.h"
 #include "platform/FileReplace.h"
-#include "formats/FileBytes.h"
+#include "platform/FolderOps.h"
 #include "platform/RegistryTransfer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -51,7 +51,9 @@ class JournalUndo : public ::testing::Test {
 
   std::string garmin() const { return test.base(Root::LocalMachine) + "\\Garmin"; }
   std::string family() const { return garmin() + "\\Families\\Alpha4711"; }
-  std::string exported() { return exportRegistryKey(registry, Root::LocalMachine, garmin()).value_or(""); }
+  std::string exported() {
+    return exportRegistryKey(registry, Root::LocalMachine, garmin()).value_or("");
+  }
   std::string file(const std::string& name) const { return pathText(maps / name); }
 
   ActionOutcome run(const std::string& action, const std::function<bool(Recorded&)>& change) {
@@ -101,7 +103,8 @@ const ActionCase kActions[] = {
      [](Recorded& r, const JournalUndo& t) {
        return rewritten(r, t.file("alpha.tdb-BAK"), std::string(600, 'T')) &&
               rewritten(r, t.file("alpha.tdb"), std::string(640, 'R')) &&
-              rewritten(r, t.file("Alpha.gmap/Info.xml"), "<MapProduct>Neu &amp; mehr</MapProduct>");
+              rewritten(r, t.file("Alpha.gmap/Info.xml"),
+                        "<MapProduct>Neu &amp; mehr</MapProduct>");
      }},
     {"typ",
      [](Recorded& r, const JournalUndo& t) {
@@ -137,7 +140,8 @@ const ActionCase kActions[] = {
     {"repair",
      [](Recorded& r, const JournalUndo& t) {
        return r.registry.deleteValue(Root::LocalMachine, t.family() + "\\1", "BMAP") &&
-              r.registry.setValue(Root::LocalMachine, t.family() + "\\1", {"BMAP", kRegSz, "b.img"});
+              r.registry.setValue(Root::LocalMachine, t.family() + "\\1",
+                                  {"BMAP", kRegSz, "b.img"});
      }},
 };
 
@@ -162,8 +166,9 @@ TEST_F(JournalUndo, EachKindOfActionIsUndoneByteForByteAndTheUndoCanBeUndone) {
               UndoStatus::Done);
     EXPECT_EQ(exported(), registryAfter);
     EXPECT_EQ(filesBelow(dir.path()), filesAfter);
-    ASSERT_EQ(carryOut(journal, registry, *folders, planUndo(journal, registry, undone.entry.id)).status,
-              UndoStatus::Done);
+    ASSERT_EQ(
+        carryOut(journal, registry, *folders, planUndo(journal, registry, undone.entry.id)).status,
+        UndoStatus::Done);
     EXPECT_EQ(exported(), registryBefore);
     EXPECT_EQ(filesBelow(dir.path()), filesBefore);
   }
@@ -209,8 +214,9 @@ TEST_F(JournalUndo, AChainOfFourEditsIsUndoneInTurnAndAnOlderOneOnlyOnceTheLater
   const std::string original = readFile(maps / "alpha.tdb");
   std::vector<std::string> states{original};
   for (char name : std::string("ABCD")) {
-    ASSERT_EQ(run("rename", [&](Recorded& r) { return patched(r, file("alpha.tdb"), 0x20, {name}); }),
-              ActionOutcome::Done);
+    ASSERT_EQ(
+        run("rename", [&](Recorded& r) { return patched(r, file("alpha.tdb"), 0x20, {name}); }),
+        ActionOutcome::Done);
     states.push_back(readFile(maps / "alpha.tdb"));
   }
   const UndoPlan older = planUndo(journal, registry, journal.entries().front().id);

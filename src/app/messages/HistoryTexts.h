@@ -9,7 +9,7 @@
 namespace mapsetdesk {
 
 struct HistoryTexts {
-  std::string caption;      // the history window's title and the menu item
+  std::string caption;  // the history window's title and the menu item
   std::string undoButton;
   std::string columns;      // the list's head line
   std::string journalSize;  // followed by the size in MB
@@ -25,7 +25,7 @@ struct HistoryTexts {
   std::string changedSince;
   std::string laterChange;  // followed by the later entry's id, then the item
   std::string undoFailed;
-  std::string complete;     // the states of an entry
+  std::string complete;  // the states of an entry
   std::string incomplete;
   std::string rolledBack;
   std::string undoneState;
