@@ -3,26 +3,13 @@
 // cache deletes on purpose and is not in it.
 #include <ostream>
 
+#include "app/HistoryWording.h"
 #include "app/Language.h"
 #include "app/messages/HistoryTexts.h"
 #include "cli/Commands.h"
 #include "history/Journal.h"
 
 namespace mapsetdesk::cli {
-
-std::string stateText(const HistoryTexts& texts, JournalState state) {
-  switch (state) {
-    case JournalState::Complete:
-      return texts.complete;
-    case JournalState::Incomplete:
-      return texts.incomplete;
-    case JournalState::RolledBack:
-      return texts.rolledBack;
-    case JournalState::Undone:
-      return texts.undoneState;
-  }
-  return {};
-}
 
 int history(Context& context) {
   if (!context.args.empty()) return usageError(context, "history");

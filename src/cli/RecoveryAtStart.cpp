@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "app/Language.h"
-#include "app/messages/HistoryTexts.h"
+#include "app/StartupRecovery.h"
 #include "cli/Commands.h"
 #include "history/Recovery.h"
 #include "platform/FilePath.h"
@@ -21,10 +21,7 @@ int recoverAtStart(Context& context) {
   MessageCatalogue catalogue;
   language(*registry, catalogue);
   const HistoryTexts texts = historyTexts(catalogue.sprache().value_or(Sprache::Deutsch));
-  for (const JournalHeader& header : recovery.rolledBack)
-    context.err << texts.recovered << header.action << ' ' << header.mapset << '\n';
-  for (const JournalHeader& header : recovery.failed)
-    context.err << texts.recoveryFailed << header.action << ' ' << header.mapset << '\n';
+  for (const std::string& line : recoveryLines(texts, recovery)) context.err << line << '\n';
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "app/HistoryWording.h"
 #include "app/Language.h"
 #include "app/messages/HistoryTexts.h"
 #include "cli/Commands.h"
@@ -14,31 +15,6 @@ namespace mapsetdesk::cli {
 namespace {
 
 constexpr char kUsage[] = "undo [ID] [--yes]";
-
-std::string describe(const JournalListing& entry) {
-  const JournalHeader& header = entry.manifest.header;
-  return entry.id + ' ' + header.action + ' ' + header.mapset;
-}
-
-std::string refusal(const HistoryTexts& texts, const UndoPlan& plan, const std::string& id) {
-  switch (plan.status) {
-    case UndoStatus::NothingToUndo:
-      return texts.nothingToUndo;
-    case UndoStatus::NotFound:
-      return texts.noSuchEntry + id;
-    case UndoStatus::NotUndoable:
-      return texts.notUndoable + describe(plan.entry);
-    case UndoStatus::LaterChange:
-      return texts.laterChange + plan.laterId + ' ' + plan.item;
-    case UndoStatus::Changed:
-      return texts.changedSince + plan.item;
-    case UndoStatus::Failed:
-      return texts.undoFailed + plan.item;
-    case UndoStatus::Done:
-      break;
-  }
-  return {};
-}
 
 }  // namespace
 
@@ -58,19 +34,19 @@ int undo(Context& context) {
   const std::string id = args.empty() ? std::string() : args[0];
   UndoPlan plan = planUndo(journal, *registry, id);
   if (plan.status != UndoStatus::Done) {
-    context.err << refusal(texts, plan, id) << '\n';
+    context.err << undoRefusalText(texts, plan) << '\n';
     return 1;
   }
-  context.err << texts.askUndo << describe(plan.entry) << '\n';
+  context.err << texts.askUndo << entryText(plan.entry) << '\n';
   if (!yes) return usageError(context, kUsage);
   StreamDialogs dialogs(context.err);
   const auto folders = openSystemFolderOps(dialogs);
   plan = carryOut(journal, *registry, *folders, plan);
   if (plan.status != UndoStatus::Done) {
-    context.err << refusal(texts, plan, id) << '\n';
+    context.err << undoRefusalText(texts, plan) << '\n';
     return 1;
   }
-  context.err << texts.undone << describe(plan.entry) << '\n';
+  context.err << texts.undone << entryText(plan.entry) << '\n';
   const auto entries = journal.entries();
   if (!entries.empty()) context.out << entries.back().id << '\n';
   return 0;

@@ -1,5 +1,6 @@
 #include "history/JournalRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <sstream>
@@ -131,6 +132,20 @@ std::size_t fieldCount(RecordKind kind) {
   return 0;
 }
 
+// A name the entry keeps data under is a plain file name inside its folder,
+// so a damaged or altered manifest can never point the rollback elsewhere.
+bool plainName(const std::string& name) {
+  return name.size() <= 32 && name.find("..") == std::string::npos &&
+         std::all_of(name.begin(), name.end(), [](char c) {
+           return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.';
+         });
+}
+
+bool entryId(const std::string& id) {
+  return id.size() == 6 &&
+         std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::optional<JournalRecord> parseRecord(const std::vector<std::string>& f) {
   const auto kind = kindNamed(f[0]);
   if (!kind || f.size() != fieldCount(*kind)) return std::nullopt;
@@ -167,8 +182,10 @@ std::optional<JournalRecord> parseRecord(const std::vector<std::string>& f) {
     case RecordKind::Restored:
       record.entry = f[2];
       record.stored = f[3];
+      if (!entryId(record.entry) || record.stored.empty()) return std::nullopt;
       break;
   }
+  if (!plainName(record.stored)) return std::nullopt;
   return record;
 }
 

@@ -111,6 +111,7 @@ UndoPlan planUndo(const Journal& journal, Registry& registry, const std::string&
   UndoPlan plan;
   if (!entry) {
     plan.status = id.empty() ? UndoStatus::NothingToUndo : UndoStatus::NotFound;
+    plan.entry.id = id;
     return plan;
   }
   plan.entry = *entry;

@@ -10,6 +10,7 @@
 
 #include "formats/FileBytes.h"
 #include "history/JournaledAction.h"
+#include "history/Recovery.h"
 #include "history/Undo.h"
 #include "platform/FileReplace.h"
 #include "platform/FolderOps.h"
@@ -230,6 +231,20 @@ TEST_F(JournalUndo, AChainOfFourEditsIsUndoneInTurnAndAnOlderOneOnlyOnceTheLater
   EXPECT_EQ(planUndo(journal, registry, {}).status, UndoStatus::NothingToUndo);
   EXPECT_EQ(planUndo(journal, registry, "000099").status, UndoStatus::NotFound);
   EXPECT_EQ(planUndo(journal, registry, "000001").status, UndoStatus::NotUndoable);
+}
+
+TEST_F(JournalUndo, AManifestThatPointsOutsideItsEntryIsNeverFollowed) {
+  writeFile(dir / "outside", "not the journal's");
+  fs::create_directories(dir / "History" / "000001");
+  for (const char* stored : {"../../outside", "m1/../../../outside"}) {
+    writeFile(dir / "History" / "000001" / "entry.txt",
+              "mapsetdesk journal 1\naction\tremove\nmapset\tA\ntime\tT\nmoved\t" +
+                  file("gone.tdb") + "\t000001\t" + stored + "\n");
+    EXPECT_TRUE(journal.entries().empty());
+    EXPECT_TRUE(recoverJournal(journal, registry).rolledBack.empty());
+    EXPECT_TRUE(fs::exists(dir / "outside"));
+    EXPECT_FALSE(fs::exists(maps / "gone.tdb"));
+  }
 }
 
 }  // namespace

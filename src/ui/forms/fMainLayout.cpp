@@ -134,6 +134,7 @@ void fMain::placeMenu() {
   Prop.position = {};
   MnuLatitude.position = {};
   MnuPruefen.position = {};
+  MnuVerlauf.position = {};
   mnuWebsite.position = {};
 }
 

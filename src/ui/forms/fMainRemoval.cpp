@@ -3,27 +3,13 @@
 // mode. The lists are read afresh afterwards, so the row is gone.
 // Each removal goes into the change journal: the keys as they were, the
 // files and the package folder moved into the entry, so it can be undone.
-#include "app/messages/HistoryTexts.h"
 #include "app/messages/MessageKeys.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/MapsetRemoval.h"
-#include "history/JournaledAction.h"
-#include "platform/FilePath.h"
+#include "ui/forms/JournaledEdit.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
-namespace {
-
-// The journal could not be started: nothing was changed, and the user is told why.
-bool journalStarted(ActionOutcome outcome, Dialogs& dialogs, Sprache sprache,
-                    const Journal& journal) {
-  if (outcome != ActionOutcome::NoJournal) return true;
-  dialogs.message({historyTexts(sprache).noJournal + pathText(journal.folder()), kCatalogueTitle,
-                   Buttons::Ok, Icon::Exclamation});
-  return false;
-}
-
-}  // namespace
 
 bool fMain::germanTexts() const { return session_.texts.sprache() != Sprache::English; }
 
@@ -35,16 +21,16 @@ void fMain::ListLoeschen_DblClick() {
   const int row = ListLoeschen.listIndex();
   if (row < 0 || row >= static_cast<int>(catalogue_.rows.size())) return;
   const auto index = static_cast<std::size_t>(row);
-  const Journal journal(Journal::folderFor(services_.facts));
   RegistrationRemoval removal;
-  const ActionOutcome outcome =
-      runJournaled(journal, services_.registry, services_.folders, "remove",
-                   catalogue_.rows[index].cells.name, [&](Recorded& recorded) {
-                     removal = removeRegistration(recorded.registry, recorded.folders,
-                                                  session_.vReg6432, catalogue_, index, packages_);
-                     return true;
-                   });
-  if (!journalStarted(outcome, dialogs, germanTexts() ? Sprache::Deutsch : Sprache::English, journal)) return;
+  bool started = false;
+  journaledEdit(services_, germanTexts(), "remove", catalogue_.rows[index].cells.name, {},
+                [&](Recorded& recorded) {
+                  started = true;
+                  removal = removeRegistration(recorded.registry, recorded.folders,
+                                               session_.vReg6432, catalogue_, index, packages_);
+                  return true;
+                });
+  if (!started) return;
   session_.vRegistryKey.clear();
   TDBlesen();
   CommandFilename.enabled = true;
@@ -70,16 +56,16 @@ void fMain::removeGmapPackage() {
                        Icon::None}) != Answer::Yes)
     return;
   const GmapRow& package = packages_.rows[static_cast<std::size_t>(row)];
-  const GmapFolders mapFolders = gmapFolders(services_.registry, services_.facts, session_.vReg6432);
-  const Journal journal(Journal::folderFor(services_.facts));
+  const GmapFolders mapFolders =
+      gmapFolders(services_.registry, services_.facts, session_.vReg6432);
   PackageRemoval removal;
-  const ActionOutcome outcome =
-      runJournaled(journal, services_.registry, services_.folders, "remove", package.display,
-                   [&](Recorded& recorded) {
-                     removal = removePackage(recorded.folders, mapFolders, package.infoXml);
-                     return removal.status != PackageRemovalStatus::Failed;
-                   });
-  if (!journalStarted(outcome, dialogs, germanTexts() ? Sprache::Deutsch : Sprache::English, journal)) return;
+  bool started = false;
+  journaledEdit(services_, germanTexts(), "remove", package.display, {}, [&](Recorded& recorded) {
+    started = true;
+    removal = removePackage(recorded.folders, mapFolders, package.infoXml);
+    return removal.status != PackageRemovalStatus::Failed;
+  });
+  if (!started) return;
   GMPFileslisten();
   if (removal.status == PackageRemovalStatus::Refused) {
     dialogs.message({packageRefusedText(germanTexts(), removal.folder), kCatalogueTitle,
