@@ -46,7 +46,14 @@ std::string folderState(const fs::path& folder) {
 std::string rangeState(const std::string& path, std::uint64_t offset, std::size_t size) {
   const auto bytes = readRange(path, offset, size);
   if (!bytes) return isFile(path) ? "unreadable" : kAbsent;
-  return fingerprint("bytes", *bytes);
+  if (bytes->size() > 16) return fingerprint("bytes", *bytes);
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string state = "b:";
+  for (const char c : *bytes) {
+    state += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
+    state += kHex[static_cast<unsigned char>(c) & 0xF];
+  }
+  return state;
 }
 
 }  // namespace

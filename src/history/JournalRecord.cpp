@@ -85,7 +85,29 @@ std::vector<std::string> fields(const std::string& line) {
   }
 }
 
-std::string recordLine(const JournalRecord& record) {
+std::size_t folderEnd(const std::string& path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? 0 : separator + 1;
+}
+
+// A file beside the one of the record before is written by its name alone,
+// which keeps an entry of thousands of tiles small; a full path always holds
+// a separator, so the two never mix up.
+std::string writtenPath(const std::string& path, const std::string& previous) {
+  const std::size_t end = folderEnd(path);
+  if (end > 0 && end == folderEnd(previous) && path.compare(0, end, previous, 0, end) == 0)
+    return escaped(path.substr(end));
+  return escaped(path);
+}
+
+std::optional<std::string> fullPath(const std::string& field, const std::string& previous) {
+  if (field.find_first_of("\\/") != std::string::npos) return field;
+  const std::size_t end = folderEnd(previous);
+  if (end == 0 || field == "." || field == "..") return std::nullopt;
+  return previous.substr(0, end) + field;
+}
+
+std::string recordLine(const JournalRecord& record, const std::string& previous) {
   std::string line = kKindNames[static_cast<std::size_t>(record.kind)];
   line += '\t';
   switch (record.kind) {
@@ -97,8 +119,8 @@ std::string recordLine(const JournalRecord& record) {
       line += escaped(record.path) + '\t' + record.stored;
       break;
     case RecordKind::Patch:
-      line +=
-          escaped(record.path) + '\t' + std::to_string(record.offset) + '\t' + toHex(record.bytes);
+      line += writtenPath(record.path, previous) + '\t' + std::to_string(record.offset) + '\t' +
+              toHex(record.bytes);
       break;
     case RecordKind::Folder:
       line += escaped(record.path);
@@ -146,7 +168,8 @@ bool entryId(const std::string& id) {
          std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::optional<JournalRecord> parseRecord(const std::vector<std::string>& f) {
+std::optional<JournalRecord> parseRecord(const std::vector<std::string>& f,
+                                         const std::string& previous) {
   const auto kind = kindNamed(f[0]);
   if (!kind || f.size() != fieldCount(*kind)) return std::nullopt;
   JournalRecord record;
@@ -158,7 +181,8 @@ std::optional<JournalRecord> parseRecord(const std::vector<std::string>& f) {
     record.root = *root;
     pathField = 2;
   }
-  const auto path = unescaped(f[pathField]);
+  auto path = unescaped(f[pathField]);
+  if (path && *kind == RecordKind::Patch) path = fullPath(*path, previous);
   if (!path || path->empty()) return std::nullopt;
   record.path = *path;
   switch (*kind) {
@@ -215,7 +239,11 @@ std::string formatManifest(const JournalManifest& manifest) {
   text += "mapset\t" + escaped(header.mapset) + '\n';
   text += "time\t" + escaped(header.time) + '\n';
   if (!header.undoes.empty()) text += "undoes\t" + escaped(header.undoes) + '\n';
-  for (const JournalRecord& record : manifest.records) text += recordLine(record) + '\n';
+  std::string previous;
+  for (const JournalRecord& record : manifest.records) {
+    text += recordLine(record, previous) + '\n';
+    previous = record.kind == RecordKind::Key ? std::string() : record.path;
+  }
   return text;
 }
 
@@ -224,13 +252,15 @@ std::optional<JournalManifest> parseManifest(const std::string& text) {
   std::string line;
   if (!std::getline(lines, line) || line != kMagic) return std::nullopt;
   JournalManifest manifest;
+  std::string previous;
   while (std::getline(lines, line)) {
     if (lines.eof()) break;  // no line end: cut short
     const std::vector<std::string> f = fields(line);
     if (headerField(manifest.header, f)) continue;
-    const auto record = parseRecord(f);
+    const auto record = parseRecord(f, previous);
     if (!record) return std::nullopt;
     manifest.records.push_back(*record);
+    previous = record->kind == RecordKind::Key ? std::string() : record->path;
   }
   return manifest;
 }

@@ -74,6 +74,16 @@ bool gone(MoveStatus status) {
   return status == MoveStatus::Moved || status == MoveStatus::Missing;
 }
 
+// Declared together before the first is put back: one write of the
+// manifest for a change of thousands of tiles.
+std::vector<PatchRange> patchRanges(const std::vector<JournalRecord>& records) {
+  std::vector<PatchRange> ranges;
+  for (const JournalRecord& record : records)
+    if (record.kind == RecordKind::Patch)
+      ranges.push_back({record.path, record.offset, record.bytes.size()});
+  return ranges;
+}
+
 // The undo entry keeps what it changes as every entry does; a created file
 // or folder goes into it rather than away.
 bool undoStep(JournalEntry& undo, Registry& registry, FolderOps& folders,
@@ -85,8 +95,7 @@ bool undoStep(JournalEntry& undo, Registry& registry, FolderOps& folders,
       if (record.stored.empty()) return gone(undo.moveAway(record.path, folders));
       return undo.keepFile(record.path) && putBack(registry, record, place);
     case RecordKind::Patch:
-      return undo.keepPatches({{record.path, record.offset, record.bytes.size()}}) &&
-             putBack(registry, record, place);
+      return putBack(registry, record, place);
     case RecordKind::Folder:
       return gone(undo.moveAway(record.path, folders));
     case RecordKind::Moved:
@@ -131,6 +140,11 @@ UndoPlan carryOut(const Journal& journal, Registry& registry, FolderOps& folders
     return plan;
   }
   const EntryPlace place{journal.folder(), journal.folder() / plan.entry.id};
+  if (!undo->keepPatches(patchRanges(records))) {
+    undo->rollBack(registry);
+    plan.status = UndoStatus::Failed;
+    return plan;
+  }
   for (auto record = records.rbegin(); record != records.rend(); ++record) {
     if (undoStep(*undo, registry, folders, *record, place)) continue;
     undo->rollBack(registry);
