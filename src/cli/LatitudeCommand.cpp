@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/messages/LatitudeTexts.h"
 #include "cli/Commands.h"
+#include "cli/JournaledCommand.h"
 #include "edit/Latitude.h"
 
 namespace mapsetdesk::cli {
@@ -34,7 +35,10 @@ int latitude(Context& context) {
   }
   const std::string key = latitudeKey(id.number);
   if (args.size() == 3 && args[2] == "auto") {
-    removeLatitude(*registry, key);
+    journaledChange(context, *registry, "latitude", key, [&](Recorded& recorded) {
+      removeLatitude(recorded.registry, key);
+      return true;
+    });
   } else if (args.size() == 3) {
     const LatitudeEntry entry = readLatitudeEntry(args[2]);
     if (entry.kind == LatitudeEntryKind::Empty) return usageError(context, kUsage);
@@ -42,7 +46,9 @@ int latitude(Context& context) {
       out << texts.outOfRange << '\n';
       return 1;
     }
-    if (!storeLatitude(*registry, key, entry.degrees)) {
+    if (!journaledChange(context, *registry, "latitude", key, [&](Recorded& recorded) {
+          return storeLatitude(recorded.registry, key, entry.degrees);
+        })) {
       out << texts.notStored << '\n';
       return 1;
     }

@@ -5,6 +5,7 @@
 // changed is put back; only a finished action leaves a complete entry.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "history/Journal.h"
 #include "platform/FolderOps.h"
@@ -29,5 +30,17 @@ enum class ActionOutcome {
 ActionOutcome runJournaled(const Journal& journal, Registry& registry, FolderOps& folders,
                            const std::string& action, const std::string& mapset,
                            const std::function<bool(Recorded&)>& run);
+
+// The same for an edit that names the files it will rewrite or create:
+// their state is kept before it runs. A file that is there but cannot be
+// read is left for the edit to find and report in its own words.
+ActionOutcome runJournaledEdit(const Journal& journal, Registry& registry, FolderOps& folders,
+                               const std::string& action, const std::string& mapset,
+                               const std::vector<std::string>& files,
+                               const std::function<bool(Recorded&)>& edit);
+
+// What an edit hands its file writes to, so that each file's state is kept
+// in the entry before the first write.
+std::function<bool(const std::string&)> keepingIn(JournalEntry& entry);
 
 }  // namespace mapsetdesk

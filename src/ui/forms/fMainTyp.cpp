@@ -5,6 +5,7 @@
 #include "edit/TypAssignment.h"
 #include "formats/TypHeader.h"
 #include "platform/Platform.h"
+#include "ui/forms/JournaledEdit.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
@@ -56,21 +57,31 @@ std::string fMain::pickedTypFile() const {
 void fMain::CommandDoIt_Click() {
   editCompleted_ = false;
   const std::string typ = pickedTypFile();
-  const TypSetting setting{services_.registry,      services_.dialogs, services_.sound,
-                           services_.programFolder, session_.vReg6432, session_.texts};
+  const auto assign = [&](const std::string& mapset, const auto& edit) {
+    return journaledEdit(services_, germanTexts(), "typ", mapset, {}, [&](Recorded& recorded) {
+      const TypSetting setting{recorded.registry,        services_.dialogs, services_.sound,
+                               services_.programFolder,  session_.vReg6432, session_.texts,
+                               keepingIn(recorded.entry)};
+      return edit(setting);
+    });
+  };
   if (session_.vGMPTypeaendern == "ja") {
     const int row = ListMapsetGMP.listIndex();
     if (row < 0 || row >= static_cast<int>(packages_.rows.size())) return;
     const GmapRow& package = packages_.rows[static_cast<std::size_t>(row)];
-    editCompleted_ =
-        typ.empty() ? removePackageTyp(setting, package) : assignPackageTyp(setting, package, typ);
+    editCompleted_ = assign(package.display, [&](const TypSetting& setting) {
+      return typ.empty() ? removePackageTyp(setting, package)
+                         : assignPackageTyp(setting, package, typ);
+    });
     GMPFileslisten();
   } else {
     const int row = ListMapsetName.listIndex();
     if (row < 0 || row >= static_cast<int>(catalogue_.rows.size())) return;
     const auto index = static_cast<std::size_t>(row);
-    editCompleted_ = typ.empty() ? removeRegistryTyp(setting, catalogue_.rows[index])
-                                 : assignRegistryTyp(setting, catalogue_, index, typ);
+    editCompleted_ = assign(catalogue_.rows[index].cells.name, [&](const TypSetting& setting) {
+      return typ.empty() ? removeRegistryTyp(setting, catalogue_.rows[index])
+                         : assignRegistryTyp(setting, catalogue_, index, typ);
+    });
     if (editCompleted_ && !typ.empty()) resetTypChooser();
     TDBlesen();
   }

@@ -23,7 +23,8 @@ class HistoryCommands : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(files.available()) << "run through ctest, which makes the mkgmap files";
     ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
-    mapset = files.make(home / "Karten", "Harz Nord", 4711, 3);
+    mapset = files.make(home / "Karten", "Harz Nord", 4711, 3, {.typ = true});
+    fs::copy_file(filePath(mapset.typ), home / "Karten" / "harz-typ.typ");
     const ProgramRun run = cli(
         {"register", "--tiles", mapset.tiles, "--tdb", mapset.tdb, "--overview", mapset.overview});
     ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
@@ -37,7 +38,8 @@ class HistoryCommands : public ::testing::Test {
 
   // The registry export and every map file with its bytes.
   std::string state() {
-    std::string text = cli({"reg", "export", "HKLM\\SOFTWARE\\Garmin"}).out;
+    std::string text = cli({"reg", "export", "HKLM\\SOFTWARE\\Garmin"}).out +
+                       cli({"reg", "export", "HKCU\\Software\\Garmin"}).out;
     for (const auto& item : fs::recursive_directory_iterator(home / "Karten"))
       text += '\n' + item.path().string() + '=' + readFile(item.path());
     return text;
@@ -75,6 +77,34 @@ TEST_F(HistoryCommands, ARemovalIsListedAndUndoneByteForByte) {
   EXPECT_EQ(undone.out, "000002\n");
   EXPECT_EQ(state(), before);
   EXPECT_NE(cli({"history"}).out.find("\tundo\tHarz_Nord\t" + texts.complete), std::string::npos);
+}
+
+// A chain of edits, each through its own command, undone one after the
+// other: every undo brings back the registry and the map files exactly as
+// they were before that edit.
+TEST_F(HistoryCommands, EachEditOfAChainIsUndoneInTurnByteForByte) {
+  const std::string typ = (home / "Karten" / "harz-typ.typ").string();
+  const std::vector<std::vector<std::string>> edits{
+      {"typ", "4711", typ},
+      {"set-fid", "4711", "4712"},
+      {"latitude", "4712", "3", "47"},
+      {"typ", "--yes", "4712", "--remove"},
+      {"rename", "4712", "Harz Neu"},
+  };
+  std::vector<std::string> states{state()};
+  for (const auto& edit : edits) {
+    const ProgramRun run = cli(edit);
+    ASSERT_EQ(run.exitCode, 0) << edit.front() << ": " << run.out << run.err;
+    states.push_back(state());
+    ASSERT_NE(states.back(), states[states.size() - 2]) << edit.front();
+  }
+  for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+    const ProgramRun undone = cli({"undo", "--yes"});
+    EXPECT_EQ(undone.exitCode, 0) << edit->front() << ": " << undone.err;
+    states.pop_back();
+    EXPECT_EQ(state(), states.back()) << edit->front();
+  }
+  EXPECT_EQ(cli({"undo", "--yes"}).err, texts.nothingToUndo + "\n");
 }
 
 TEST_F(HistoryCommands, AnUndoIsRefusedNamingTheFileSomethingNowStandsAt) {
