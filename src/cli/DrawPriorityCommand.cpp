@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "app/messages/DrawPriorityTexts.h"
 #include "cli/Commands.h"
+#include "cli/JournaledCommand.h"
 #include "cli/MapsetChoice.h"
 #include "edit/DrawPriority.h"
 #include "formats/FileBytes.h"
@@ -37,14 +38,22 @@ void printTiles(Context& context, const PriorityMapset& mapset) {
                 << shownPriority(tile, mapset.form) << '\n';
 }
 
-int change(Context& context, const PriorityMapset& mapset, const std::string& entry,
-           const DrawPriorityTexts& texts) {
+int change(Context& context, const std::string& name, const PriorityMapset& mapset,
+           const std::string& entry, const DrawPriorityTexts& texts) {
   const auto priority = drawPriorityToWrite(limitDrawPriorityEntry(entry));
   if (!priority) {
     context.out << texts.noEntry << '\n';
     return 1;
   }
-  const PriorityWrite written = writeDrawPriorities(mapset, *priority);
+  const auto registry = openSystemRegistry(context.platform);
+  PriorityWrite written;
+  // A held file stops the run; what it wrote stays, as an entry that can be undone.
+  if (!journaledChange(context, *registry, "draw-priority", name, [&](Recorded& recorded) {
+        if (!recorded.entry.keepPatches(drawPriorityBytes(mapset))) return false;
+        written = writeDrawPriorities(mapset, *priority);
+        return true;
+      }))
+    return 1;
   for (const std::string& file : written.withoutTreHeader)
     context.out << file << ": " << texts.noTreHeader << '\n';
   if (written.held) {
@@ -75,7 +84,9 @@ int drawPriority(Context& context) {
   const Sprache sprache =
       spracheFor(Settings(*openSystemRegistry(context.platform)).language())
           .value_or(Sprache::Deutsch);
-  return change(context, *mapset, context.args[1], drawPriorityTexts(sprache));
+  const std::string name =
+      chosen->registry ? chosen->registry->cells.name : chosen->package->display;
+  return change(context, name, *mapset, context.args[1], drawPriorityTexts(sprache));
 }
 
 }  // namespace mapsetdesk::cli

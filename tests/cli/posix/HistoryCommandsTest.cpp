@@ -87,6 +87,7 @@ TEST_F(HistoryCommands, EachEditOfAChainIsUndoneInTurnByteForByte) {
   const std::vector<std::vector<std::string>> edits{
       {"typ", "4711", typ},
       {"set-fid", "4711", "4712"},
+      {"draw-priority", "4712", "21"},
       {"latitude", "4712", "3", "47"},
       {"typ", "--yes", "4712", "--remove"},
       {"rename", "4712", "Harz Neu"},
