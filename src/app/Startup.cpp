@@ -44,8 +44,7 @@ bool asksForAdminRights(const std::string& versionName) {
 }
 
 StartupOutcome startUp(Services& services, Session& session, StartupWindow& window) {
-  const Recovery recovery =
-      recoverJournal(Journal(Journal::folderFor(services.facts)), services.registry);
+  const Recovery recovery = recoverAndTrimJournal(services.registry, services.facts);
   window.Farbe();
   session.userName = services.facts.myGetUserName();
   window.showOptionPictures();

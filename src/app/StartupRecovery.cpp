@@ -1,6 +1,18 @@
 #include "app/StartupRecovery.h"
 
+#include <ctime>
+
+#include "app/Settings.h"
+#include "history/Retention.h"
+
 namespace mapsetdesk {
+
+Recovery recoverAndTrimJournal(Registry& registry, SystemFacts& facts) {
+  const Journal journal(Journal::folderFor(facts));
+  const Recovery recovery = recoverJournal(journal, registry);
+  trimJournal(journal, Settings(registry).history(), std::time(nullptr));
+  return recovery;
+}
 
 std::vector<std::string> recoveryLines(const HistoryTexts& texts, const Recovery& recovery) {
   std::vector<std::string> lines;

@@ -7,8 +7,14 @@
 
 #include "app/messages/HistoryTexts.h"
 #include "history/Recovery.h"
+#include "platform/Registry.h"
+#include "platform/SystemFacts.h"
 
 namespace mapsetdesk {
+
+// What an interrupted run left is rolled back, then the history is cut to
+// the user's limits of days and size.
+Recovery recoverAndTrimJournal(Registry& registry, SystemFacts& facts);
 
 // One line per action rolled back, then one per action that is tried again
 // at the next start.

@@ -5,7 +5,6 @@
 #include "app/Language.h"
 #include "app/StartupRecovery.h"
 #include "cli/Commands.h"
-#include "history/Recovery.h"
 #include "platform/FilePath.h"
 
 namespace mapsetdesk::cli {
@@ -16,7 +15,7 @@ int recoverAtStart(Context& context) {
   if (!root.empty() && !isFolder(root)) return 0;
   const auto registry = openSystemRegistry(context.platform);
   const auto facts = openSystemFacts(context.platform);
-  const Recovery recovery = recoverJournal(Journal(Journal::folderFor(*facts)), *registry);
+  const Recovery recovery = recoverAndTrimJournal(*registry, *facts);
   if (recovery.rolledBack.empty() && recovery.failed.empty()) return 0;
   MessageCatalogue catalogue;
   language(*registry, catalogue);

@@ -110,10 +110,9 @@ std::optional<JournalEntry> Journal::begin(const std::string& action, const std:
   return JournalEntry::create(folder_, id, {action, mapset, journalTime(), undoes});
 }
 
-std::string journalTime() {
-  const std::time_t now = std::time(nullptr);
+std::string journalTime(std::time_t time) {
   char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", std::gmtime(&now));
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", std::gmtime(&time));
   return text;
 }
 

@@ -3,6 +3,7 @@
 // data (Windows "ZORVAN\History"), numbered in the order the entries were
 // made.
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -44,7 +45,8 @@ class Journal {
   std::filesystem::path folder_;
 };
 
-// The time now, ISO 8601 in UTC.
-std::string journalTime();
+// The time, now unless told, ISO 8601 in UTC: as texts, such times compare
+// as the times do.
+std::string journalTime(std::time_t time = std::time(nullptr));
 
 }  // namespace mapsetdesk
