@@ -12,13 +12,14 @@ FormEinstellungen::FormEinstellungen(WindowSystem& windows, Services& services)
       services_(services),
       texts_(einstellungenTexts(Sprache::Deutsch)) {
   width = 360;
-  height = 214;
+  height = 238;
   List1.position = {12, 12, 336, 66};
   List1.onClick = [this] { List1_Click(); };
   LabelTools.position = {12, 86, 336, 18};
   ListTools.position = {12, 106, 336, 66};
   ListTools.onClick = [this] { ListTools_Click(); };
-  LabelVersion.position = {12, 180, 336, 18};
+  LabelVerlauf.position = {12, 180, 336, 18};
+  LabelVersion.position = {12, 204, 336, 18};
 }
 
 void FormEinstellungen::open() {
@@ -34,6 +35,9 @@ void FormEinstellungen::SpracheEinstellungen() {
   List1.toolTip = texts_.hint;
   LabelTools.caption = texts_.toolsLabel;
   LabelVersion.caption = texts_.version + " " + std::string(kVersion);
+  const Retention history = Settings(services_.registry).history();
+  LabelVerlauf.caption = texts_.history + std::to_string(history.days) + texts_.historyDays +
+                         std::to_string(history.megabytes) + " MB";
 }
 
 void FormEinstellungen::fillList() {
