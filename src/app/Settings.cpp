@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "platform/Blanks.h"
 #include "platform/RegistryOps.h"
 
 namespace mapsetdesk {
@@ -12,6 +13,32 @@ std::optional<std::string> registryBaseFor(std::string_view wow64) {
 
 // The read cuts at the NUL before it trims, so no blank is left around it.
 std::string Settings::cgps() const { return read(kVersionValue); }
+
+namespace {
+
+// A hundred years and a terabyte: anything more is a typing slip.
+constexpr std::uintmax_t kMostDays = 36500;
+constexpr std::uintmax_t kMostMegabytes = 1024 * 1024;
+
+std::uintmax_t wholeNumberOr(std::string_view text, std::uintmax_t most, std::uintmax_t otherwise) {
+  text = trimBlanks(text);
+  if (text.empty() || text.size() > 9) return otherwise;
+  std::uintmax_t value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return otherwise;
+    value = value * 10 + static_cast<std::uintmax_t>(c - '0');
+  }
+  return value > 0 && value <= most ? value : otherwise;
+}
+
+}  // namespace
+
+Retention Settings::history() const {
+  Retention limits;
+  limits.days = static_cast<int>(wholeNumberOr(read(kHistoryDaysValue), kMostDays, limits.days));
+  limits.megabytes = wholeNumberOr(read(kHistoryMegabytesValue), kMostMegabytes, limits.megabytes);
+  return limits;
+}
 
 void Settings::storeWow64(bool is64) {
   write(kWow64Value, std::string(is64 ? kWow64Yes : kWow64No));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "builtin/ToolsChoice.h"
+#include "history/Retention.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
 
@@ -19,6 +20,8 @@ inline constexpr std::string_view kDirValue = "Dir";
 inline constexpr std::string_view kLastDirValue = "LastDir";
 inline constexpr std::string_view kVersionValue = "Version";
 inline constexpr std::string_view kToolsValue = "Tools";
+inline constexpr std::string_view kHistoryDaysValue = "HistoryDays";
+inline constexpr std::string_view kHistoryMegabytesValue = "HistoryMB";
 
 inline constexpr std::string_view kLanguageGerman = "Deu";
 inline constexpr std::string_view kLanguageEnglish = "Eng";
@@ -45,6 +48,9 @@ class Settings {
   ToolsChoice tools() const { return toolsChoiceFrom(read(kToolsValue)); }
   // `cgps`: the Version setting without surrounding blanks.
   std::string cgps() const;
+  // How long and how large the change history may grow; the defaults where
+  // a setting is not a whole number within reason.
+  Retention history() const;
 
   void storeWow64(bool is64);
   void storeDir(const std::string& folder);

@@ -7,6 +7,7 @@
 #include "app/Language.h"
 #include "app/ProductTitle.h"
 #include "app/Settings.h"
+#include "app/StartupRecovery.h"
 #include "app/messages/MessageKeys.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
@@ -24,6 +25,15 @@ bool endInsteadOfMissingAdminRights(Services& services, Session& session) {
   return services.dialogs.message(question) == Answer::Yes;
 }
 
+// Told once, in the user's language, before any question of the start.
+void tellRecovery(Services& services, const Session& session, const Recovery& recovery) {
+  const Sprache sprache = session.texts.sprache().value_or(Sprache::Deutsch);
+  const std::string text = recoveryMessage(historyTexts(sprache), recovery);
+  if (!text.empty())
+    services.dialogs.message(
+        Message{text, std::string(kMessageTitle), Buttons::Ok, Icon::Information});
+}
+
 }  // namespace
 
 bool asksForAdminRights(const std::string& versionName) {
@@ -34,12 +44,14 @@ bool asksForAdminRights(const std::string& versionName) {
 }
 
 StartupOutcome startUp(Services& services, Session& session, StartupWindow& window) {
+  const Recovery recovery = recoverAndTrimJournal(services.registry, services.facts);
   window.Farbe();
   session.userName = services.facts.myGetUserName();
   window.showOptionPictures();
   language(services.registry, session.texts);
   session.texts.setToolTip("CmdExpImp", session.texts.text(key::Tooltip3));
   window.applyTexts();
+  tellRecovery(services, session, recovery);
   if (endInsteadOfMissingAdminRights(services, session)) return StartupOutcome::EndProgram;
   window.hideNewMapsetLabels();
   window.showTitle(std::string(kTitleWithBuild));

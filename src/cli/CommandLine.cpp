@@ -255,6 +255,8 @@ int CommandLine::run(const std::vector<std::string>& args, Context& context) {
   }
   if (!home_.empty()) context.platform.dataRoot = home_;
   if (!programFolder_.empty()) context.programFolder = programFolder_;
+  // What an interrupted run left unfinished is put back before anything else.
+  runGuarded(recoverAtStart, context);
   for (const auto& [command, run] : runs_) {
     if (command != chosen.back()) continue;
     if (command->get_prefix_command()) context.args = command->remaining();

@@ -10,7 +10,8 @@ using AddCommand = void (*)(CommandLine&);
 
 constexpr AddCommand kCommands[] = {
     addInstall, addRegister,  addList,       addRename,     addTyp,       addSetFid,
-    addDrawPriority, addLatitude, addExport, addImport,     addConvert,   addCheck,
+    addDrawPriority, addLatitude, addRemove, addHistory,    addUndo,      addExport,
+    addImport,  addConvert,   addCheck,
     addFreeFid, addDuplicates, addInfo,      addCache,      addCacheClear, addTools,
     addTool,    addSetWow64,  addPaths,      addReg,        addHelp,
 };

@@ -55,5 +55,12 @@ void addExport(CommandLine& commandLine);
 void addImport(CommandLine& commandLine);
 void addConvert(CommandLine& commandLine);
 void addHelp(CommandLine& commandLine);
+void addHistory(CommandLine& commandLine);
+void addUndo(CommandLine& commandLine);
+void addRemove(CommandLine& commandLine);
+
+// Rolls back what an interrupted run left unfinished and says so on the
+// error stream; run before every command.
+int recoverAtStart(Context& context);
 
 }  // namespace mapsetdesk::cli

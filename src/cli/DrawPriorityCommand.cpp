@@ -5,6 +5,7 @@
 #include "app/messages/DrawPriorityTexts.h"
 #include "cli/CatalogueReading.h"
 #include "cli/CommandLine.h"
+#include "cli/JournaledCommand.h"
 #include "cli/JsonOutput.h"
 #include "cli/MapsetChoice.h"
 #include "edit/DrawPriority.h"
@@ -47,14 +48,22 @@ void printTiles(Context& context, const PriorityMapset& mapset, bool json) {
   if (json) printJson(context.out, tiles);
 }
 
-int change(Context& context, const PriorityMapset& mapset, const std::string& entry,
-           const DrawPriorityTexts& texts) {
+int change(Context& context, const std::string& name, const PriorityMapset& mapset,
+           const std::string& entry, const DrawPriorityTexts& texts) {
   const auto priority = drawPriorityToWrite(limitDrawPriorityEntry(entry));
   if (!priority) {
     context.err << texts.noEntry << '\n';
     return 1;
   }
-  const PriorityWrite written = writeDrawPriorities(mapset, *priority);
+  const auto registry = openSystemRegistry(context.platform);
+  PriorityWrite written;
+  // A held file stops the run; what it wrote stays, as an entry that can be undone.
+  if (!journaledChange(context, *registry, "draw-priority", name, [&](Recorded& recorded) {
+        if (!recorded.entry.keepPatches(drawPriorityBytes(mapset))) return false;
+        written = writeDrawPriorities(mapset, *priority);
+        return true;
+      }))
+    return 1;
   for (const std::string& file : written.withoutTreHeader)
     context.err << file << ": " << texts.noTreHeader << '\n';
   if (written.held) {
@@ -84,7 +93,9 @@ int drawPriority(Context& context, const PriorityArguments& args) {
     printTiles(context, *mapset, args.json);
     return 0;
   }
-  return change(context, *mapset, *args.value, drawPriorityTexts(context.sprache));
+  const std::string name =
+      chosen->registry ? chosen->registry->cells.name : chosen->package->display;
+  return change(context, name, *mapset, *args.value, drawPriorityTexts(context.sprache));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/messages/LatitudeTexts.h"
 #include "cli/ChosenLanguageRegistry.h"
 #include "cli/CommandLine.h"
+#include "cli/JournaledCommand.h"
 #include "edit/Latitude.h"
 
 namespace mapsetdesk::cli {
@@ -32,7 +33,10 @@ int latitude(Context& context, const LatitudeArguments& args) {
   }
   const std::string key = latitudeKey(id.number);
   if (args.degrees == "auto") {
-    removeLatitude(*registry, key);
+    journaledChange(context, *registry, "latitude", key, [&](Recorded& recorded) {
+      removeLatitude(recorded.registry, key);
+      return true;
+    });
   } else if (args.degrees) {
     const LatitudeEntry entry = readLatitudeEntry(*args.degrees);
     if (entry.kind == LatitudeEntryKind::Empty || entry.kind == LatitudeEntryKind::NotANumber)
@@ -41,7 +45,9 @@ int latitude(Context& context, const LatitudeArguments& args) {
       context.err << texts.outOfRange << '\n';
       return 1;
     }
-    if (!storeLatitude(*registry, key, entry.degrees)) {
+    if (!journaledChange(context, *registry, "latitude", key, [&](Recorded& recorded) {
+          return storeLatitude(recorded.registry, key, entry.degrees);
+        })) {
       context.err << texts.notStored << '\n';
       return 1;
     }

@@ -8,6 +8,7 @@
 #include "cli/ChosenLanguageRegistry.h"
 #include "cli/CatalogueReading.h"
 #include "cli/CommandLine.h"
+#include "cli/JournaledCommand.h"
 #include "cli/MapsetChoice.h"
 #include "cli/StreamDialogs.h"
 #include "edit/FidChange.h"
@@ -21,10 +22,18 @@ FidChangeResult changeChosen(Context& context, const Catalogues& catalogues,
   const auto registry = openRegistry(context);
   StreamDialogs dialogs(context.err);
   const TdbTexts texts = tdbVorhandenTexts(sprache).tdb;
-  if (chosen.registry)
-    return changeRegisteredFid(*registry, *chosen.registry, catalogues.registry, fid, dialogs,
-                               texts);
-  return changePackageFid(*chosen.package, fid, dialogs, texts);
+  const std::string mapset =
+      chosen.registry ? chosen.registry->cells.name : chosen.package->display;
+  FidChangeResult result;
+  journaledChange(context, *registry, "fid", mapset, [&](Recorded& recorded) {
+    result =
+        chosen.registry
+            ? changeRegisteredFid(recorded.registry, *chosen.registry, catalogues.registry, fid,
+                                  dialogs, texts, keepingIn(recorded.entry))
+            : changePackageFid(*chosen.package, fid, dialogs, texts, keepingIn(recorded.entry));
+    return result.stop == FidChangeStop::None;
+  });
+  return result;
 }
 
 int reportStop(Context& context, const FidChangeResult& result, const FidTexts& texts) {

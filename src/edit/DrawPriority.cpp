@@ -126,4 +126,15 @@ std::optional<std::uint8_t> drawPriorityToWrite(std::string_view text) {
   return static_cast<std::uint8_t>(value);
 }
 
+std::vector<PatchRange> drawPriorityBytes(const PriorityMapset& mapset) {
+  std::vector<PatchRange> ranges;
+  for (const PriorityTile& tile : mapset.tiles)
+    for (const std::string& file : tile.files) {
+      const TreLocated located = locateDrawPriority(file, mapset.form);
+      if (located.status == FileStatus::Ok && located.offset)
+        ranges.push_back({file, *located.offset, 1});
+    }
+  return ranges;
+}
+
 }  // namespace mapsetdesk

@@ -11,6 +11,7 @@
 
 #include "formats/TdbLayout.h"
 #include "formats/TreDrawPriority.h"
+#include "history/JournalEntry.h"
 
 namespace mapsetdesk {
 
@@ -70,5 +71,9 @@ std::string limitDrawPriorityEntry(const std::string& text);
 // The value a change writes: none when the field reads as 0, is empty or is
 // no number (a number is read from the field's leading digits).
 std::optional<std::uint8_t> drawPriorityToWrite(std::string_view text);
+
+// The draw-priority byte of every file that has one and can be read, for the
+// change history to keep before the bytes are written.
+std::vector<PatchRange> drawPriorityBytes(const PriorityMapset& mapset);
 
 }  // namespace mapsetdesk

@@ -170,7 +170,8 @@ std::optional<std::string> packageTypName(const std::string& infoXml) {
 
 FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
                                     const RegistryCatalogue& catalogue, std::uint16_t fid,
-                                    Dialogs& dialogs, const TdbTexts& texts) {
+                                    Dialogs& dialogs, const TdbTexts& texts,
+                                    const FileKeeping& keepFile) {
   const CatalogueEntry& entry = row.entry;
   FidChangeResult result;
   if (!isFile(entry.tdb)) return stopped(result, FidChangeStop::MapMissing, entry.tdb);
@@ -186,7 +187,7 @@ FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
       withFamilyKey ? existingOrEmpty(fRegAbfrageWert(registry, Root::LocalMachine, familyKey,
                                                       kValueIdx))
                     : std::string();
-  FileUndo undo;
+  FileUndo undo(keepFile);
   if (const auto unreadable = keepAll(undo, {entry.tdb, target, index}))
     return stopped(result, FidChangeStop::FileFailed, *unreadable);
 
@@ -210,7 +211,7 @@ FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
 }
 
 FidChangeResult changePackageFid(const GmapRow& row, std::uint16_t fid, Dialogs& dialogs,
-                                 const TdbTexts& texts) {
+                                 const TdbTexts& texts, const FileKeeping& keepFile) {
   FidChangeResult result;
   if (!isFile(row.tdb)) return stopped(result, FidChangeStop::MapMissing, row.tdb);
   const std::string index =
@@ -222,7 +223,7 @@ FidChangeResult changePackageFid(const GmapRow& row, std::uint16_t fid, Dialogs&
   const std::string typ =
       typName ? existingOrEmpty(pathText(filePath(packageFolder(row)) / filePath(*typName)))
               : std::string();
-  FileUndo undo;
+  FileUndo undo(keepFile);
   if (const auto unreadable = keepAll(undo, {row.tdb, index, infoV2, row.infoXml, typ}))
     return stopped(result, FidChangeStop::FileFailed, *unreadable);
   if (!typ.empty() && !isTypFile(readFileBytes(typ).bytes))

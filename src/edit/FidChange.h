@@ -11,6 +11,7 @@
 
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
+#include "edit/FileUndo.h"
 #include "formats/TdbMessages.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
@@ -40,7 +41,8 @@ struct FidChangeResult {
 // catalogue: the listing the row comes from, for the TYP clash check.
 FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
                                     const RegistryCatalogue& catalogue, std::uint16_t fid,
-                                    Dialogs& dialogs, const TdbTexts& texts);
+                                    Dialogs& dialogs, const TdbTexts& texts,
+                                    const FileKeeping& keepFile = {});
 
 // The TYP file name the package's Info.xml names, when it names one that
 // is a plain name inside the package.
@@ -48,8 +50,9 @@ std::optional<std::string> packageTypName(const std::string& infoXml);
 
 // A gmap package product: TDB and checksum, index file, the first
 // "<ID>old</ID>" of Info_v2.xml and Info.xml, and the TYP file Info.xml
-// names, in place.
+// names, in place. keepFile, in both: the change history's, when the change
+// goes into it.
 FidChangeResult changePackageFid(const GmapRow& row, std::uint16_t fid, Dialogs& dialogs,
-                                 const TdbTexts& texts);
+                                 const TdbTexts& texts, const FileKeeping& keepFile = {});
 
 }  // namespace mapsetdesk

@@ -25,6 +25,7 @@ bool FileUndo::putBack(const Kept& kept) {
 bool FileUndo::keep(const std::string& path) {
   if (std::any_of(kept_.begin(), kept_.end(), [&](const Kept& kept) { return kept.path == path; }))
     return true;
+  if (alsoKeep_ && !alsoKeep_(path)) return false;
   const FileContent content = readFileBytes(path);
   if (content.status == FileStatus::Missing) {
     kept_.push_back({path, std::nullopt});

@@ -1,14 +1,23 @@
 #pragma once
 // The files an edit is about to write, as they were before: when a later
-// step fails, the edit puts them back, so it changes all or nothing.
+// step fails, the edit puts them back, so it changes all or nothing. The
+// change history can be told of each file as well, so that the finished
+// edit can be undone later.
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mapsetdesk {
 
+// Keeps a file's state elsewhere too; false when it cannot.
+using FileKeeping = std::function<bool(const std::string&)>;
+
 class FileUndo {
  public:
+  explicit FileUndo(FileKeeping alsoKeep = {}) : alsoKeep_(std::move(alsoKeep)) {}
+
   // Remembers the file's bytes, or that there was none, the first time a
   // path is named. False when it exists but cannot be read: then it must
   // not be written.
@@ -24,6 +33,7 @@ class FileUndo {
   };
   static bool putBack(const Kept& kept);
 
+  FileKeeping alsoKeep_;
   std::vector<Kept> kept_;
 };
 

@@ -54,7 +54,7 @@ std::optional<Writes> infoFileWrites(const TypAction& action, const GmapRow& row
 // The writes in order, each file's old state kept first; a failed write puts
 // every file back.
 bool applyWrites(const TypAction& action, const Writes& writes) {
-  FileUndo undo;
+  FileUndo undo = action.newUndo();
   for (const auto& [path, bytes] : writes)
     if (!undo.keep(path) || !replaceFile(path, bytes)) return action.undo(undo, path);
   return true;

@@ -83,8 +83,8 @@ class RegistryTyp {
       return action_.stop(action_.edit().familyTaken + familyKey);
     const bool keepOld = !fromProducts && isFile(current);
     const std::string bak = current + ".bak";
-    FileUndo undo;
-    if (!undo.keep(target) || (keepOld && !undo.keep(bak)) ||
+    FileUndo undo = action_.newUndo();
+    if (!undo.keep(target) || (keepOld && (!undo.keep(current) || !undo.keep(bak))) ||
         (ids->fidFieldEmpty && !undo.keep(entry_.tdb)))
       return action_.stop(typNotCopiedText(action_.german(), target));
     if (keepOld && !copyFile(current, bak)) return action_.undo(undo, bak);
@@ -108,8 +108,9 @@ class RegistryTyp {
     const std::string value(trimBlanks(fRegAbfrageWert(setting_.registry, kHklm, key, kValueTyp)));
     if (value.empty()) return true;
     const std::string current = upToTypExtension(value);
-    FileUndo undo;
-    if (isFile(current) && (!undo.keep(current + ".bak") || !keepAsBak(current)))
+    FileUndo undo = action_.newUndo();
+    if (isFile(current) &&
+        (!undo.keep(current) || !undo.keep(current + ".bak") || !keepAsBak(current)))
       return action_.undo(undo, current);
     fWerteLoeschen(setting_.registry, kHklm, key, kValueTyp);
     return action_.done(key::Fehler27);

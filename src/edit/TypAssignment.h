@@ -10,6 +10,7 @@
 #include "app/messages/MessageCatalogue.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
+#include "edit/FileUndo.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
 #include "platform/Sound.h"
@@ -23,6 +24,7 @@ struct TypSetting {
   std::string programFolder;  // holds Success.wav
   std::string base;           // the registry base, vReg6432
   const MessageCatalogue& texts;
+  FileKeeping keepFile = {};  // the change history's, when the edit goes into it
 };
 
 // The package's copy FID + ".Typ" beside Info.xml, named in Info.xml and

@@ -39,6 +39,7 @@ class TypAction {
   bool notATyp(const std::string& typ) const;
   // A write failed at path: every file put back as it was, and said so.
   bool undo(const FileUndo& undo, const std::string& path) const;
+  FileUndo newUndo() const { return FileUndo(setting_.keepFile); }
   // Success.wav and the message of key.
   bool done(std::string_view key) const;
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/FilePath.h"
+#include "platform/MoveItem.h"
 
 namespace mapsetdesk {
 namespace {
@@ -44,6 +45,11 @@ class SystemFolderOps final : public FolderOps {
 };
 
 }  // namespace
+
+RemoveResult FolderOps::moveItem(const std::string& from, const std::string& to) {
+  if (const auto error = mapsetdesk::moveItem(filePath(from), filePath(to))) return failure(error);
+  return {};
+}
 
 std::unique_ptr<FolderOps> openSystemFolderOps(Dialogs& dialogs) {
   return std::make_unique<SystemFolderOps>(dialogs);

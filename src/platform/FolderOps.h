@@ -36,6 +36,10 @@ class FolderOps {
   // Deletes a folder with everything in it; read-only files are not forced,
   // so the first of them ends the deletion. What was deleted before stays so.
   virtual RemoveResult removeFolder(const std::string& path) = 0;
+  // Moves a file or a folder with everything in it to `to`, where nothing may
+  // be: a rename, a copy and deletion only across volumes. Refused as a
+  // deletion is refused.
+  virtual RemoveResult moveItem(const std::string& from, const std::string& to);
 };
 
 // copyFolder's failures show here.

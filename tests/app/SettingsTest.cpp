@@ -29,6 +29,23 @@ TEST(Settings, AbsentValuesReadEmpty) {
   EXPECT_FALSE(registry.canOpen(Root::CurrentUser, "Software\\ZORVAN"));
 }
 
+TEST(Settings, HistoryLimitsFallBackToTheirDefaultsUnlessAWholeNumberWithinReason) {
+  MemoryRegistry registry;
+  const Settings settings(registry);
+  EXPECT_EQ(settings.history().days, 30);
+  EXPECT_EQ(settings.history().megabytes, 2048u);
+  storeRaw(registry, "HistoryDays", " 7 ");
+  storeRaw(registry, "HistoryMB", "512");
+  EXPECT_EQ(settings.history().days, 7);
+  EXPECT_EQ(settings.history().megabytes, 512u);
+  for (const char* wrong : {"0", "-3", "3x", "99999999999999999999", "36501"}) {
+    storeRaw(registry, "HistoryDays", wrong);
+    EXPECT_EQ(settings.history().days, 30) << wrong;
+  }
+  storeRaw(registry, "HistoryMB", "1048577");
+  EXPECT_EQ(settings.history().megabytes, 2048u);
+}
+
 TEST(Settings, LiveAsTextValuesOfTheUsersZorvanKey) {
   MemoryRegistry registry;
   Settings settings(registry);

@@ -13,6 +13,9 @@ class DenyingFolderOps : public FolderOps {
   bool copyFolder(const std::string&, const std::string&) override { return false; }
   RemoveResult removeFile(const std::string& path) override { return refuse(path); }
   RemoveResult removeFolder(const std::string& path) override { return refuse(path); }
+  RemoveResult moveItem(const std::string& from, const std::string&) override {
+    return refuse(from);
+  }
 
   std::vector<std::string> refused;  // every path asked for, in order
 

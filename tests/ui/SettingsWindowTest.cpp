@@ -103,6 +103,18 @@ TEST_F(SettingsWindow, ToolsChoiceClickedIsStoredInEitherLanguage) {
   EXPECT_EQ(window.ListTools.listIndex(), 0);
 }
 
+TEST_F(SettingsWindow, ShowsHowLongAndHowLargeTheHistoryIsKept) {
+  auto& window = open("wahr");
+  const EinstellungenTexts german = einstellungenTexts(Sprache::Deutsch);
+  EXPECT_EQ(window.LabelVerlauf.caption, german.history + "30" + german.historyDays + "2048 MB");
+  program.storeSetting("HistoryDays", "7");
+  program.storeSetting("HistoryMB", "512");
+  program.storeSetting("Language", "Eng");
+  window.SpracheEinstellungen();
+  const EinstellungenTexts english = einstellungenTexts(Sprache::English);
+  EXPECT_EQ(window.LabelVerlauf.caption, english.history + "7" + english.historyDays + "512 MB");
+}
+
 TEST_F(SettingsWindow, ReleaseNumberAtTheFootInEitherLanguage) {
   const std::string version(kVersion);
   auto& window = open("wahr");

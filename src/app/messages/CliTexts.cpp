@@ -59,6 +59,18 @@ CliTexts english() {
            {"register or package an existing TDB and overview map",
             "Name, FID and PID are those of the TDB unless given; FID and PID are 1 to 65535.",
             "mapsetdesk-cli register --tiles Harz --tdb Harz/Harz.tdb --overview Harz/Harz.img"}},
+          {"remove",
+           {"remove a mapset as the main window does; the history can take it back",
+            "remove [--registry|--gmap] MAPSET --yes\n    the registration's keys, TDB and overview, or the package folder, go into the history",
+            "mapsetdesk-cli remove \"Harz Test\" --yes"}},
+          {"history",
+           {"list the recorded changes, newest first",
+            "One tab-separated line per change: id, time (ISO 8601, UTC), action, mapset, state. Clearing a tile cache deletes on purpose and is not recorded.",
+            "mapsetdesk-cli history"}},
+          {"undo",
+           {"take back the newest change that stands, or the change ID",
+            "undo [ID] --yes\n    refused, with nothing touched, when a file or key it would restore has changed since; the undo is itself recorded and can be undone",
+            "mapsetdesk-cli undo --yes"}},
           {"rename",
            {"rename a mapset in its TDB (and a package's Info.xml)",
             "",
@@ -153,6 +165,9 @@ CliTexts english() {
       {"--remove", "take the TYP file away"},
       {"MAPSET", "FID, FID:PID, the name list shows, or the mapset's plain name"},
       {"NEWNAME", "the new name"},
+      {"ID", "the change's id as history shows it (default: the newest that stands)"},
+      {"undo --yes", "answer yes to the question before the undo"},
+      {"remove --yes", "answer yes to the removal question"},
       {"NEWFID", "the new FID"},
       {"VALUE", "the draw priority to write"},
       {"FILE", "the file"},
@@ -194,6 +209,7 @@ CliTexts english() {
   texts.cannotBeRead = "cannot be read: ";
   texts.everyFidUsed = "every FID is used from ";
   texts.removalNeedsYes = "the removal needs the answer --yes";
+  texts.undoNeedsYes = "the undo needs the answer --yes";
   texts.fidTaken = "FID ";
   texts.fidTakenEnd = " is used already; choose --keep-fid or --free-fid";
   texts.fileUnreadable = "cannot read ";
@@ -271,6 +287,18 @@ CliTexts german() {
            {"registriert oder verpackt eine vorhandene TDB mit Uebersichtskarte",
             "Name, FID und PID sind die der TDB, wenn nicht angegeben; FID und PID sind 1 bis 65535.",
             "mapsetdesk-cli register --tiles Harz --tdb Harz/Harz.tdb --overview Harz/Harz.img"}},
+          {"remove",
+           {"entfernt einen Kartensatz wie das Hauptfenster; der Verlauf kann ihn zurueckholen",
+            "remove [--registry|--gmap] MAPSET --yes\n    die Schluessel der Registrierung, TDB und Uebersicht oder der Paketordner kommen in den Verlauf",
+            "mapsetdesk-cli remove \"Harz Test\" --yes"}},
+          {"history",
+           {"listet die aufgezeichneten Aenderungen, die neueste zuerst",
+            "Eine Zeile je Aenderung, durch Tabulatoren getrennt: Nummer, Zeit (ISO 8601, UTC), Aktion, Kartensatz, Zustand. Das Leeren eines Kachel-Caches loescht mit Absicht und wird nicht aufgezeichnet.",
+            "mapsetdesk-cli history"}},
+          {"undo",
+           {"nimmt die neueste noch geltende Aenderung zurueck, oder die Aenderung ID",
+            "undo [ID] --yes\n    abgelehnt, ohne etwas anzuruehren, wenn sich eine Datei oder ein Schluessel seither geaendert hat; das Rueckgaengigmachen wird selbst aufgezeichnet und kann rueckgaengig gemacht werden",
+            "mapsetdesk-cli undo --yes"}},
           {"rename",
            {"benennt einen Kartensatz in seiner TDB (und der Info.xml eines Pakets) um",
             "",
@@ -366,6 +394,9 @@ CliTexts german() {
       {"--remove", "nimmt die TYP-Datei weg"},
       {"MAPSET", "FID, FID:PID, der Name, den list zeigt, oder der blosse Name des Kartensatzes"},
       {"NEWNAME", "der neue Name"},
+      {"ID", "die Nummer der Aenderung, wie history sie zeigt (sonst die neueste noch geltende)"},
+      {"undo --yes", "beantwortet die Frage vor dem Rueckgaengigmachen mit ja"},
+      {"remove --yes", "beantwortet die Frage vor dem Entfernen mit ja"},
       {"NEWFID", "die neue FID"},
       {"VALUE", "die Draw-Priority, die geschrieben wird"},
       {"FILE", "die Datei"},
@@ -407,6 +438,7 @@ CliTexts german() {
   texts.cannotBeRead = "nicht lesbar: ";
   texts.everyFidUsed = "jede FID ist vergeben von ";
   texts.removalNeedsYes = "das Entfernen braucht die Antwort --yes";
+  texts.undoNeedsYes = "das Rueckgaengigmachen braucht die Antwort --yes";
   texts.fidTaken = "die FID ";
   texts.fidTakenEnd = " ist schon vergeben; waehlen Sie --keep-fid oder --free-fid";
   texts.fileUnreadable = "nicht lesbar: ";

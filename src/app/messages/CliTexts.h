@@ -56,6 +56,7 @@ struct CliTexts {
   std::string cannotBeRead;     // followed by the key or folder
   std::string everyFidUsed;     // followed by the first and the last FID
   std::string removalNeedsYes;
+  std::string undoNeedsYes;
   std::string fidTaken;         // followed by the FID, then fidTakenEnd
   std::string fidTakenEnd;
   std::string fileUnreadable;   // followed by the file

@@ -11,7 +11,8 @@ EinstellungenTexts einstellungenTexts(Sprache sprache) {
             "Tools for TDB, preview and registry rights:",
             "automatic: gmt, cgpsmapper and SetACL where present, else built-in",
             "only gmt, cgpsmapper and SetACL from the program folder",
-            "always the built-in tools", "mapsetdesk version"};
+            "always the built-in tools", "mapsetdesk version",
+            "Change history (HistoryDays, HistoryMB): ", " days, at most "};
   }
   return {"Betriebssystem 32 bit oder 64 bit ?",
           "Click auf die Zeile aendert die Einstellung. Sie wird beim naechsten Start von "
@@ -22,7 +23,8 @@ EinstellungenTexts einstellungenTexts(Sprache sprache) {
           "Werkzeuge für TDB, Übersichtskarte und Registry-Rechte:",
           "automatisch: gmt, cgpsmapper und SetACL wenn vorhanden, sonst eingebaut",
           "nur gmt, cgpsmapper und SetACL aus dem Programmordner",
-          "immer die eingebauten Werkzeuge", "mapsetdesk Version"};
+          "immer die eingebauten Werkzeuge", "mapsetdesk Version",
+          "Verlauf (HistoryDays, HistoryMB): ", " Tage, höchstens "};
 }
 
 }  // namespace mapsetdesk

@@ -20,6 +20,10 @@ struct EinstellungenTexts {
   std::string toolsExtern;
   std::string toolsIntern;
   std::string version;  // before the release number at the window's foot
+  // How long and how large the change history is kept: history, the days,
+  // historyDays, the megabytes, " MB".
+  std::string history;
+  std::string historyDays;
 };
 
 EinstellungenTexts einstellungenTexts(Sprache sprache);

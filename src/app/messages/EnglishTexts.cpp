@@ -203,6 +203,7 @@ TextTable englishCaptions() {
       {"Prop", "OS 32 bit or 64 bit ?"},
       {"MnuLatitude", "Optimale Latitude"},
       {"MnuPruefen", "check installation"},
+      {"MnuVerlauf", "History"},
       {"mnuWebsite", "Website"},
   };
 }

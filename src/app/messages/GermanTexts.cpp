@@ -228,6 +228,7 @@ TextTable germanCaptions() {
       {"Prop", "OS 32 bit or 64 bit ?"},
       {"MnuLatitude", "Optimale Latitude"},
       {"MnuPruefen", "Installation pruefen"},
+      {"MnuVerlauf", "Verlauf"},
       {"mnuWebsite", "Website"},
   };
 }

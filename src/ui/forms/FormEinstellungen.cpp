@@ -13,13 +13,14 @@ FormEinstellungen::FormEinstellungen(WindowSystem& windows, Services& services)
       texts_(einstellungenTexts(Sprache::Deutsch)) {
   // Wide enough for the longest tool choice, the German one.
   width = 560;
-  height = 214;
+  height = 238;
   List1.position = {12, 12, 536, 66};
   List1.onClick = [this] { List1_Click(); };
   LabelTools.position = {12, 86, 536, 18};
   ListTools.position = {12, 106, 536, 66};
   ListTools.onClick = [this] { ListTools_Click(); };
-  LabelVersion.position = {12, 180, 536, 18};
+  LabelVerlauf.position = {12, 180, 536, 18};
+  LabelVersion.position = {12, 204, 536, 18};
 }
 
 void FormEinstellungen::open() {
@@ -35,6 +36,9 @@ void FormEinstellungen::SpracheEinstellungen() {
   List1.toolTip = texts_.hint;
   LabelTools.caption = texts_.toolsLabel;
   LabelVersion.caption = texts_.version + " " + std::string(kVersion);
+  const Retention history = Settings(services_.registry).history();
+  LabelVerlauf.caption = texts_.history + std::to_string(history.days) + texts_.historyDays +
+                         std::to_string(history.megabytes) + " MB";
 }
 
 void FormEinstellungen::fillList() {

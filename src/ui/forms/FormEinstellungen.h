@@ -3,7 +3,8 @@
 // 64-bit or 32-bit Windows; a click on the row asks and stores it anew. The
 // registry base of the running program stays as it was until the next start.
 // Below it, the choice of who does the outside programs' work ("Tools"),
-// which holds from the next run of a tool on. At the foot, the release number.
+// which holds from the next run of a tool on. Then how long and how large the
+// change history is kept. At the foot, the release number.
 #include "app/Services.h"
 #include "app/messages/EinstellungenTexts.h"
 #include "ui/forms/controls/Form.h"
@@ -19,6 +20,7 @@ class FormEinstellungen : public Form {
   ListBox List1{*this, "List1"};
   Label LabelTools{*this, "LabelTools"};
   ListBox ListTools{*this, "ListTools"};
+  Label LabelVerlauf{*this, "LabelVerlauf"};
   Label LabelVersion{*this, "LabelVersion"};
 
   // Sets the texts for the language setting, fills the list and shows the window.

@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "formats/FileBytes.h"
 #include "platform/FilePath.h"
+#include "ui/forms/JournaledEdit.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
@@ -163,12 +164,21 @@ void FormMaptilename::CommandDPAendern_Click() {
 void FormMaptilename::DrawPriority(std::uint8_t priority) {
   PriorityWrite written;
   const auto& tiles = mapset_.tiles;
-  for (std::size_t i = 0; i < tiles.size() && stop_ != kStop; ++i) {
-    if (!writeTilePriority(tiles[i], mapset_.form, priority, written)) break;
-    ProgressBarDP.value = progress(i + 1, tiles.size(), kListed);
-    windows().letEventsRun();
-  }
+  // A run stopped by the user or by a held file keeps what it wrote, as an
+  // entry that can be undone.
+  const bool journaled = journaledEdit(
+      services_, session_.texts.sprache() != Sprache::English, "draw-priority",
+      pathText(filePath(tdb_).stem()), {}, [&](Recorded& recorded) {
+        if (!recorded.entry.keepPatches(drawPriorityBytes(mapset_))) return false;
+        for (std::size_t i = 0; i < tiles.size() && stop_ != kStop; ++i) {
+          if (!writeTilePriority(tiles[i], mapset_.form, priority, written)) break;
+          ProgressBarDP.value = progress(i + 1, tiles.size(), kListed);
+          windows().letEventsRun();
+        }
+        return true;
+      });
   ProgressBarDP.value = kDone;
+  if (!journaled) return;
   if (written.held) {
     say(texts_.closeMapsource, Icon::Critical);
     return;

@@ -14,11 +14,12 @@ ProgramWindows::ProgramWindows(WindowSystem& windows, Services& services, Sessio
       fid(windows, services, main),
       maptilename(windows, services, session, main),
       exportImport(*this, windows, services, session),
-      pruefen(windows, services, session) {}
+      pruefen(windows, services, session),
+      verlauf(windows, services) {}
 
 std::vector<Form*> ProgramWindows::all() {
   return {&main,     &einstellungen, &urlZorvan, &arbeite,     &pipe,         &form1,
-          &latitude, &tdbVorhanden,  &fid,       &maptilename, &exportImport, &pruefen};
+          &latitude, &tdbVorhanden,  &fid,       &maptilename, &exportImport, &pruefen, &verlauf};
 }
 
 void ProgramWindows::unloadAllBut(const Form& keep) {

@@ -14,6 +14,7 @@
 #include "ui/forms/FormPruefen.h"
 #include "ui/forms/FormTDBvorhanden.h"
 #include "ui/forms/FormURL_ZORVAN.h"
+#include "ui/forms/FormVerlauf.h"
 #include "ui/forms/fLatitude.h"
 #include "ui/forms/formFID.h"
 #include "ui/forms/fMain.h"
@@ -36,6 +37,7 @@ class ProgramWindows {
   FormMaptilename maptilename;    // the tiles' draw priority
   ExportImport exportImport;      // moves a mapset to another PC
   FormPruefen pruefen;            // the health check
+  FormVerlauf verlauf;            // the history of changes, and undo
 
   // The main window first.
   std::vector<Form*> all();

@@ -4,6 +4,7 @@
 #include "app/ProductTitle.h"
 #include "app/Settings.h"
 #include "edit/Latitude.h"
+#include "ui/forms/JournaledEdit.h"
 
 namespace mapsetdesk::ui {
 
@@ -117,7 +118,11 @@ void fLatitude::setLatitude() {
   const LatitudeEntry entry = readLatitudeEntry(TextLatitude.text());
   switch (entry.kind) {
     case LatitudeEntryKind::Degrees:
-      if (!storeLatitude(services_.registry, key, entry.degrees)) say(texts_.notStored);
+      if (!journaledEdit(services_, sprache_ != Sprache::English, "latitude", key, {},
+                         [&](Recorded& recorded) {
+                           return storeLatitude(recorded.registry, key, entry.degrees);
+                         }))
+        say(texts_.notStored);
       return;
     case LatitudeEntryKind::Empty:
       askForAutomatic(key);
@@ -141,7 +146,11 @@ void fLatitude::askForAutomatic(const std::string& key) {
   const Message question{texts_.askAutomatic, std::string(kMessageTitle), Buttons::YesNo,
                          Icon::None};
   if (services_.dialogs.message(question) != Answer::Yes) return;
-  removeLatitude(services_.registry, key);
+  journaledEdit(services_, sprache_ != Sprache::English, "latitude", key, {},
+                [&](Recorded& recorded) {
+                  removeLatitude(recorded.registry, key);
+                  return true;
+                });
   CheckRegistryKey(key);
 }
 

@@ -159,6 +159,7 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   MenuItem Prop{*this, "Prop"};
   MenuItem MnuLatitude{*this, "MnuLatitude"};
   MenuItem MnuPruefen{*this, "MnuPruefen"};
+  MenuItem MnuVerlauf{*this, "MnuVerlauf"};
   MenuItem mnuWebsite{*this, "mnuWebsite"};
 
   // Every action button back to its colour.
@@ -255,6 +256,7 @@ class fMain : public Form, private StartupWindow, private InstallationView {
 
   // The health check window, in fMainPruefen.cpp.
   void MnuPruefen_Click();
+  void MnuVerlauf_Click();  // in fMainVerlauf.cpp
 
   // The FID mode, in fMainFid.cpp.
   void CommandFID_Click();

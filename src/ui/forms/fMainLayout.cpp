@@ -135,6 +135,7 @@ void fMain::placeMenu() {
   Prop.position = {};
   MnuLatitude.position = {};
   MnuPruefen.position = {};
+  MnuVerlauf.position = {};
   mnuWebsite.position = {};
 }
 

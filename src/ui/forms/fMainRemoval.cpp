@@ -1,9 +1,12 @@
 // The main window's removals: a double-click on a registered mapset in the
 // removal list, or on a gmap package while the gmap list is in its removal
 // mode. The lists are read afresh afterwards, so the row is gone.
+// Each removal goes into the change journal: the keys as they were, the
+// files and the package folder moved into the entry, so it can be undone.
 #include "app/messages/MessageKeys.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/MapsetRemoval.h"
+#include "ui/forms/JournaledEdit.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
@@ -20,9 +23,17 @@ void fMain::ListLoeschen_DblClick() {
                        removalTitle(ListLoeschen.item(row)), Buttons::OkCancel,
                        Icon::None}) != Answer::Ok)
     return;
-  const RegistrationRemoval removal =
-      removeRegistration(services_.registry, services_.folders, session_.vReg6432, catalogue_,
-                         static_cast<std::size_t>(row), packages_);
+  const auto index = static_cast<std::size_t>(row);
+  RegistrationRemoval removal;
+  bool started = false;
+  journaledEdit(services_, germanTexts(), "remove", catalogue_.rows[index].cells.name, {},
+                [&](Recorded& recorded) {
+                  started = true;
+                  removal = removeRegistration(recorded.registry, recorded.folders,
+                                               session_.vReg6432, catalogue_, index, packages_);
+                  return true;
+                });
+  if (!started) return;
   session_.vRegistryKey.clear();
   TDBlesen();
   CommandFilename.enabled = true;
@@ -47,9 +58,17 @@ void fMain::removeGmapPackage() {
   if (dialogs.message({session_.texts.text(key::Satz21), removalTitle(ListMapsetGMP.item(row)),
                        Buttons::YesNo, Icon::None}) != Answer::Yes)
     return;
-  const PackageRemoval removal = removePackage(
-      services_.folders, gmapFolders(services_.registry, services_.facts, session_.vReg6432),
-      packages_.rows[static_cast<std::size_t>(row)].infoXml);
+  const GmapRow& package = packages_.rows[static_cast<std::size_t>(row)];
+  const GmapFolders mapFolders =
+      gmapFolders(services_.registry, services_.facts, session_.vReg6432);
+  PackageRemoval removal;
+  bool started = false;
+  journaledEdit(services_, germanTexts(), "remove", package.display, {}, [&](Recorded& recorded) {
+    started = true;
+    removal = removePackage(recorded.folders, mapFolders, package.infoXml);
+    return removal.status != PackageRemovalStatus::Failed;
+  });
+  if (!started) return;
   GMPFileslisten();
   if (removal.status == PackageRemovalStatus::Refused) {
     dialogs.message({packageRefusedText(germanTexts(), removal.folder), kCatalogueTitle,

@@ -6,6 +6,7 @@
 #include "edit/MapsetRename.h"
 #include "platform/Platform.h"
 #include "ui/forms/controls/Caption.h"
+#include "ui/forms/JournaledEdit.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
@@ -75,14 +76,20 @@ void fMain::CommandNameuebernehmen_Click() {
     renameFromGmap_ = false;
     if (gmapRow < 0 || gmapRow >= static_cast<int>(packages_.rows.size())) return;
     const GmapRow& row = packages_.rows[static_cast<std::size_t>(gmapRow)];
-    editCompleted_ = renameGmapProduct(setting, row, gmapEntryName(row.display), newName);
+    editCompleted_ = journaledEdit(
+        services_, germanTexts(), "rename", row.display, {row.infoXml, row.tdb, row.tdb + "-BAK"},
+        [&](Recorded&) {
+          return renameGmapProduct(setting, row, gmapEntryName(row.display), newName);
+        });
   } else if (!session_.vDraw.empty()) {
     endRenameButtons();
     return;
   } else {
     if (registryRow < 0 || registryRow >= static_cast<int>(catalogue_.rows.size())) return;
-    editCompleted_ = renameRegisteredMapset(
-        setting, catalogue_.rows[static_cast<std::size_t>(registryRow)].entry.tdb, newName);
+    const CatalogueRow& row = catalogue_.rows[static_cast<std::size_t>(registryRow)];
+    editCompleted_ = journaledEdit(
+        services_, germanTexts(), "rename", row.cells.name, {row.entry.tdb, row.entry.tdb + "-BAK"},
+        [&](Recorded&) { return renameRegisteredMapset(setting, row.entry.tdb, newName); });
   }
   leaveRenameMode();
 }

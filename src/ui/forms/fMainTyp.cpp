@@ -9,6 +9,7 @@
 #include "formats/TypHeader.h"
 #include "platform/Platform.h"
 #include "ui/forms/controls/Caption.h"
+#include "ui/forms/JournaledEdit.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
@@ -96,17 +97,27 @@ void fMain::CommandDoIt_Click() {
   }
   if (typNamesRefused()) return;
   const std::string typ = pickedTypFile();
-  const TypSetting setting{services_.registry,      services_.dialogs, services_.sound,
-                           services_.programFolder, session_.vReg6432, session_.texts};
+  const auto assign = [&](const std::string& mapset, const auto& edit) {
+    return journaledEdit(services_, germanTexts(), "typ", mapset, {}, [&](Recorded& recorded) {
+      const TypSetting setting{recorded.registry,        services_.dialogs, services_.sound,
+                               services_.programFolder,  session_.vReg6432, session_.texts,
+                               keepingIn(recorded.entry)};
+      return edit(setting);
+    });
+  };
   const auto index = static_cast<std::size_t>(row);
   if (gmap) {
     const GmapRow& package = packages_.rows[index];
-    editCompleted_ =
-        typ.empty() ? removePackageTyp(setting, package) : assignPackageTyp(setting, package, typ);
+    editCompleted_ = assign(package.display, [&](const TypSetting& setting) {
+      return typ.empty() ? removePackageTyp(setting, package)
+                         : assignPackageTyp(setting, package, typ);
+    });
     GMPFileslisten();
   } else {
-    editCompleted_ = typ.empty() ? removeRegistryTyp(setting, catalogue_.rows[index])
-                                 : assignRegistryTyp(setting, catalogue_, index, typ);
+    editCompleted_ = assign(catalogue_.rows[index].cells.name, [&](const TypSetting& setting) {
+      return typ.empty() ? removeRegistryTyp(setting, catalogue_.rows[index])
+                         : assignRegistryTyp(setting, catalogue_, index, typ);
+    });
     if (editCompleted_ && !typ.empty()) resetTypChooser();
     TDBlesen();
   }

@@ -7,6 +7,7 @@
 #include "app/messages/IdTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "edit/FidEntry.h"
+#include "ui/forms/JournaledEdit.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
@@ -117,11 +118,17 @@ void formFID::Command1_Click() {
 
 void formFID::change(std::uint16_t fid) {
   const TdbTexts tdbTexts = tdbVorhandenTexts(sprache_).tdb;
-  const FidChangeResult result =
-      registryRow_ ? changeRegisteredFid(services_.registry, *registryRow_,
-                                         main_.registryCatalogue(), fid, services_.dialogs,
-                                         tdbTexts)
-                   : changePackageFid(*packageRow_, fid, services_.dialogs, tdbTexts);
+  FidChangeResult result;
+  const std::string mapset = registryRow_ ? registryRow_->cells.name : packageRow_->display;
+  journaledEdit(
+      services_, sprache_ != Sprache::English, "fid", mapset, {}, [&](Recorded& recorded) {
+        result = registryRow_ ? changeRegisteredFid(
+                                    recorded.registry, *registryRow_, main_.registryCatalogue(),
+                                    fid, services_.dialogs, tdbTexts, keepingIn(recorded.entry))
+                              : changePackageFid(*packageRow_, fid, services_.dialogs, tdbTexts,
+                                                 keepingIn(recorded.entry));
+        return result.stop == FidChangeStop::None;
+      });
   tellStop(result);
 }
 

@@ -1,0 +1,139 @@
+// remove, history and undo of the command-line front end over a mapset that
+// register installed from mkgmap's files, and the word given at start when
+// an interrupted run was rolled back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "app/messages/HistoryTexts.h"
+#include "history/Journal.h"
+#include "platform/FileReplace.h"
+#include "support/ExistingMapsetFiles.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class HistoryCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(files.available()) << "run through ctest, which makes the mkgmap files";
+    ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
+    mapset = files.make(home / "Karten", "Harz Nord", 4711, 3, {.typ = true});
+    fs::copy_file(filePath(mapset.typ), home / "Karten" / "harz-typ.typ");
+    const ProgramRun run = cli(
+        {"register", "--tiles", mapset.tiles, "--tdb", mapset.tdb, "--overview", mapset.overview});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  }
+
+  ProgramRun cli(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(),
+                     {"--home", home.str(), "--program-folder", (home / "program").string()});
+    return runProgram(MAPSETDESK_CLI, arguments, scratch);
+  }
+
+  // The registry export and every map file with its bytes.
+  std::string state() {
+    std::string text = cli({"reg", "export", "HKLM\\SOFTWARE\\Garmin"}).out +
+                       cli({"reg", "export", "HKCU\\Software\\Garmin"}).out;
+    for (const auto& item : fs::recursive_directory_iterator(home / "Karten"))
+      text += '\n' + item.path().string() + '=' + readFile(item.path());
+    return text;
+  }
+
+  fs::path history() const { return home / "AppData" / "Local" / "ZORVAN" / "History"; }
+
+  TempDir home;
+  TempDir scratch;
+  ExistingMapsetFiles files;
+  ExistingFiles mapset;
+  HistoryTexts texts = historyTexts(Sprache::Deutsch);
+};
+
+TEST_F(HistoryCommands, ARemovalIsListedAndUndoneByteForByte) {
+  const std::string before = state();
+  EXPECT_EQ(cli({"remove", "4711:3"}).exitCode, 1) << "the question needs its answer";
+  EXPECT_EQ(state(), before);
+
+  const ProgramRun removed = cli({"remove", "4711:3", "--yes"});
+  EXPECT_EQ(removed.exitCode, 0) << removed.out << removed.err;
+  EXPECT_FALSE(fs::exists(filePath(mapset.tdb)));
+  EXPECT_FALSE(fs::exists(filePath(mapset.overview)));
+  EXPECT_TRUE(fs::exists(filePath(mapset.tiles) / "63240001.img"));
+  EXPECT_EQ(cli({"list"}).out, "");
+
+  const ProgramRun listed = cli({"history"});
+  ASSERT_EQ(listed.exitCode, 0);
+  EXPECT_EQ(listed.out.substr(0, 7), "000001\t");
+  EXPECT_NE(listed.out.find("\tremove\tHarz_Nord\t" + texts.complete + "\n"), std::string::npos)
+      << listed.out;
+
+  const ProgramRun undone = cli({"undo", "--yes"});
+  EXPECT_EQ(undone.exitCode, 0) << undone.err;
+  EXPECT_EQ(undone.out, "000002\n");
+  EXPECT_EQ(state(), before);
+  EXPECT_NE(cli({"history"}).out.find("\tundo\tHarz_Nord\t" + texts.complete), std::string::npos);
+}
+
+// A chain of edits, each through its own command, undone one after the
+// other: every undo brings back the registry and the map files exactly as
+// they were before that edit.
+TEST_F(HistoryCommands, EachEditOfAChainIsUndoneInTurnByteForByte) {
+  const std::string typ = (home / "Karten" / "harz-typ.typ").string();
+  const std::vector<std::vector<std::string>> edits{
+      {"typ", "4711", typ},
+      {"set-fid", "4711", "4712"},
+      {"draw-priority", "4712", "21"},
+      {"latitude", "4712", "3", "47"},
+      {"typ", "--yes", "4712", "--remove"},
+      {"rename", "4712", "Harz Neu"},
+  };
+  std::vector<std::string> states{state()};
+  for (const auto& edit : edits) {
+    const ProgramRun run = cli(edit);
+    ASSERT_EQ(run.exitCode, 0) << edit.front() << ": " << run.out << run.err;
+    states.push_back(state());
+    ASSERT_NE(states.back(), states[states.size() - 2]) << edit.front();
+  }
+  for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+    const ProgramRun undone = cli({"undo", "--yes"});
+    EXPECT_EQ(undone.exitCode, 0) << edit->front() << ": " << undone.err;
+    states.pop_back();
+    EXPECT_EQ(state(), states.back()) << edit->front();
+  }
+  EXPECT_EQ(cli({"undo", "--yes"}).err, texts.nothingToUndo + "\n");
+}
+
+TEST_F(HistoryCommands, AnUndoIsRefusedNamingTheFileSomethingNowStandsAt) {
+  ASSERT_EQ(cli({"remove", "4711:3", "--yes"}).exitCode, 0);
+  writeFile(filePath(mapset.tdb), "a new TDB in its place");
+  const ProgramRun refused = cli({"undo", "--yes"});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err, texts.changedSince + mapset.tdb + "\n");
+  EXPECT_EQ(readFile(filePath(mapset.tdb)), "a new TDB in its place");
+  EXPECT_EQ(cli({"undo", "000007", "--yes"}).err, texts.noSuchEntry + "000007\n");
+  EXPECT_EQ(cli({"undo", "1", "2"}).exitCode, 2);
+}
+
+TEST_F(HistoryCommands, AnInterruptedActionIsRolledBackAtStartAndToldOnce) {
+  const std::string before = state();
+  {
+    auto entry = Journal(history()).begin("rename", "Harz Nord");
+    ASSERT_TRUE(entry);
+    ASSERT_TRUE(entry->keepFile(mapset.tdb));
+    ASSERT_TRUE(replaceFile(mapset.tdb, "half written"));
+  }
+  const ProgramRun first = cli({"list"});
+  EXPECT_EQ(first.err, texts.recovered + "rename Harz Nord\n");
+  EXPECT_EQ(state(), before);
+  EXPECT_EQ(cli({"list"}).err, "");
+  EXPECT_NE(cli({"history"}).out.find("\trename\tHarz Nord\t" + texts.rolledBack),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace mapsetdesk::testing
