@@ -19,6 +19,11 @@ inline constexpr std::string_view kDirValue = "Dir";
 inline constexpr std::string_view kLastDirValue = "LastDir";
 inline constexpr std::string_view kVersionValue = "Version";
 inline constexpr std::string_view kToolsValue = "Tools";
+// Where a person left the main window, the tool window and the window for an
+// existing TDB.
+inline constexpr std::string_view kWindowPlacementValue = "WindowPlacement";
+inline constexpr std::string_view kToolWindowPlacementValue = "WindowPlacementFormPipe";
+inline constexpr std::string_view kTdbWindowPlacementValue = "WindowPlacementFormTDBvorhanden";
 
 inline constexpr std::string_view kLanguageGerman = "Deu";
 inline constexpr std::string_view kLanguageEnglish = "Eng";
@@ -45,10 +50,13 @@ class Settings {
   ToolsChoice tools() const { return toolsChoiceFrom(read(kToolsValue)); }
   // `cgps`: the Version setting without surrounding blanks.
   std::string cgps() const;
+  // value: one of the window placement values above.
+  std::string windowPlacement(std::string_view value) const { return read(value); }
 
   void storeWow64(bool is64);
   void storeDir(const std::string& folder);
   void storeLastDir(const std::string& folder);
+  void storeWindowPlacement(std::string_view value, const std::string& text);
   // False when the value does not read back as written.
   bool storeTools(ToolsChoice choice);
 
