@@ -148,9 +148,11 @@ SIZE FormWindow::frameFor(int clientWidth, int clientHeight) const {
 }
 
 void FormWindow::restorePlacement() {
-  if (!form_.sizable || !form_.placement) return;
+  if (!form_.sizable) return;
   const SIZE smallest = frameFor(form_.width, form_.height);
-  const auto frame = restoredFrame(*form_.placement, smallest.cx, smallest.cy, workAreas());
+  const auto frame = form_.placement ? restoredFrame(*form_.placement, smallest.cx, smallest.cy,
+                                                     workAreas())
+                                     : std::nullopt;
   if (frame) {
     SetWindowPos(hwnd_, nullptr, frame->left, frame->top, frame->width, frame->height,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -50,7 +50,8 @@ class FormWindow {
   void changeDpi(UINT dpi, const RECT& suggested);
   // The window's outer size for a client area at 96 dots per inch.
   SIZE frameFor(int clientWidth, int clientHeight) const;
-  // A sizable window opens where it was left when that fits the screens.
+  // A sizable window opens where it was left when that fits the screens;
+  // either way the form learns where it opens.
   void restorePlacement();
   // Tells the form where its window stands now.
   void keepPlacement();
