@@ -154,10 +154,12 @@ void FormWindow::restorePlacement() {
                                                      workAreas())
                                      : std::nullopt;
   if (frame) {
+    // Moving the window tells the form where it stands: take the state first.
+    const bool maximized = form_.placement->maximized;
     SetWindowPos(hwnd_, nullptr, frame->left, frame->top, frame->width, frame->height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     restored_ = true;
-    maximizeOnShow_ = form_.placement->maximized;
+    maximizeOnShow_ = maximized;
   }
   keepPlacement();
 }
