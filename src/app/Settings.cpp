@@ -48,6 +48,10 @@ void Settings::storeDir(const std::string& folder) { write(kDirValue, folder); }
 
 void Settings::storeLastDir(const std::string& folder) { write(kLastDirValue, folder); }
 
+void Settings::storeWindowPlacement(std::string_view value, const std::string& text) {
+  write(value, text);
+}
+
 bool Settings::storeTools(ToolsChoice choice) {
   const std::string name(toolsChoiceName(choice));
   write(kToolsValue, name);

@@ -22,6 +22,11 @@ inline constexpr std::string_view kVersionValue = "Version";
 inline constexpr std::string_view kToolsValue = "Tools";
 inline constexpr std::string_view kHistoryDaysValue = "HistoryDays";
 inline constexpr std::string_view kHistoryMegabytesValue = "HistoryMB";
+// Where a person left the main window, the tool window and the window for an
+// existing TDB.
+inline constexpr std::string_view kWindowPlacementValue = "WindowPlacement";
+inline constexpr std::string_view kToolWindowPlacementValue = "WindowPlacementFormPipe";
+inline constexpr std::string_view kTdbWindowPlacementValue = "WindowPlacementFormTDBvorhanden";
 
 inline constexpr std::string_view kLanguageGerman = "Deu";
 inline constexpr std::string_view kLanguageEnglish = "Eng";
@@ -51,10 +56,13 @@ class Settings {
   // How long and how large the change history may grow; the defaults where
   // a setting is not a whole number within reason.
   Retention history() const;
+  // value: one of the window placement values above.
+  std::string windowPlacement(std::string_view value) const { return read(value); }
 
   void storeWow64(bool is64);
   void storeDir(const std::string& folder);
   void storeLastDir(const std::string& folder);
+  void storeWindowPlacement(std::string_view value, const std::string& text);
   // False when the value does not read back as written.
   bool storeTools(ToolsChoice choice);
 

@@ -2,8 +2,10 @@
 
 #include "app/GmtBanner.h"
 #include "app/ProductTitle.h"
+#include "app/Settings.h"
 #include "app/messages/MessageKeys.h"
 #include "app/messages/ToolRunnerTexts.h"
+#include "ui/forms/KeptPlacement.h"
 
 namespace mapsetdesk::ui {
 
@@ -26,12 +28,22 @@ FormPipe::FormPipe(WindowSystem& windows, Services& services, Session& session,
   caption = std::string(kMessageTitle);
   width = 520;
   height = 300;
+  sizable = true;
   Text1.position = {8, 8, 504, 246};
+  Text1.stretch = {0, 0, 100, 100};
   Command1.position = {8, 262, 90, 28};
+  Command1.stretch = {0, 100, 0, 100};
   Command1.onClick = [this] { Command1_Click(); };
 }
 
-void FormPipe::Form_Load() { Command1.caption = "Start"; }
+void FormPipe::Form_Load() {
+  Command1.caption = "Start";
+  readPlacement(*this, services_.registry, kToolWindowPlacementValue);
+}
+
+void FormPipe::Form_Unload() {
+  storePlacement(*this, services_.registry, kToolWindowPlacementValue);
+}
 
 void FormPipe::WaitForApplication(const std::string& commandLine) {
   textMeldung_.visible = true;

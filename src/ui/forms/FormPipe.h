@@ -34,6 +34,7 @@ class FormPipe : public Form, public ToolWindow {
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
 
  private:
   class RunWatcher;

@@ -13,6 +13,7 @@
 #include "install/ExistingTdbRegistration.h"
 #include "platform/FilePath.h"
 #include "platform/FolderOps.h"
+#include "ui/forms/KeptPlacement.h"
 #include "ui/forms/fMain.h"
 
 namespace mapsetdesk::ui {
@@ -90,15 +91,23 @@ void FormTDBvorhanden::bindEvents() {
 }
 
 void FormTDBvorhanden::placeControls() {
+  // The path fields take all the width a person gives the window; the
+  // choosers stay at their right end.
+  static constexpr Stretch kWider{0, 0, 100, 0};
+  static constexpr Stretch kAtRight{100, 0, 100, 0};
   width = 560;
   height = 500;
+  sizable = true;
   int top = 12;
   const auto row = [&top](Label& label, TextBox& field, Button* chooser) {
     label.position = {12, top, 520, 20};
+    label.stretch = kWider;
     field.position = {12, top + 22, chooser ? 488 : 520, 24};
+    field.stretch = kWider;
     if (chooser) {
       chooser->caption = "...";
       chooser->position = {504, top + 22, 28, 24};
+      chooser->stretch = kAtRight;
     }
     top += 52;
   };
@@ -110,26 +119,35 @@ void FormTDBvorhanden::placeControls() {
   row(LabelMdr, TextMdr, &CommandMdr);
   row(LabelPfadTrf, TextPfadTrf, &CommandPfadTrf);
   LabelName.position = {12, top, 300, 20};
+  LabelName.stretch = kWider;
   Text1.position = {12, top + 22, 300, 24};
+  Text1.stretch = kWider;
   LabelID.caption = "FID";
   LabelID.position = {324, top, 100, 20};
   TextID.position = {324, top + 22, 100, 24};
   LabelPID.caption = "PID";
   LabelPID.position = {432, top, 100, 20};
   TextPID.position = {432, top + 22, 100, 24};
+  for (Control* id : {static_cast<Control*>(&LabelID), static_cast<Control*>(&TextID),
+                      static_cast<Control*>(&LabelPID), static_cast<Control*>(&TextPID)})
+    id->stretch = kAtRight;
   Commandregistriere.position = {12, top + 60, 256, 36};
   Commandgmapsatz.position = {276, top + 60, 256, 36};
 }
 
 void FormTDBvorhanden::Form_Load() {
   vWarten = true;
+  readPlacement(*this, services_.registry, kTdbWindowPlacementValue);
   main_.TDBlesen();
   main_.GMPFileslisten();
   language();
   enableActions(false);
 }
 
-void FormTDBvorhanden::Form_Unload() { vWarten = false; }
+void FormTDBvorhanden::Form_Unload() {
+  vWarten = false;
+  storePlacement(*this, services_.registry, kTdbWindowPlacementValue);
+}
 
 void FormTDBvorhanden::language() {
   if (const auto sprache = spracheFor(Settings(services_.registry).language()))

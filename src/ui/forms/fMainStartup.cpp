@@ -1,6 +1,7 @@
 // The main window's start-up and shutdown, and what the start-up does to it.
 #include "app/Settings.h"
 #include "app/messages/MessageKeys.h"
+#include "ui/forms/KeptPlacement.h"
 #include "ui/forms/ProgramWindows.h"
 #include "ui/forms/controls/Caption.h"
 
@@ -11,12 +12,14 @@ void fMain::Form_Load() {
     windows().endProgram();
     return;
   }
+  readPlacement(*this, services_.registry, kWindowPlacementValue);
   showSelection();
 }
 
 void fMain::Form_Unload() {
   Settings(services_.registry)
       .storeDirChecked(Dir1.path(), services_.dialogs, session_.texts.text(key::Fehler29));
+  storePlacement(*this, services_.registry, kWindowPlacementValue);
   program_.unloadAllBut(*this);
 }
 

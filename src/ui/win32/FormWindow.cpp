@@ -22,8 +22,8 @@ namespace mapsetdesk::ui::win32 {
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"MapsetdeskForm";
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kFixedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kSizableStyle = kFixedStyle | WS_THICKFRAME | WS_MAXIMIZEBOX;
 constexpr UINT kRestoreFocus = WM_APP + 1;
 constexpr int kFirstId = 1000;
 
@@ -37,6 +37,25 @@ bool hasMenu(const Form& form) {
     if (control->kind() == ControlKind::MenuItem) return true;
   }
   return false;
+}
+
+Rect rectOf(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoW(monitor, &info))
+    reinterpret_cast<std::vector<Rect>*>(areas)->push_back(rectOf(info.rcWork));
+  return TRUE;
+}
+
+// The part of each screen that windows may cover, without the task bar.
+std::vector<Rect> workAreas() {
+  std::vector<Rect> areas;
+  EnumDisplayMonitors(nullptr, nullptr, addWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
 }
 
 void showUnexpected(const std::string& what) {
@@ -92,21 +111,19 @@ void FormWindow::registerClass(HINSTANCE instance) {
 }
 
 FormWindow::FormWindow(Win32Skin& skin, Form& form, HINSTANCE instance)
-    : skin_(skin), form_(form) {
+    : skin_(skin), form_(form), style_(form.sizable ? kSizableStyle : kFixedStyle) {
   dpi_ = dpiOf(nullptr);
-  RECT size{0, 0, scaled(form.width, dpi_), scaled(form.height, dpi_)};
-  AdjustWindowRectEx(&size, kWindowStyle, hasMenu(form), WS_EX_CONTROLPARENT);
+  SIZE size = frameFor(form.width, form.height);
   title_ = wideText(form.caption);
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, title_.c_str(), kWindowStyle,
-                          CW_USEDEFAULT, CW_USEDEFAULT, size.right - size.left,
-                          size.bottom - size.top, nullptr, nullptr, instance, this);
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, title_.c_str(), style_,
+                          CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
+                          instance, this);
   // On a monitor of another resolution the window starts scaled for it.
   if (const UINT shown = dpiOf(hwnd_); shown != dpi_) {
-    RECT scaledSize{0, 0, scaled(form.width, shown), scaled(form.height, shown)};
-    AdjustWindowRectEx(&scaledSize, kWindowStyle, hasMenu(form), WS_EX_CONTROLPARENT);
-    SetWindowPos(hwnd_, nullptr, 0, 0, scaledSize.right - scaledSize.left,
-                 scaledSize.bottom - scaledSize.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     dpi_ = shown;
+    size = frameFor(form.width, form.height);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   font_ = messageFont(dpi_);
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -115,6 +132,7 @@ FormWindow::FormWindow(Win32Skin& skin, Form& form, HINSTANCE instance)
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scaled(420, dpi_));
   createMenu();
   createControls(instance);
+  restorePlacement();
 }
 
 FormWindow::~FormWindow() {
@@ -123,8 +141,56 @@ FormWindow::~FormWindow() {
   if (font_) DeleteObject(font_);
 }
 
+SIZE FormWindow::frameFor(int clientWidth, int clientHeight) const {
+  RECT frame{0, 0, scaled(clientWidth, dpi_), scaled(clientHeight, dpi_)};
+  AdjustWindowRectEx(&frame, style_, hasMenu(form_), WS_EX_CONTROLPARENT);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void FormWindow::restorePlacement() {
+  if (!form_.sizable) return;
+  const SIZE smallest = frameFor(form_.width, form_.height);
+  const auto frame = form_.placement ? restoredFrame(*form_.placement, smallest.cx, smallest.cy,
+                                                     workAreas())
+                                     : std::nullopt;
+  if (frame) {
+    // Moving the window tells the form where it stands: take the state first.
+    const bool maximized = form_.placement->maximized;
+    SetWindowPos(hwnd_, nullptr, frame->left, frame->top, frame->width, frame->height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    restored_ = true;
+    maximizeOnShow_ = maximized;
+  }
+  keepPlacement();
+}
+
+void FormWindow::keepPlacement() {
+  if (!form_.sizable || IsIconic(hwnd_)) return;
+  WindowPlacement placement = form_.placement.value_or(WindowPlacement{});
+  placement.maximized = IsZoomed(hwnd_) || maximizeOnShow_;
+  if (!placement.maximized) {
+    RECT frame{};
+    GetWindowRect(hwnd_, &frame);
+    placement.frame = rectOf(frame);
+  }
+  form_.placement = placement;
+}
+
+void FormWindow::show() {
+  ShowWindow(hwnd_, maximizeOnShow_ ? SW_SHOWMAXIMIZED : SW_SHOW);
+  maximizeOnShow_ = false;
+}
+
+void FormWindow::sized(int clientWidth, int clientHeight) {
+  form_.resize(MulDiv(clientWidth, 96, static_cast<int>(dpi_)),
+               MulDiv(clientHeight, 96, static_cast<int>(dpi_)));
+  skin_.mirror(*this);
+}
+
 void FormWindow::placeOver(HWND owner) {
   SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  // A window that opens where it was left stays there.
+  if (restored_) return;
   RECT over{};
   RECT own{};
   GetWindowRect(owner, &over);
@@ -270,6 +336,20 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_GETMINMAXINFO:
+      if (form_.sizable) {
+        const SIZE smallest = frameFor(form_.width, form_.height);
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {smallest.cx, smallest.cy};
+        return 0;
+      }
+      break;
+    case WM_SIZE:
+      if (form_.sizable && wParam != SIZE_MINIMIZED) sized(LOWORD(lParam), HIWORD(lParam));
+      keepPlacement();
+      break;
+    case WM_MOVE:
+      keepPlacement();
+      break;
     default:
       break;
   }
@@ -438,10 +518,17 @@ void FormWindow::changeDpi(UINT dpi, const RECT& suggested) {
   for (NativeControl& native : controls_) {
     if (native.hwnd == nullptr) continue;
     SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    native.rect = {-1, -1, -1, -1};
+    fontChanged(native, dpi_);
   }
   DeleteObject(old);
   skin_.mirrorAll();
+}
+
+HWND FormWindow::nativeOf(const Control& model) const {
+  for (const NativeControl& native : controls_) {
+    if (native.model == &model) return native.hwnd;
+  }
+  return nullptr;
 }
 
 NativeControl* FormWindow::find(HWND hwnd) {

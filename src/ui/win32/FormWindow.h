@@ -22,11 +22,15 @@ class FormWindow {
 
   Form& form() const { return form_; }
   HWND hwnd() const { return hwnd_; }
+  HWND nativeOf(const Control& model) const;
   // Brings every native control, the menu and the title in line with the models.
   void mirror();
   void showPointer();
+  // Shows the window, maximized the first time when it was left so.
+  void show();
   // Makes owner the window's owner, so that it stays in front of it, and
-  // centres it over owner on owner's monitor.
+  // centres it over owner on owner's monitor unless it opened where it was
+  // left.
   void placeOver(HWND owner);
 
   static void registerClass(HINSTANCE instance);
@@ -44,6 +48,15 @@ class FormWindow {
   void dropFiles(NativeControl& native, HDROP drop);
   void scrolled(NativeControl& native);
   void changeDpi(UINT dpi, const RECT& suggested);
+  // The window's outer size for a client area at 96 dots per inch.
+  SIZE frameFor(int clientWidth, int clientHeight) const;
+  // A sizable window opens where it was left when that fits the screens;
+  // either way the form learns where it opens.
+  void restorePlacement();
+  // Tells the form where its window stands now.
+  void keepPlacement();
+  // The client area has the new size, in pixels of the window's resolution.
+  void sized(int clientWidth, int clientHeight);
   void createControls(HINSTANCE instance);
   void createMenu();
   void mirrorMenu();
@@ -52,11 +65,14 @@ class FormWindow {
 
   Win32Skin& skin_;
   Form& form_;
+  DWORD style_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
   HMENU menu_ = nullptr;
   HFONT font_ = nullptr;
   UINT dpi_ = 96;
+  bool restored_ = false;        // opened where a person left it
+  bool maximizeOnShow_ = false;  // ... and it was maximized then
   std::wstring title_;
   std::vector<NativeControl> controls_;
 };

@@ -24,7 +24,9 @@ struct NativeKind {
 };
 
 NativeKind nativeKind(const Control& model) {
-  constexpr DWORD list = WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  // Every list scrolls sideways when a row is wider than the list.
+  constexpr DWORD list =
+      WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   switch (model.kind()) {
     case ControlKind::Button:
       return {WC_BUTTONW, WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY};
@@ -41,7 +43,7 @@ NativeKind nativeKind(const Control& model) {
       const auto& rows = static_cast<const ListBox&>(model);
       DWORD style = list;
       if (rows.multiSelect()) style |= LBS_EXTENDEDSEL;
-      if (!rows.tabStops.empty()) style |= LBS_USETABSTOPS | WS_HSCROLL;
+      if (!rows.tabStops.empty()) style |= LBS_USETABSTOPS;
       return {WC_LISTBOXW, style};
     }
     case ControlKind::DirList:
@@ -74,7 +76,7 @@ std::string shownText(const Control& model) {
 
 // The list box counts tab stops in quarters of its font's average character
 // width; the widest row sets how far it scrolls sideways.
-void showColumns(NativeControl& native, const ListBox& list, UINT dpi) {
+void measureRows(NativeControl& native, const ListBox& list, UINT dpi) {
   HDC context = GetDC(native.hwnd);
   const auto font = reinterpret_cast<HFONT>(SendMessageW(native.hwnd, WM_GETFONT, 0, 0));
   const HGDIOBJ before = SelectObject(context, font);
@@ -87,8 +89,9 @@ void showColumns(NativeControl& native, const ListBox& list, UINT dpi) {
     pixels.push_back(scaled(stop, dpi));
     units.push_back(MulDiv(pixels.back(), 4, quarter));
   }
-  SendMessageW(native.hwnd, LB_SETTABSTOPS, static_cast<WPARAM>(units.size()),
-               reinterpret_cast<LPARAM>(units.data()));
+  if (!units.empty())
+    SendMessageW(native.hwnd, LB_SETTABSTOPS, static_cast<WPARAM>(units.size()),
+                 reinterpret_cast<LPARAM>(units.data()));
   int widest = 0;
   for (const auto& item : list.items()) {
     const std::wstring text = wideText(item);
@@ -101,6 +104,11 @@ void showColumns(NativeControl& native, const ListBox& list, UINT dpi) {
   ReleaseDC(native.hwnd, context);
 }
 
+bool scrollsSideways(const Control& model) {
+  return model.kind() == ControlKind::ListBox || model.kind() == ControlKind::DirList ||
+         model.kind() == ControlKind::FileList;
+}
+
 void mirrorList(NativeControl& native, const ListBox& list, UINT dpi) {
   const bool combo = list.kind() == ControlKind::DriveList;
   if (native.items != list.items()) {
@@ -110,7 +118,7 @@ void mirrorList(NativeControl& native, const ListBox& list, UINT dpi) {
                    reinterpret_cast<LPARAM>(wideText(item).c_str()));
     }
     native.items = list.items();
-    if (!combo && !list.tabStops.empty()) showColumns(native, list, dpi);
+    if (!combo) measureRows(native, list, dpi);
     native.selection = {};
     native.top = -1;
   }
@@ -191,8 +199,7 @@ HWND createNative(HWND parent, const Control& model, int id) {
 
 void mirror(NativeControl& native, UINT dpi, HWND tooltip) {
   Control& model = *native.model;
-  if (native.rect != model.position) {
-    const Rect& r = model.position;
+  if (const Rect r = model.placed(); native.rect != r) {
     // A drop-down list's height is that of its open list.
     const int height = model.kind() == ControlKind::DriveList ? r.height * 8 : r.height;
     MoveWindow(native.hwnd, scaled(r.left, dpi), scaled(r.top, dpi), scaled(r.width, dpi),
@@ -222,6 +229,12 @@ void mirror(NativeControl& native, UINT dpi, HWND tooltip) {
     ShowWindow(native.hwnd, visible ? SW_SHOWNA : SW_HIDE);
     native.visible = visible;
   }
+}
+
+void fontChanged(NativeControl& native, UINT dpi) {
+  native.rect = {-1, -1, -1, -1};
+  if (scrollsSideways(*native.model))
+    measureRows(native, static_cast<const ListBox&>(*native.model), dpi);
 }
 
 void readListChoice(NativeControl& native) {

@@ -36,6 +36,10 @@ HWND createNative(HWND parent, const Control& model, int id);
 // Brings the native control in line with its model.
 void mirror(NativeControl& native, UINT dpi, HWND tooltip);
 
+// The control shows in another font: its place and its rows' widths are
+// measured again.
+void fontChanged(NativeControl& native, UINT dpi);
+
 // Reads the person's choice in a native list into the model, raising Click.
 void readListChoice(NativeControl& native);
 

@@ -30,7 +30,7 @@ void Win32Skin::formShown(Form& form, Modality modality) {
       window.placeOver(owner->second->hwnd());
   }
   mirrorAll();
-  ShowWindow(window.hwnd(), SW_SHOW);
+  window.show();
   SetForegroundWindow(window.hwnd());
   if (modality == Modality::Modeless) return;
   // The other windows wait until the modal one is done.
@@ -81,6 +81,18 @@ void Win32Skin::mirrorAll() {
   mirroring_ = true;
   for (auto& [form, window] : windows_) window->mirror();
   mirroring_ = false;
+}
+
+void Win32Skin::mirror(FormWindow& window) {
+  const bool before = mirroring_;
+  mirroring_ = true;
+  window.mirror();
+  mirroring_ = before;
+}
+
+HWND Win32Skin::nativeOf(const Control& control) const {
+  const auto found = windows_.find(&control.form());
+  return found == windows_.end() ? nullptr : found->second->nativeOf(control);
 }
 
 FormWindow& Win32Skin::windowOf(Form& form) {

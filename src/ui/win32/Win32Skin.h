@@ -31,6 +31,10 @@ class Win32Skin : public WindowSystem {
 
   // After every event a handler ran: the models may have changed anywhere.
   void mirrorAll();
+  // After a window was sized: only its own controls move.
+  void mirror(FormWindow& window);
+  // The native control that shows the model; nullptr while its window is closed.
+  HWND nativeOf(const Control& control) const;
   // While the skin writes into native controls, their notifications are its own.
   bool mirroring() const { return mirroring_; }
   // Counts the handlers running, so that no window goes while one of them

@@ -20,6 +20,10 @@ bool Control::usable() const {
   return container == nullptr || container->usable();
 }
 
+Rect Control::placed() const {
+  return stretched(position, stretch, form_.growthX(), form_.growthY());
+}
+
 bool Control::takesFocus() const {
   switch (kind_) {
     case ControlKind::Label:

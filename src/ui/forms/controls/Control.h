@@ -55,12 +55,16 @@ class Control {
   bool usable() const;
   // Whether a click gives the control the keyboard focus.
   bool takesFocus() const;
+  // Where the control sits in its window as sized now: its designed position
+  // moved and widened by its stretch.
+  Rect placed() const;
 
   bool enabled = true;
   bool visible = true;
   std::string toolTip;
   std::optional<Color> backColor;  // the system's colour when empty
-  Rect position;
+  Rect position;                   // as designed, in a window of the designed size
+  Stretch stretch;
   Frame* container = nullptr;      // the frame the control sits in
 
   Handler onClick;

@@ -1,5 +1,7 @@
 #include "ui/forms/controls/Form.h"
 
+#include <algorithm>
+
 namespace mapsetdesk::ui {
 
 Form::Form(WindowSystem& windows, std::string name)
@@ -41,7 +43,15 @@ void Form::unload() {
   visible_ = false;
   focused_ = nullptr;
   pointerOver_ = nullptr;
+  // The next window opens at the designed size or where it was left.
+  growthX_ = 0;
+  growthY_ = 0;
   windows_.formUnloaded(*this);
+}
+
+void Form::resize(int clientWidth, int clientHeight) {
+  growthX_ = std::max(0, clientWidth - width);
+  growthY_ = std::max(0, clientHeight - height);
 }
 
 void Form::setMousePointer(MousePointer pointer) {

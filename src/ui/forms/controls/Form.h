@@ -3,11 +3,13 @@
 // loading and unloading, showing and hiding, the mouse pointer and the focus.
 // A window overrides Form_Load and Form_Unload and binds its controls'
 // events to its own Control_Event member functions.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/forms/controls/Control.h"
+#include "ui/forms/controls/WindowPlacement.h"
 #include "ui/forms/controls/WindowSystem.h"
 
 namespace mapsetdesk::ui {
@@ -27,8 +29,25 @@ class Form {
   Control* find(std::string_view name) const;
 
   std::string caption;
-  int width = 400;   // client area, pixels at 96 dots per inch
+  int width = 400;   // client area as designed, pixels at 96 dots per inch
   int height = 300;
+  // A person may size the window, never below its designed size, and finds
+  // it where it was left (see placement).
+  bool sizable = false;
+
+  // The client area as the window shows it; the designed size until sized.
+  int shownWidth() const { return width + growthX_; }
+  int shownHeight() const { return height + growthY_; }
+  int growthX() const { return growthX_; }
+  int growthY() const { return growthY_; }
+  // The window now has a client area of clientWidth by clientHeight, which
+  // is never less than designed: every control takes its stretched place.
+  void resize(int clientWidth, int clientHeight);
+
+  // Where a person left the sizable window on the screen. The skin keeps it
+  // while the window shows and opens the window there when it fits the
+  // screen; the window keeps it in the settings between runs.
+  std::optional<WindowPlacement> placement;
 
   bool loaded() const { return loaded_; }
   bool visible() const { return visible_; }
@@ -73,6 +92,8 @@ class Form {
   MousePointer pointer_ = MousePointer::Default;
   Control* focused_ = nullptr;
   Control* pointerOver_ = nullptr;
+  int growthX_ = 0;
+  int growthY_ = 0;
 };
 
 }  // namespace mapsetdesk::ui
