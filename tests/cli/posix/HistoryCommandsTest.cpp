@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 
 #include "app/messages/HistoryTexts.h"
 #include "history/Journal.h"
@@ -32,7 +33,8 @@ class HistoryCommands : public ::testing::Test {
 
   ProgramRun cli(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(),
-                     {"--home", home.str(), "--program-folder", (home / "program").string()});
+                     {"--lang", "de", "--home", home.str(), "--program-folder",
+                      (home / "program").string()});
     return runProgram(MAPSETDESK_CLI, arguments, scratch);
   }
 
@@ -77,6 +79,14 @@ TEST_F(HistoryCommands, ARemovalIsListedAndUndoneByteForByte) {
   EXPECT_EQ(undone.out, "000002\n");
   EXPECT_EQ(state(), before);
   EXPECT_NE(cli({"history"}).out.find("\tundo\tHarz_Nord\t" + texts.complete), std::string::npos);
+
+  const nlohmann::json entries = nlohmann::json::parse(cli({"history", "--json"}).out);
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0]["action"], "undo");
+  EXPECT_EQ(entries[0]["state"], "complete");
+  EXPECT_EQ(entries[1]["action"], "remove");
+  EXPECT_EQ(entries[1]["mapset"], "Harz_Nord");
+  EXPECT_EQ(entries[1]["state"], "undone");
 }
 
 // A chain of edits, each through its own command, undone one after the
