@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/FileIdentity.h"
+#include "platform/FilePath.h"
 #include "platform/FoundPath.h"
 #include "platform/Platform.h"
 #include "support/TempDir.h"
@@ -35,8 +36,11 @@ TEST(FoundPath, ManyLookupsInOneFolderEachFindTheirFile) {
   testing::writeFile(folder / "a.TDB", "a");
   testing::writeFile(folder / "B.img", "b");
   FoundPaths paths;
-  EXPECT_EQ(paths.found(joinPath(folder.str(), "A.tdb")), joinPath(folder.str(), "a.TDB"));
-  EXPECT_EQ(paths.found(joinPath(folder.str(), "b.IMG")), joinPath(folder.str(), "B.img"));
+  for (const char* wanted : {"A.tdb", "b.IMG"}) {
+    const std::string found = paths.found(joinPath(folder.str(), wanted));
+    EXPECT_TRUE(isFile(found)) << found;
+    EXPECT_TRUE(samePathAnyCase(found, joinPath(folder.str(), wanted))) << found;
+  }
   const std::string missing = joinPath(folder.str(), "c.img");
   EXPECT_EQ(paths.found(missing), missing);
 }
