@@ -10,33 +10,16 @@
 #include "app/messages/HistoryTexts.h"
 #include "history/Journal.h"
 #include "platform/FileReplace.h"
-#include "support/ExistingMapsetFiles.h"
-#include "support/RunProgram.h"
-#include "support/TempDir.h"
+#include "cli/posix/RegisteredMapsetCommands.h"
 
 namespace mapsetdesk::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-class HistoryCommands : public ::testing::Test {
+class HistoryCommands : public RegisteredMapsetCommands {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(files.available()) << "run through ctest, which makes the mkgmap files";
-    ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
-    mapset = files.make(home / "Karten", "Harz Nord", 4711, 3, {.typ = true});
-    fs::copy_file(filePath(mapset.typ), home / "Karten" / "harz-typ.typ");
-    const ProgramRun run = cli(
-        {"register", "--tiles", mapset.tiles, "--tdb", mapset.tdb, "--overview", mapset.overview});
-    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-  }
-
-  ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(),
-                     {"--lang", "de", "--home", home.str(), "--program-folder",
-                      (home / "program").string()});
-    return runProgram(MAPSETDESK_CLI, arguments, scratch);
-  }
+  HistoryCommands() : RegisteredMapsetCommands("Harz Nord") {}
 
   // The registry export and every map file with its bytes.
   std::string state() {
@@ -49,10 +32,6 @@ class HistoryCommands : public ::testing::Test {
 
   fs::path history() const { return home / "AppData" / "Local" / "ZORVAN" / "History"; }
 
-  TempDir home;
-  TempDir scratch;
-  ExistingMapsetFiles files;
-  ExistingFiles mapset;
   HistoryTexts texts = historyTexts(Sprache::Deutsch);
 };
 

@@ -10,9 +10,7 @@
 #include "formats/TypHeader.h"
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
-#include "support/ExistingMapsetFiles.h"
-#include "support/RunProgram.h"
-#include "support/TempDir.h"
+#include "cli/posix/RegisteredMapsetCommands.h"
 
 namespace mapsetdesk::testing {
 namespace {
@@ -27,34 +25,15 @@ std::string german(const std::string& key) {
   return catalogueTexts(Sprache::Deutsch).messages.find(key)->second;
 }
 
-class RenameTypCommands : public ::testing::Test {
+class RenameTypCommands : public RegisteredMapsetCommands {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(files.available()) << "run through ctest, which makes the mkgmap files";
-    ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
-    mapset = files.make(home / "Karten", "Harzkarte Süd", 4711, 3, {.typ = true});
-    fs::copy_file(filePath(mapset.typ), home / "Karten" / "harz-typ.typ");
-    const ProgramRun run = cli(
-        {"register", "--tiles", mapset.tiles, "--tdb", mapset.tdb, "--overview", mapset.overview});
-    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-  }
+  RenameTypCommands() : RegisteredMapsetCommands("Harzkarte Süd") {}
 
-  ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(),
-                     {"--home", home.str(), "--lang", "de", "--program-folder",
-                      (home / "program").string()});
-    return runProgram(MAPSETDESK_CLI, arguments, scratch);
-  }
   std::string hklm(const std::string& key, const std::string& name) {
     PlatformOptions options;
     options.dataRoot = home.str();
     return fRegAbfrageWert(*openSystemRegistry(options), Root::LocalMachine, key, name);
   }
-
-  TempDir home;
-  TempDir scratch;
-  ExistingMapsetFiles files;
-  ExistingFiles mapset;
 };
 
 TEST_F(RenameTypCommands, RenamePrintsTheWindowsMessagesAndRenamesTheTdb) {
