@@ -74,6 +74,14 @@ TEST_F(DrawPriorityWindow, ATileWithoutTreHeaderSaysSoAndStaysUntouched) {
   EXPECT_EQ(window.Listmaptilename.item(0), untouched);
 }
 
+TEST_F(DrawPriorityWindow, WithNoTileToWriteTheChangeStaysDisabled) {
+  fs::remove(program.folder / "Karten" / "63240001.img");
+  writeFile(program.folder / "Karten" / "63240002.img", "kein Container");
+  auto& window = listTiles(registered);
+  EXPECT_TRUE(type(window.TextDP, "12"));
+  EXPECT_FALSE(window.CommandDPAendern.enabled) << "no tile holds a draw priority to change";
+}
+
 // The change button waits for a draw priority it can write; what is no
 // draw priority is told when the field is left.
 TEST_F(DrawPriorityWindow, OnlyADrawPriorityEnablesTheChangeAndAnythingElseIsTold) {

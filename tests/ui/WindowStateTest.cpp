@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "app/messages/DrawPriorityTexts.h"
 #include "app/messages/MessageKeys.h"
 #include "platform/FilePath.h"
 #include "platform/Permissions.h"
@@ -59,6 +60,17 @@ class WindowState : public ::testing::Test {
     EXPECT_EQ(shown.icon, icon);
   }
   static const char* packageRow() { return "gmap; Harzkarte Süd; FID:4711;PID:3"; }
+  // After an action the window is back in a view where every mode button can
+  // start its mode and nothing of the action's mode is left showing.
+  void expectEveryModeButtonUsable(ui::fMain& main, const char* after) {
+    for (ui::Button* button : {&main.CommandKartenentfernen, &main.CommandTypeaendern,
+                               &main.CommandMapnameAendern, &main.CommandFilename,
+                               &main.CommandFID, &main.CommandHinzufuegen})
+      EXPECT_TRUE(button->shown() && button->enabled) << button->name() << " after " << after;
+    EXPECT_FALSE(main.TextMapsetname.shown()) << after;
+    EXPECT_FALSE(main.CommandNameuebernehmen.shown()) << after;
+    EXPECT_FALSE(main.CommandDoIt.shown() && main.CommandDoIt.enabled) << after;
+  }
 
   ProgramHarness program;
   RealMapsets mapsets;
@@ -187,6 +199,57 @@ TEST_F(WindowState, UseTypfileWaitsForAMapsetAndNamesTypFilesItCannotTake) {
   ASSERT_TRUE(choose(main.DirTypefile, pathOf(styles)));
   EXPECT_EQ(main.LabelTypefile.caption,
             program.session->texts.caption("LabelTypefile") + " harz-typ.typ");
+}
+
+// Each edit ends with the lists read afresh, so the change shows at once, and
+// with a window from which any other mode can start.
+TEST_F(WindowState, AfterEachEditTheListsShowItAndEveryModeCanStart) {
+  for (const char* tile : {"63240001.img", "63240002.img"})
+    fs::copy_file(mapsets.root() / "mapset" / tile, program.folder / "Karten" / tile);
+  program.start();
+  ui::fMain& main = program.windows().main;
+
+  ASSERT_TRUE(click(main.CommandMapnameAendern));
+  ASSERT_TRUE(dblClick(main.ListMapsetName, 0));
+  ASSERT_TRUE(type(main.TextMapsetname, "Topo Neu"));
+  ASSERT_TRUE(click(main.CommandNameuebernehmen));
+  const TdbTexts& tdbTexts = program.session->texts.tdb();
+  expectSaid(tdbTexts.backupCreated + topo.tdb + "-BAK", "ZORVAN", Buttons::Ok, Icon::None);
+  expectSaid(tdbTexts.nameChanged, "ZORVAN", Buttons::Ok, Icon::Information);
+  EXPECT_EQ(main.ListMapsetName.items(), std::vector<std::string>{"Topo Neu"});
+  expectEveryModeButtonUsable(main, "rename");
+
+  ASSERT_TRUE(click(main.CommandFID));
+  ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
+  ui::formFID& fid = program.windows().fid;
+  ASSERT_TRUE(type(fid.Text1, "4712"));
+  ASSERT_TRUE(click(fid.Command1));
+  EXPECT_EQ(main.ListgmpFid.items(), std::vector<std::string>{"4712"});
+  ASSERT_TRUE(click(fid.CommandExit));
+  expectEveryModeButtonUsable(main, "FID change");
+
+  ASSERT_TRUE(click(main.CommandFilename));
+  ASSERT_TRUE(dblClick(main.ListMapsetName, 0));
+  ui::FormMaptilename& tiles = program.windows().maptilename;
+  ASSERT_TRUE(type(tiles.TextDP, "25"));
+  ASSERT_TRUE(click(tiles.CommandDPAendern));
+  const DrawPriorityTexts priorityTexts = drawPriorityTexts(Sprache::Deutsch);
+  expectSaid(drawPriorityChanged(priorityTexts, 2), "ZORVAN", Buttons::Ok, Icon::None);
+  EXPECT_NE(tiles.Listmaptilename.item(0).find("Drawpriority = 25"), std::string::npos);
+  expectEveryModeButtonUsable(main, "draw priority");
+
+  showAndRemove();
+  program.dialogs.answer(Answer::Yes);
+  ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
+  expectSaid(text(key::Satz21), "ZORVAN - gmap; Harzkarte Süd; FID:4712;PID:3", Buttons::YesNo,
+             Icon::None);
+  EXPECT_TRUE(main.ListMapsetGMP.items().empty());
+  program.dialogs.answer(Answer::Ok);
+  ASSERT_TRUE(dblClick(main.ListLoeschen, 0));
+  expectSaid(text(key::Satz21), "ZORVAN - Topo Neu", Buttons::OkCancel, Icon::None);
+  EXPECT_EQ(main.ListLoeschen.count(), 0);
+  EXPECT_TRUE(main.ListMapsetName.items().empty());
+  expectEveryModeButtonUsable(main, "removal");
 }
 
 }  // namespace

@@ -100,6 +100,7 @@ void FormMaptilename::list(const std::string& tdb, bool package, const std::stri
   Label1.caption = tileFolder;
   Listmaptilename.clear();
   ProgressBarDP.value = 0;
+  readableTiles_ = 0;
   const FileContent content = readFileBytes(tdb);
   mapset_ = package ? packageTiles(content.bytes, tileFolder)
                     : registeredTiles(content.bytes, tileFolder);
@@ -113,8 +114,11 @@ void FormMaptilename::list(const std::string& tdb, bool package, const std::stri
     auto lines = Listmaptilename.items();
     lines[i] = readLine(tiles[i], readings);
     Listmaptilename.setItems(std::move(lines));
-    for (const TileReading& reading : readings)
-      if (reading.state == TileState::Read) TextDP.setText(std::to_string(reading.priority));
+    for (const TileReading& reading : readings) {
+      if (reading.state != TileState::Read) continue;
+      TextDP.setText(std::to_string(reading.priority));
+      ++readableTiles_;
+    }
     ProgressBarDP.value = progress(i + 1, tiles.size(), kListed);
     windows().letEventsRun();
   }
@@ -128,10 +132,10 @@ void FormMaptilename::TextDP_Change() {
   enableChange();
 }
 
-// The change needs listed tiles and a draw priority to write.
+// The change needs a tile whose priority it can write, and a priority.
 void FormMaptilename::enableChange() {
   CommandDPAendern.enabled =
-      !mapset_.tiles.empty() && drawPriorityToWrite(TextDP.text()).has_value();
+      readableTiles_ > 0 && drawPriorityToWrite(TextDP.text()).has_value();
 }
 
 bool FormMaptilename::TextDP_Validate() {

@@ -59,6 +59,8 @@ class FormMaptilename : public Form {
   Sprache sprache_ = Sprache::Deutsch;
   DrawPriorityTexts texts_;
   PriorityMapset mapset_;
+  // Tiles whose draw priority could be read: only those can be changed.
+  std::size_t readableTiles_ = 0;
   std::string tdb_;  // of the listed mapset, for the list rebuilt after a change
   bool package_ = false;
   std::string tileFolder_;
