@@ -152,6 +152,17 @@ TEST_F(FormPipeTest, TheWindowIsReusedAndTheNextRunReplacesTheOutput) {
   for (const std::string& entry : program.screen.log) EXPECT_NE(entry, "unloaded FormPipe");
 }
 
+TEST_F(FormPipeTest, TheWindowCanBeClosedOnlyWhenNoProgramRunsInIt) {
+  ui::FormPipe& pipe = started();
+  std::vector<bool> closableWhileShown;
+  pipe.Text1.onChange = [&] { closableWhileShown.push_back(pipe.closable); };
+  pipe.WaitForApplication(probe("pause 100 say done"));
+  ASSERT_GE(closableWhileShown.size(), 3u);
+  EXPECT_TRUE(closableWhileShown.front()) << "the command line shows before the run";
+  EXPECT_FALSE(closableWhileShown[1]) << "the program runs";
+  EXPECT_TRUE(pipe.closable);
+}
+
 TEST_F(FormPipeTest, TheStartActionAloneLeavesTheReportAlone) {
   ui::FormPipe& pipe = started();
   program.main().TextMeldung.setText("earlier report");

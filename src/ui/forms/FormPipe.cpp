@@ -70,12 +70,16 @@ void FormPipe::Command1_Click() {
 std::string FormPipe::ExecCmd(std::string commandLine) {
   setMousePointer(MousePointer::Hourglass);
   Text1.enabled = false;
+  // Closed during the run, the window would come back with the next line of
+  // output; it stays until the program has ended.
+  closable = false;
   RunWatcher watcher(*this);
   const CapturedRun run = services_.runner.capture(commandLine, watcher);
   if (run.failure == CaptureFailure::PipeNotCreated) tell(kCreatePipeFailed);
   if (run.failure == CaptureFailure::NotStarted) tell(kProcessNotStarted);
   setMousePointer(MousePointer::Default);
   Text1.enabled = true;
+  closable = true;
   return run.output;
 }
 

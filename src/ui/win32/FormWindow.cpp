@@ -250,6 +250,11 @@ void FormWindow::mirror() {
     SetWindowTextW(hwnd_, title.c_str());
     title_ = title;
   }
+  if (form_.closable != closable_) {
+    EnableMenuItem(GetSystemMenu(hwnd_, FALSE), SC_CLOSE,
+                   MF_BYCOMMAND | (form_.closable ? MF_ENABLED : MF_GRAYED));
+    closable_ = form_.closable;
+  }
   for (NativeControl& native : controls_) {
     if (native.hwnd) win32::mirror(native, dpi_, tooltip_);
   }
@@ -329,6 +334,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       SetFocus(reinterpret_cast<HWND>(wParam));
       return 0;
     case WM_CLOSE: {
+      if (!form_.closable) return 0;
       Form& form = form_;
       runEvent(skin_, [&] { form.unload(); });
       return 0;

@@ -74,6 +74,7 @@ class FormWindow {
   bool restored_ = false;        // opened where a person left it
   bool maximizeOnShow_ = false;  // ... and it was maximized then
   std::wstring title_;
+  bool closable_ = true;
   std::vector<NativeControl> controls_;
 };
 

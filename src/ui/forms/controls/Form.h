@@ -34,6 +34,9 @@ class Form {
   // A person may size the window, never below its designed size, and finds
   // it where it was left (see placement).
   bool sizable = false;
+  // A person may close the window with its close box; a window whose work
+  // is running refuses until the work has ended.
+  bool closable = true;
 
   // The client area as the window shows it; the designed size until sized.
   int shownWidth() const { return width + growthX_; }
