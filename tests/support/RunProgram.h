@@ -1,6 +1,6 @@
 #pragma once
-// Runs a built program through the system's shell, as a user would from a
-// command prompt, and catches what it prints.
+// Runs a built program as a user would from a command prompt, and catches
+// what it prints.
 #include <string>
 #include <vector>
 
