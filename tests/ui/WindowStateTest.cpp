@@ -219,6 +219,19 @@ TEST_F(WindowState, AfterEachEditTheListsShowItAndEveryModeCanStart) {
   EXPECT_EQ(main.ListMapsetName.items(), std::vector<std::string>{"Topo Neu"});
   expectEveryModeButtonUsable(main, "rename");
 
+  const fs::path styles = program.folder / "Stile";
+  fs::create_directories(styles);
+  fs::copy_file(mapsets.root() / "typ" / "harz-typ.typ", styles / "harz-typ.typ");
+  ASSERT_TRUE(click(main.CommandTypeaendern));
+  ASSERT_TRUE(dblClick(main.ListMapsetName, 0));
+  ASSERT_TRUE(choose(main.DirTypefile, pathOf(styles)));
+  ASSERT_TRUE(click(main.FileTypefile, 0));
+  ASSERT_TRUE(click(main.CommandDoIt));
+  expectSaid(text(key::Satz22), "ZORVAN", Buttons::Ok, Icon::None);
+  EXPECT_EQ(main.ListTypefile.items(),
+            std::vector<std::string>{pathOf(program.folder / "Karten" / "2104.TYP")});
+  expectEveryModeButtonUsable(main, "TYP assignment");
+
   ASSERT_TRUE(click(main.CommandFID));
   ASSERT_TRUE(dblClick(main.ListMapsetGMP, 0));
   ui::formFID& fid = program.windows().fid;
