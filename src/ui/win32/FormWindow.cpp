@@ -86,14 +86,10 @@ void runEvent(Win32Skin& skin, Event&& event) {
   skin.mirrorAll();
 }
 
-// Whether the double-click that a list box just reported fell on one of its
+// Whether a double-click at this point of a list box falls on one of its
 // rows; one below the last row keeps whatever row was chosen before.
-bool hitsRow(HWND list) {
-  const DWORD position = GetMessagePos();
-  POINT point{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-  ScreenToClient(list, &point);
-  const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
-  return HIWORD(hit) == 0;
+bool hitsRow(HWND list, LPARAM clientPoint) {
+  return HIWORD(SendMessageW(list, LB_ITEMFROMPOINT, 0, clientPoint)) == 0;
 }
 
 }  // namespace
@@ -406,7 +402,7 @@ void FormWindow::command(NativeControl& native, UINT code) {
     case ControlKind::DirList:
     case ControlKind::FileList:
       if (code == LBN_SELCHANGE) runEvent(skin, [&] { readListChoice(native); });
-      if (code == LBN_DBLCLK && hitsRow(native.hwnd)) {
+      if (code == LBN_DBLCLK && native.doubleClickOnRow) {
         runEvent(skin, [&] {
           if (model.kind() == ControlKind::DirList) {
             auto& folders = static_cast<DirList&>(model);
@@ -459,6 +455,14 @@ bool FormWindow::handleControl(NativeControl& native, UINT message, WPARAM wPara
         TrackMouseEvent(&leave);
         runEvent(skin_, [&] { form_.pointerMoved(model); });
       }
+      return false;
+    case WM_LBUTTONDBLCLK:
+      // The list reports the double-click without its point: it is taken
+      // here, from the click itself.
+      if (native.model->kind() == ControlKind::ListBox ||
+          native.model->kind() == ControlKind::DirList ||
+          native.model->kind() == ControlKind::FileList)
+        native.doubleClickOnRow = hitsRow(native.hwnd, lParam);
       return false;
     case WM_MOUSELEAVE:
       form_.pointerLeft(model);

@@ -28,6 +28,8 @@ struct NativeControl {
   Rect rect{-1, -1, -1, -1};
   std::optional<Color> back;
   int picture = -1;
+  // A list's last double-click fell on one of its rows.
+  bool doubleClickOnRow = false;
 };
 
 // Creates the native control for the model, hidden; nullptr for a menu entry.

@@ -1,11 +1,10 @@
 // The main window under Wine, driven through its native controls as the
-// mouse and keyboard drive them: tiles dropped on the selection, a name
-// typed, "next step" pressed; the new package shows in the gmap list without
-// another click.
+// mouse and keyboard drive them; each action leaves lists that show it.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -14,7 +13,9 @@
 
 #include "app/Session.h"
 #include "app/messages/CatalogueTexts.h"
+#include "app/messages/MessageKeys.h"
 #include "platform/FilePath.h"
+#include "platform/RegistryOps.h"
 #include "platform/win/WideText.h"
 #include "support/ProgramHarness.h"
 #include "support/RealMapsets.h"
@@ -55,7 +56,7 @@ std::vector<std::string> rowsOf(HWND list) {
   return rows;
 }
 
-class PackageInstallByClicks : public ::testing::Test {
+class ByClicks : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
@@ -83,6 +84,18 @@ class PackageInstallByClicks : public ::testing::Test {
     SetWindowTextW(native(field), wideText(text).c_str());
     skin->letEventsRun();
   }
+  // The mouse's double-click at the row's middle, or below the last row.
+  void doubleClick(const ui::Control& list, int row) const {
+    RECT place{};
+    SendMessageW(native(list), LB_GETITEMRECT, static_cast<WPARAM>(std::max(row, 0)),
+                 reinterpret_cast<LPARAM>(&place));
+    const int below = row < 0 ? place.bottom - place.top : 0;
+    const LPARAM at = MAKELPARAM((place.left + place.right) / 2,
+                                 (place.top + place.bottom) / 2 + below);
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+      PostMessageW(native(list), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    skin->letEventsRun();
+  }
   void dropOn(const ui::Control& list, const std::vector<std::string>& files) const {
     SendMessageW(native(list), WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles(files)), 0);
     skin->letEventsRun();
@@ -97,7 +110,7 @@ class PackageInstallByClicks : public ::testing::Test {
       std::make_unique<ui::ProgramWindows>(*skin, harness.services, session);
 };
 
-TEST_F(PackageInstallByClicks, TheNewPackageShowsInTheGmapListWithoutAnotherClick) {
+TEST_F(ByClicks, ANewPackageShowsInTheGmapListWithoutAnotherClick) {
   ui::fMain& main = windows->main;
   main.show();
   skin->letEventsRun();
@@ -123,6 +136,41 @@ TEST_F(PackageInstallByClicks, TheNewPackageShowsInTheGmapListWithoutAnotherClic
   EXPECT_TRUE(IsWindowVisible(gmapList));
   EXPECT_EQ(rowsOf(gmapList), std::vector<std::string>{"gmap; Harz Nord; FID:1234;PID:1"});
   EXPECT_FALSE(IsWindowEnabled(native(main.CommandButtonPV))) << "installed: nothing to repeat";
+}
+
+TEST_F(ByClicks, ARenamedMapsetShowsItsNameAndARemovedOneIsGoneAndNoRowAsksNothing) {
+  const MapsetFiles topo = mapsets.make(karten(), "Topo", "Topo", 1234, 1);
+  registerFamilyProduct(harness.memory, "SOFTWARE", RegistrationRoot::Families, "Topo1234", 1234,
+                        "1", topo);
+  ui::fMain& main = windows->main;
+  main.show();
+  skin->letEventsRun();
+
+  press(main.CommandMapnameAendern);
+  doubleClick(main.ListMapsetName, 0);
+  ASSERT_TRUE(IsWindowVisible(native(main.TextMapsetname))) << "the double-click picked the row";
+  EXPECT_EQ(main.ListMapsetName.listIndex(), 0);
+  EXPECT_EQ(main.TextMapsetname.text(), "Topo");
+  typeInto(main.TextMapsetname, "Topo Neu");
+  press(main.CommandNameuebernehmen);
+  const TdbTexts& tdb = session.texts.tdb();
+  EXPECT_EQ(harness.dialogs.take().text, tdb.backupCreated + topo.tdb + "-BAK");
+  EXPECT_EQ(harness.dialogs.take().text, tdb.nameChanged);
+  EXPECT_EQ(rowsOf(native(main.ListMapsetName)), std::vector<std::string>{"Topo Neu"});
+  EXPECT_TRUE(IsWindowEnabled(native(main.CommandKartenentfernen)));
+
+  press(main.CommandKartenentfernen);
+  doubleClick(main.ListLoeschen, -1);
+  EXPECT_TRUE(harness.dialogs.messages().empty()) << "a double-click below the rows asks nothing";
+  harness.dialogs.answer(Answer::Ok);
+  doubleClick(main.ListLoeschen, 0);
+  const Message question = harness.dialogs.take();
+  EXPECT_EQ(question.text, session.texts.text(key::Satz21));
+  EXPECT_EQ(question.title, "ZORVAN - Topo Neu");
+  EXPECT_TRUE(rowsOf(native(main.ListLoeschen)).empty());
+  EXPECT_FALSE(harness.memory.canOpen(Root::LocalMachine,
+                                      "SOFTWARE\\Garmin\\MapSource\\Families\\Topo1234"));
+  harness.dialogs.expectAllTaken();
 }
 
 }  // namespace
