@@ -6,7 +6,7 @@
 namespace mapsetdesk {
 namespace {
 
-constexpr std::size_t kProductVersionBytes = 2;  // between series and family name
+constexpr std::size_t kProductVersionBytes = 2;   // between series and family name
 constexpr std::size_t kOverviewDescription = 24;  // after map number, parent and bounds
 
 std::string textAt(std::string_view payload, std::size_t offset) {

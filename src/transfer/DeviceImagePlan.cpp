@@ -77,7 +77,8 @@ ProductList productsOf(const std::vector<DeviceMapset>& mapsets) {
 std::uint64_t imageSize(const DeviceImagePlan& plan, const std::vector<ImgEntry>& entries) {
   const ImgLayout layout = layOutImg(plan.description, entries);
   std::uint64_t size = layout.head.size();
-  for (const ImgEntry& entry : entries) size += entry.size + imgPadding(entry.size, layout.blockSize);
+  for (const ImgEntry& entry : entries)
+    size += entry.size + imgPadding(entry.size, layout.blockSize);
   return size;
 }
 
@@ -112,14 +113,17 @@ std::string deviceTypName(std::uint16_t fid) {
 
 std::vector<ImgEntry> deviceImageEntries(const DeviceImagePlan& plan) {
   std::vector<ImgEntry> entries;
-  entries.push_back({kProductListName, "MPS",
-                     static_cast<std::uint32_t>(writeProductList(plan.products).size()), {}});
+  entries.push_back({kProductListName,
+                     "MPS",
+                     static_cast<std::uint32_t>(writeProductList(plan.products).size()),
+                     {}});
   for (const DeviceMapset& mapset : plan.mapsets)
     for (const DeviceTile& tile : mapset.tiles)
       for (const DeviceSubfile& subfile : tile.subfiles)
         entries.push_back({subfile.name, subfile.type, subfile.size, {}});
   for (const DeviceTyp& typ : plan.typs)
-    entries.push_back({deviceTypName(typ.fid), "TYP", static_cast<std::uint32_t>(typ.bytes.size()), {}});
+    entries.push_back(
+        {deviceTypName(typ.fid), "TYP", static_cast<std::uint32_t>(typ.bytes.size()), {}});
   return entries;
 }
 

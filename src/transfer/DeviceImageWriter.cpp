@@ -72,18 +72,19 @@ bool writeDeviceImage(const DeviceImagePlan& plan, const std::string& target,
   std::vector<ImgPiece> pieces{heldPiece(kProductListName, "MPS", productList)};
   for (const DeviceMapset& mapset : plan.mapsets) {
     for (const DeviceTile& tile : mapset.tiles)
-      for (const DeviceSubfile& subfile : tile.subfiles) pieces.push_back(subfilePiece(subfile, tiles));
+      for (const DeviceSubfile& subfile : tile.subfiles)
+        pieces.push_back(subfilePiece(subfile, tiles));
     reportAfter(pieces.back(), mapset, progress);
   }
-  for (const DeviceTyp& typ : plan.typs) pieces.push_back(heldPiece(deviceTypName(typ.fid), "TYP", typ.bytes));
+  for (const DeviceTyp& typ : plan.typs)
+    pieces.push_back(heldPiece(deviceTypName(typ.fid), "TYP", typ.bytes));
   for (ImgPiece& piece : pieces)
     piece.write = [write = std::move(piece.write), &progress](std::ostream& out) {
       progress.letEventsRun();
       return write(out);
     };
-  return replaceFileWith(target, [&](std::ostream& out) {
-    return writeImg(out, plan.description, pieces);
-  });
+  return replaceFileWith(
+      target, [&](std::ostream& out) { return writeImg(out, plan.description, pieces); });
 }
 
 }  // namespace mapsetdesk

@@ -49,7 +49,8 @@ DeviceMapsetRead fromTdb(const std::string& name, const std::string& tdbPath) {
     return fault(DeviceFileFault::Damaged, tdb);
   DeviceMapset mapset{name, header.header.listedFid(), header.header.pid, *names, {}, {}};
   for (const TdbTile& tile : tiles.tiles)
-    mapset.tiles.push_back({tile.mapNumber, withoutMapNumber(tile.description, tile.mapNumber), {}});
+    mapset.tiles.push_back(
+        {tile.mapNumber, withoutMapNumber(tile.description, tile.mapNumber), {}});
   return {std::move(mapset), DeviceFileFault::None, {}};
 }
 
@@ -115,12 +116,14 @@ DeviceMapsetRead addTileFolder(DeviceTile& tile, const std::string& folder) {
 
 DeviceMapsetRead readDeviceMapset(const CatalogueRow& registration) {
   const CatalogueEntry& entry = registration.entry;
-  if (registration.state == EntryState::TdbMissing) return fault(DeviceFileFault::Missing, entry.tdb);
+  if (registration.state == EntryState::TdbMissing)
+    return fault(DeviceFileFault::Missing, entry.tdb);
   DeviceMapsetRead read = fromTdb(registration.cells.name, entry.tdb);
   if (!read.mapset) return read;
   FoundPaths paths;
   for (DeviceTile& tile : read.mapset->tiles) {
-    const std::string file = paths.found(joinPath(entry.tileFolder, tileName(tile.mapNumber) + ".img"));
+    const std::string file =
+        paths.found(joinPath(entry.tileFolder, tileName(tile.mapNumber) + ".img"));
     if (DeviceMapsetRead added = addTileFile(tile, file); !added.file.empty()) return added;
   }
   if (entry.typ != kNoTypefile && !entry.typ.empty()) {

@@ -68,10 +68,15 @@ TEST_F(DeviceImagePlan_, RefusesBeforeWritingAndSaysWhy) {
   const std::vector<RefusalCase> cases = {
       {"nothing chosen", [](auto&) { return std::vector<DeviceMapsetRead>{}; },
        DeviceRefusalKind::NoMapset, [](auto&) { return std::string(); }},
-      {"one mapset twice", [](auto& t) { return std::vector{t.read(t.harz), t.read(t.harz)}; },
+      {"one mapset twice",
+       [](auto& t) {
+         return std::vector{t.read(t.harz), t.read(t.harz)};
+       },
        DeviceRefusalKind::SameProduct, [](auto&) { return std::string("4711:3"); }},
       {"two families with the same tiles",
-       [](auto& t) { return std::vector{t.read(t.harz), t.read(t.other)}; },
+       [](auto& t) {
+         return std::vector{t.read(t.harz), t.read(t.other)};
+       },
        DeviceRefusalKind::SameMapNumber, [](auto&) { return std::string("63240001.RGN"); }},
       {"tile file missing",
        [](auto& t) {
@@ -108,8 +113,8 @@ TEST_F(DeviceImagePlan_, RefusesBeforeWritingAndSaysWhy) {
        },
        DeviceRefusalKind::TooLargeForFat32, [](auto&) { return std::string("12289 MB"); }},
       {"target is a tile", [](auto& t) { return std::vector{t.read(t.harz)}; },
-       DeviceRefusalKind::TargetIsInput, file(&ExistingFiles::tiles, "63240001.img"),
-       std::nullopt, file(&ExistingFiles::tiles, "63240001.img")},
+       DeviceRefusalKind::TargetIsInput, file(&ExistingFiles::tiles, "63240001.img"), std::nullopt,
+       file(&ExistingFiles::tiles, "63240001.img")},
       {"target is a folder", [](auto& t) { return std::vector{t.read(t.harz)}; },
        DeviceRefusalKind::TargetIsFolder, file(&ExistingFiles::tiles), std::nullopt,
        file(&ExistingFiles::tiles)},
@@ -122,8 +127,7 @@ TEST_F(DeviceImagePlan_, RefusesBeforeWritingAndSaysWhy) {
     const std::string before = readFile(filePath(harz.tiles + "63240001.img"));
     const std::vector<DeviceMapsetRead> chosen = refusal.chosen(*this);
     PlannedImage planned = planDeviceImage(chosen);
-    if (planned.plan)
-      planned.refusal = checkDeviceTarget(*planned.plan, goal, refusal.room);
+    if (planned.plan) planned.refusal = checkDeviceTarget(*planned.plan, goal, refusal.room);
     EXPECT_EQ(planned.refusal.kind, refusal.kind);
     EXPECT_EQ(planned.refusal.subject, refusal.subject(*this));
     EXPECT_FALSE(refusalText(texts, planned.refusal).empty());
@@ -175,7 +179,8 @@ TEST_F(DeviceImagePlan_, AFileThatChangesBeforeWritingLeavesTheOldImage) {
   fs::resize_file(filePath(harz.tiles + "63240002.img"), 1024);
   EXPECT_FALSE(writeDeviceImage(*planned.plan, pathText(target), {}));
   EXPECT_EQ(readFile(target), "old image");
-  EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), fs::directory_iterator()), 1)
+  EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), fs::directory_iterator()),
+            1)
       << "no temporary file is left";
 }
 
