@@ -9,6 +9,8 @@
 #include "formats/FileBytes.h"
 #include "formats/ImgLayout.h"
 #include "formats/TypHeader.h"
+#include "install/TileFiles.h"
+#include "platform/FoundPath.h"
 #include "platform/FilePath.h"
 
 namespace mapsetdesk {
@@ -98,6 +100,13 @@ bool isInput(const DeviceImagePlan& plan, const std::filesystem::path& target) {
   return false;
 }
 
+// A device reads files ending in ".img"; a tile's name would make the image
+// pass for a tile, and the target list never offers one.
+bool isImageName(const std::string& name) {
+  return name.size() > 4 && sameNameAnyCase(name.substr(name.size() - 4), ".img") &&
+         !isTileFile(name);
+}
+
 }  // namespace
 
 std::uint64_t wholeMegabytes(std::uint64_t bytes) {
@@ -151,7 +160,9 @@ PlannedImage planDeviceImage(const std::vector<DeviceMapsetRead>& chosen) {
 DeviceRefusal checkDeviceTarget(const DeviceImagePlan& plan, const std::string& target,
                                 std::optional<std::uint64_t> room) {
   const std::filesystem::path path = filePath(target);
+  if (target.empty()) return {DeviceRefusalKind::NoTarget, {}};
   if (isFolder(target)) return {DeviceRefusalKind::TargetIsFolder, target};
+  if (!isImageName(pathText(path.filename()))) return {DeviceRefusalKind::NotAnImageName, target};
   if (isInput(plan, path)) return {DeviceRefusalKind::TargetIsInput, target};
   // The old image stays until the new one is complete, so the new one
   // needs its whole size beside it.

@@ -28,6 +28,8 @@ enum class DeviceRefusalKind {
   NoRoom,            // subject: the image's size in MB
   TargetIsInput,     // subject: the target
   TargetIsFolder,    // subject: the target
+  NoTarget,
+  NotAnImageName,    // subject: the target
 };
 
 struct DeviceRefusal {

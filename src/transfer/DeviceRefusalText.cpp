@@ -14,6 +14,8 @@ std::string refusalText(const SendToDeviceTexts& texts, const DeviceRefusal& ref
     case DeviceRefusalKind::NoRoom: return texts.noRoom + refusal.subject;
     case DeviceRefusalKind::TargetIsInput: return texts.targetIsInput + refusal.subject;
     case DeviceRefusalKind::TargetIsFolder: return texts.targetIsFolder + refusal.subject;
+    case DeviceRefusalKind::NoTarget: return texts.noTarget;
+    case DeviceRefusalKind::NotAnImageName: return texts.notAnImageName + refusal.subject;
   }
   return {};
 }

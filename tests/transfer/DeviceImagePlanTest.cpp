@@ -112,9 +112,20 @@ TEST_F(DeviceImagePlan_, RefusesBeforeWritingAndSaysWhy) {
          return std::vector{huge};
        },
        DeviceRefusalKind::TooLargeForFat32, [](auto&) { return std::string("12289 MB"); }},
-      {"target is a tile", [](auto& t) { return std::vector{t.read(t.harz)}; },
-       DeviceRefusalKind::TargetIsInput, file(&ExistingFiles::tiles, "63240001.img"), std::nullopt,
-       file(&ExistingFiles::tiles, "63240001.img")},
+      {"target is a hard link to a tile", [](auto& t) { return std::vector{t.read(t.harz)}; },
+       DeviceRefusalKind::TargetIsInput, file(&ExistingFiles::tiles, "gmapsupp.img"), std::nullopt,
+       [](auto& t) {
+         fs::create_hard_link(filePath(t.harz.tiles + "63240001.img"),
+                              filePath(t.harz.tiles + "gmapsupp.img"));
+         return t.harz.tiles + "gmapsupp.img";
+       }},
+      {"no target", [](auto& t) { return std::vector{t.read(t.harz)}; },
+       DeviceRefusalKind::NoTarget, [](auto&) { return std::string(); }, std::nullopt,
+       [](auto&) { return std::string(); }},
+      {"target named as a tile", [](auto& t) { return std::vector{t.read(t.harz)}; },
+       DeviceRefusalKind::NotAnImageName,
+       [](auto& t) { return pathText(t.folder / "63250001.img"); }, std::nullopt,
+       [](auto& t) { return pathText(t.folder / "63250001.img"); }},
       {"target is a folder", [](auto& t) { return std::vector{t.read(t.harz)}; },
        DeviceRefusalKind::TargetIsFolder, file(&ExistingFiles::tiles), std::nullopt,
        file(&ExistingFiles::tiles)},
@@ -124,17 +135,16 @@ TEST_F(DeviceImagePlan_, RefusesBeforeWritingAndSaysWhy) {
     SCOPED_TRACE(refusal.name);
     SetUp();
     const std::string goal = refusal.targetOf ? refusal.targetOf(*this) : pathText(target);
-    const std::string before = readFile(filePath(harz.tiles + "63240001.img"));
     const std::vector<DeviceMapsetRead> chosen = refusal.chosen(*this);
+    const std::string before = readFile(filePath(harz.tiles + "63240001.img"));
     PlannedImage planned = planDeviceImage(chosen);
     if (planned.plan) planned.refusal = checkDeviceTarget(*planned.plan, goal, refusal.room);
     EXPECT_EQ(planned.refusal.kind, refusal.kind);
     EXPECT_EQ(planned.refusal.subject, refusal.subject(*this));
     EXPECT_FALSE(refusalText(texts, planned.refusal).empty());
     EXPECT_FALSE(fs::exists(target));
-    if (refusal.kind == DeviceRefusalKind::TargetIsInput) {
-      EXPECT_EQ(readFile(filePath(goal)), before) << "the tile is untouched";
-    }
+    EXPECT_TRUE(readFile(filePath(harz.tiles + "63240001.img")) == before)
+        << "the tile is untouched";
   }
 }
 

@@ -27,6 +27,7 @@ SendToDeviceTexts sendToDeviceTexts(Sprache sprache) {
         "The target is a file of a chosen mapset: ",
         "The target is a folder: ",
         "Choose a device or a file to write to.",
+        "A device image is a file ending in .img, and not named as a tile (eight digits): ",
     };
   }
   return {
@@ -52,6 +53,8 @@ SendToDeviceTexts sendToDeviceTexts(Sprache sprache) {
       "Das Ziel ist eine Datei eines gewählten Kartensatzes: ",
       "Das Ziel ist ein Ordner: ",
       "Wählen Sie ein Gerät oder eine Datei als Ziel.",
+      "Ein Geräteabbild ist eine Datei, die auf .img endet und nicht wie eine Kachel heißt (acht "
+      "Ziffern): ",
   };
 }
 

@@ -31,6 +31,7 @@ struct SendToDeviceTexts {
   std::string targetIsInput;
   std::string targetIsFolder;
   std::string noTarget;
+  std::string notAnImageName;  // followed by the file
 };
 
 SendToDeviceTexts sendToDeviceTexts(Sprache sprache);

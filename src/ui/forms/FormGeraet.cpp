@@ -140,7 +140,6 @@ void FormGeraet::report(const std::string& line) {
 
 void FormGeraet::CmdSchreiben_Click() {
   const std::string target = absolutePathText(trimmed(TextZiel.text()));
-  if (target.empty()) return tell(texts_.noTarget, Icon::Exclamation);
   const PlannedImage planned = planDeviceImageTo(chosen(), target);
   if (!planned.plan) return tell(refusalText(texts_, planned.refusal), Icon::Exclamation);
   if (isFile(target)) {
