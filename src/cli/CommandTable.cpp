@@ -11,7 +11,7 @@ using AddCommand = void (*)(CommandLine&);
 constexpr AddCommand kCommands[] = {
     addInstall, addRegister,  addList,       addRename,     addTyp,       addSetFid,
     addDrawPriority, addLatitude, addRemove, addHistory,    addUndo,      addExport,
-    addImport,  addConvert,   addCheck,
+    addImport,  addConvert,   addDeviceImage, addCheck,
     addFreeFid, addDuplicates, addInfo,      addCache,      addCacheClear, addTools,
     addTool,    addSetWow64,  addPaths,      addReg,        addHelp,
 };

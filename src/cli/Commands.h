@@ -58,6 +58,7 @@ void addHelp(CommandLine& commandLine);
 void addHistory(CommandLine& commandLine);
 void addUndo(CommandLine& commandLine);
 void addRemove(CommandLine& commandLine);
+void addDeviceImage(CommandLine& commandLine);
 
 // Rolls back what an interrupted run left unfinished and says so on the
 // error stream; run before every command.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/ByteReader.h"
+#include "formats/ByteSink.h"
 #include "formats/PlainText.h"
 
 namespace mapsetdesk {
@@ -123,6 +124,49 @@ ProductList readProductList(std::string_view mps) {
     }
   }
   return list;
+}
+
+namespace {
+
+// Three texts of this length and the numbers stay well inside a block's
+// 16-bit length.
+constexpr std::size_t kLongestText = 255;
+
+std::string cut(std::string text) {
+  text.resize(std::min(text.size(), kLongestText));
+  return text;
+}
+
+std::string block(std::uint8_t id, const ByteSink& payload) {
+  ByteSink sink;
+  sink.u8(id).u16(static_cast<std::uint32_t>(payload.size())).bytes(payload.str());
+  return sink.take();
+}
+
+}  // namespace
+
+MapRecord newMapRecord(std::uint16_t pid, std::uint16_t fid, std::uint32_t mapNumber,
+                       std::string seriesName, std::string description, std::string areaName) {
+  seriesName = cut(std::move(seriesName));
+  description = cut(std::move(description));
+  areaName = cut(std::move(areaName));
+  ByteSink payload;
+  payload.u16(pid).u16(fid).u32(mapNumber);
+  payload.text(seriesName).text(description).text(areaName).u32(mapNumber).u32(0);
+  return {pid,
+          fid,
+          mapNumber,
+          std::move(seriesName),
+          std::move(description),
+          std::move(areaName),
+          block(kMpsMapBlock, payload)};
+}
+
+ProductRecord newProductRecord(std::uint16_t pid, std::uint16_t fid, std::string name) {
+  name = cut(std::move(name));
+  ByteSink payload;
+  payload.u16(pid).u16(fid).text(name);
+  return {pid, fid, std::move(name), block(kMpsProductBlock, payload)};
 }
 
 std::string writeProductList(const ProductList& list) {

@@ -61,6 +61,12 @@ class MapRecordIndex {
 };
 
 ProductList readProductList(std::string_view mps);
+// New records with their raw blocks, as a device reads them: a map record
+// ends with the map number once more and four zero bytes. Texts are
+// Windows-1252, cut at 255 bytes, and must hold no zero byte.
+MapRecord newMapRecord(std::uint16_t pid, std::uint16_t fid, std::uint32_t mapNumber,
+                       std::string seriesName, std::string description, std::string areaName);
+ProductRecord newProductRecord(std::uint16_t pid, std::uint16_t fid, std::string name);
 // The raw blocks: maps, products, then the others.
 std::string writeProductList(const ProductList& list);
 

@@ -57,6 +57,7 @@ TEST_F(CommandLine, EveryCommandsHelpShowsWhatItDoesItsOptionsAndAnExample) {
       {{"export"}, {"--registry", "--gmap", "MAPSET"}},
       {{"import"}, {"FOLDER", "--to DIR", "--all-users", "--user", "--no-installer", "--yes"}},
       {{"convert"}, {"MAPSET", "--to-gmap"}},
+      {{"device-image"}, {"--registry", "--gmap", "--out FILE", "--yes", "MAPSET"}},
       {{"check"}, {"--repair", "--yes", "--json"}},
       {{"free-fid"}, {"--json"}},
       {{"duplicates"}, {"--json"}},

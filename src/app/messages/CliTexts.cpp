@@ -99,6 +99,10 @@ CliTexts english() {
            {"install a folder that export made on another PC",
             "A registration is copied into --to and registered there; a package into the map folder of all users, of the user, or into --to with a shortcut in the user's map folder.",
             "mapsetdesk-cli import /media/stick/Harz --all-users --no-installer"}},
+          {"device-image",
+           {"write one device image (gmapsupp.img) of installed mapsets for a GPS or its card",
+            "device-image [--registry|--gmap] --out FILE [--yes] MAPSET...\n    every tile's subfiles as installed, each mapset's TYP file with its FID and the product list; refused before writing when two mapsets share FID and PID, two tiles a map number, a file is missing or damaged, or the image exceeds the free space or 4 GB (FAT32)",
+            "mapsetdesk-cli device-image --out /media/GARMIN/Garmin/gmapsupp.img \"Harz Test\" 4712"}},
           {"convert",
            {"make a gmap package of a registered mapset; the registration stays",
             "",
@@ -174,6 +178,9 @@ CliTexts english() {
       {"info FILE", "the files to describe"},
       {"install FILE", "the tiles, or one device image"},
       {"typ FILE", "the TYP file"},
+      {"device-image --out", "the device image to write"},
+      {"device-image --yes", "replace an existing device image"},
+      {"device-image MAPSET", "the mapsets, each as FID, FID:PID, the name list shows, or its plain name"},
       {"FOLDER", "the folder export made"},
       {"FID", "the family ID"},
       {"PID", "the product ID"},
@@ -225,6 +232,7 @@ CliTexts english() {
   texts.noWholeTile = "no readable TRE header";
   texts.notADeviceImage = "--name and --fid belong to tiles, --keep-fid and --free-fid to a "
                           "device image";
+  texts.imageExists = "the file exists; --yes replaces it: ";
   return texts;
 }
 
@@ -327,6 +335,10 @@ CliTexts german() {
            {"installiert einen Ordner, den export auf einem anderen PC gemacht hat",
             "Eine Registrierung wird nach --to kopiert und dort registriert; ein Paket in den Kartenordner aller Benutzer, des Benutzers oder nach --to mit einer Verknuepfung im Kartenordner des Benutzers.",
             "mapsetdesk-cli import /media/stick/Harz --all-users --no-installer"}},
+          {"device-image",
+           {"schreibt ein Geraete-Image (gmapsupp.img) installierter Kartensaetze fuer ein GPS oder seine Karte",
+            "device-image [--registry|--gmap] --out DATEI [--yes] KARTENSATZ...\n    die Teildateien jeder Kachel wie installiert, die TYP-Datei jedes Kartensatzes mit seiner FID und die Produktliste; vor dem Schreiben abgelehnt, wenn zwei Kartensaetze FID und PID teilen, zwei Kacheln eine Kartennummer, eine Datei fehlt oder beschaedigt ist oder das Image den freien Platz oder 4 GB (FAT32) uebersteigt",
+            "mapsetdesk-cli device-image --out /media/GARMIN/Garmin/gmapsupp.img \"Harz Test\" 4712"}},
           {"convert",
            {"macht aus einem registrierten Kartensatz ein gmap-Paket; die Registrierung bleibt",
             "",
@@ -403,6 +415,9 @@ CliTexts german() {
       {"info FILE", "die Dateien, die beschrieben werden"},
       {"install FILE", "die Kacheln oder ein Geraete-Image"},
       {"typ FILE", "die TYP-Datei"},
+      {"device-image --out", "das zu schreibende Geraete-Image"},
+      {"device-image --yes", "ersetzt ein vorhandenes Geraete-Image"},
+      {"device-image MAPSET", "die Kartensaetze, jeder als FID, FID:PID, der Name, den list zeigt, oder sein Name"},
       {"FOLDER", "der Ordner, den export gemacht hat"},
       {"FID", "die Familien-ID"},
       {"PID", "die Produkt-ID"},
@@ -454,6 +469,7 @@ CliTexts german() {
   texts.noWholeTile = "kein lesbarer TRE-Kopf";
   texts.notADeviceImage = "--name und --fid gehoeren zu Kacheln, --keep-fid und --free-fid zu "
                           "einem Geraete-Image";
+  texts.imageExists = "die Datei gibt es schon; --yes ersetzt sie: ";
   return texts;
 }
 

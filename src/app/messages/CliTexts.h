@@ -71,6 +71,7 @@ struct CliTexts {
   std::string damaged;          // followed by what is damaged
   std::string noWholeTile;      // a tile file without a readable TRE header
   std::string notADeviceImage;  // install options of tiles given with a device image
+  std::string imageExists;      // followed by the file device-image would replace
 };
 
 const CliTexts& cliTexts(Sprache sprache);

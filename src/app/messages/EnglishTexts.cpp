@@ -204,6 +204,7 @@ TextTable englishCaptions() {
       {"MnuLatitude", "Optimale Latitude"},
       {"MnuPruefen", "check installation"},
       {"MnuVerlauf", "History"},
+      {"MnuGeraet", "Send to device"},
       {"mnuWebsite", "Website"},
   };
 }

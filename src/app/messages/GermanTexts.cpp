@@ -229,6 +229,7 @@ TextTable germanCaptions() {
       {"MnuLatitude", "Optimale Latitude"},
       {"MnuPruefen", "Installation pruefen"},
       {"MnuVerlauf", "Verlauf"},
+      {"MnuGeraet", "Zum Geraet senden"},
       {"mnuWebsite", "Website"},
   };
 }

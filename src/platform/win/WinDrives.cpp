@@ -14,4 +14,11 @@ std::vector<std::string> driveRoots() {
   return roots;
 }
 
+std::vector<std::string> removableVolumes() {
+  std::vector<std::string> volumes;
+  for (const std::string& root : driveRoots())
+    if (GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE) volumes.push_back(root);
+  return volumes;
+}
+
 }  // namespace mapsetdesk

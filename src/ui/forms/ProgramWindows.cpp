@@ -15,11 +15,13 @@ ProgramWindows::ProgramWindows(WindowSystem& windows, Services& services, Sessio
       maptilename(windows, services, session, main),
       exportImport(*this, windows, services, session),
       pruefen(windows, services, session),
-      verlauf(windows, services) {}
+      verlauf(windows, services),
+      geraet(windows, services, pipe) {}
 
 std::vector<Form*> ProgramWindows::all() {
   return {&main,     &einstellungen, &urlZorvan, &arbeite,     &pipe,         &form1,
-          &latitude, &tdbVorhanden,  &fid,       &maptilename, &exportImport, &pruefen, &verlauf};
+          &latitude, &tdbVorhanden,  &fid,       &maptilename, &exportImport, &pruefen, &verlauf,
+          &geraet};
 }
 
 void ProgramWindows::unloadAllBut(const Form& keep) {

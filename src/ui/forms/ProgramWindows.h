@@ -9,6 +9,7 @@
 #include "ui/forms/Form1.h"
 #include "ui/forms/FormArbeite.h"
 #include "ui/forms/FormEinstellungen.h"
+#include "ui/forms/FormGeraet.h"
 #include "ui/forms/FormMaptilename.h"
 #include "ui/forms/FormPipe.h"
 #include "ui/forms/FormPruefen.h"
@@ -38,6 +39,7 @@ class ProgramWindows {
   ExportImport exportImport;      // moves a mapset to another PC
   FormPruefen pruefen;            // the health check
   FormVerlauf verlauf;            // the history of changes, and undo
+  FormGeraet geraet;              // sends mapsets to a device as one image
 
   // The main window first.
   std::vector<Form*> all();

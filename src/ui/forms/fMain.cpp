@@ -31,6 +31,7 @@ fMain::fMain(ProgramWindows& program, WindowSystem& windows, Services& services,
   MnuLatitude.onClick = [this] { MnuLatitude_Click(); };
   MnuPruefen.onClick = [this] { MnuPruefen_Click(); };
   MnuVerlauf.onClick = [this] { MnuVerlauf_Click(); };
+  MnuGeraet.onClick = [this] { MnuGeraet_Click(); };
   CommandFID.onClick = [this] { CommandFID_Click(); };
   CommandFilename.onClick = [this] { CommandFilename_Click(); };
   CmdExpImp.onClick = [this] { CmdExpImp_Click(); };

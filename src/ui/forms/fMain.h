@@ -160,6 +160,7 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   MenuItem MnuLatitude{*this, "MnuLatitude"};
   MenuItem MnuPruefen{*this, "MnuPruefen"};
   MenuItem MnuVerlauf{*this, "MnuVerlauf"};
+  MenuItem MnuGeraet{*this, "MnuGeraet"};
   MenuItem mnuWebsite{*this, "mnuWebsite"};
 
   // Every action button back to its colour.
@@ -257,6 +258,7 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   // The health check window, in fMainPruefen.cpp.
   void MnuPruefen_Click();
   void MnuVerlauf_Click();  // in fMainVerlauf.cpp
+  void MnuGeraet_Click();   // in fMainGeraet.cpp
 
   // The FID mode, in fMainFid.cpp.
   void CommandFID_Click();

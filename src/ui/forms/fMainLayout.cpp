@@ -166,6 +166,7 @@ void fMain::placeMenu() {
   MnuLatitude.position = {};
   MnuPruefen.position = {};
   MnuVerlauf.position = {};
+  MnuGeraet.position = {};
   mnuWebsite.position = {};
 }
 
