@@ -49,23 +49,24 @@ TEST_F(HistoryCommands, ARemovalIsListedAndUndoneByteForByte) {
 
   const ProgramRun listed = cli({"history"});
   ASSERT_EQ(listed.exitCode, 0);
-  EXPECT_EQ(listed.out.substr(0, 7), "000001\t");
+  EXPECT_EQ(listed.out.substr(0, 7), "000002\t");  // after the registration
   EXPECT_NE(listed.out.find("\tremove\tHarz_Nord\t" + texts.complete + "\n"), std::string::npos)
       << listed.out;
 
   const ProgramRun undone = cli({"undo", "--yes"});
   EXPECT_EQ(undone.exitCode, 0) << undone.err;
-  EXPECT_EQ(undone.out, "000002\n");
+  EXPECT_EQ(undone.out, "000003\n");
   EXPECT_EQ(state(), before);
   EXPECT_NE(cli({"history"}).out.find("\tundo\tHarz_Nord\t" + texts.complete), std::string::npos);
 
   const nlohmann::json entries = nlohmann::json::parse(cli({"history", "--json"}).out);
-  ASSERT_EQ(entries.size(), 2u);
+  ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0]["action"], "undo");
   EXPECT_EQ(entries[0]["state"], "complete");
   EXPECT_EQ(entries[1]["action"], "remove");
   EXPECT_EQ(entries[1]["mapset"], "Harz_Nord");
   EXPECT_EQ(entries[1]["state"], "undone");
+  EXPECT_EQ(entries[2]["action"], "install");
 }
 
 // A chain of edits, each through its own command, undone one after the
@@ -94,6 +95,11 @@ TEST_F(HistoryCommands, EachEditOfAChainIsUndoneInTurnByteForByte) {
     states.pop_back();
     EXPECT_EQ(state(), states.back()) << edit->front();
   }
+  // Then the registration the chain began from: no file it patched and no
+  // key it wrote stays.
+  ASSERT_EQ(cli({"undo", "--yes"}).exitCode, 0);
+  EXPECT_EQ(cli({"list"}).out, "");
+  EXPECT_FALSE(fs::exists(filePath(mapset.tdb + "-BAK")));
   EXPECT_EQ(cli({"undo", "--yes"}).err, texts.nothingToUndo + "\n");
 }
 
