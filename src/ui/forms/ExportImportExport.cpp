@@ -141,10 +141,10 @@ void ExportImport::CommandGmap_Click() {
   PackageBuilt built;
   const bool kept = journaledRun(
       services_, session_.texts.sprache().value_or(Sprache::Deutsch), "convert", mapset.name,
-      [&](Services&, JournalEntry& entry) {
+      [&](Services&, JournalEntry& history) {
         // A package of that name is refused below, untouched.
         const std::string folder = existingPackageFolder(maps, mapset.name);
-        if (!isFolderAnyCase(folder) && !entry.keepNewFolder(folder)) return false;
+        if (!isFolderAnyCase(folder) && !history.keepNewFolder(folder)) return false;
         built = gmapTDBvorhandenErzeugen(mapset, run);
         return built.complete();
       });

@@ -103,6 +103,27 @@ TEST_F(HistoryCommands, EachEditOfAChainIsUndoneInTurnByteForByte) {
   EXPECT_EQ(cli({"undo", "--yes"}).err, texts.nothingToUndo + "\n");
 }
 
+// A package larger than HistoryMB would be dropped from the history at the
+// next start: the removal asks, so without --yes it is refused and says why.
+TEST_F(HistoryCommands, APackageLargerThanTheHistoryIsRemovedForGoodOnlyWithYes) {
+  const fs::path package =
+      files.mapsets().copyPackage(home / "ProgramData" / "GARMIN" / "Maps", "Harz");
+  writeFile(package / "filler.bin", std::string(1024 * 1024, 'x'));
+  writeFile(scratch / "limit.reg",
+            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\ZORVAN]\r\n\"HistoryMB\"=\"1\"\r\n");
+  ASSERT_EQ(cli({"reg", "import", (scratch / "limit.reg").string()}).exitCode, 0);
+  const ProgramRun refused = cli({"remove", "--gmap", "4711:3"});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find(texts.tooLarge + "1" + texts.tooLargeEnd + "\n"), std::string::npos)
+      << refused.err;
+  EXPECT_TRUE(fs::exists(package));
+
+  const ProgramRun removed = cli({"remove", "--gmap", "4711:3", "--yes"});
+  EXPECT_EQ(removed.exitCode, 0) << removed.err;
+  EXPECT_FALSE(fs::exists(package));
+  EXPECT_EQ(cli({"history"}).out.find("\tremove\t"), std::string::npos);
+}
+
 TEST_F(HistoryCommands, AnUndoIsRefusedNamingTheFileSomethingNowStandsAt) {
   ASSERT_EQ(cli({"remove", "4711:3", "--yes"}).exitCode, 0);
   writeFile(filePath(mapset.tdb), "a new TDB in its place");
