@@ -3,6 +3,10 @@
 // journal (declared, patched, marked complete), in the same run; then the
 // size of the entry and the time of its undo. Each step runs twice and the
 // second run counts, so both meet the files in the system's cache.
+// The install half: 1000 tiles of 64 KB copied into a new package folder
+// and the mapset's key written, without and with the journal (the folder
+// and the key declared, the state of the folder kept at the end), then the
+// undo, which moves the package into the undo's own entry.
 //
 // usage: journal_bench [FOLDER]   (a temporary folder by default; removed after)
 #include <chrono>
@@ -26,6 +30,9 @@ using Clock = std::chrono::steady_clock;
 constexpr int kTiles = 2000;
 constexpr std::uintmax_t kTileSize = 4u << 20;
 constexpr std::uint64_t kPriorityAt = 0x40 + 0x200;
+constexpr int kInstallTiles = 1000;
+constexpr std::uintmax_t kInstallTileSize = 64u << 10;
+constexpr char kFamilyKey[] = "SOFTWARE\\Garmin\\MapSource\\Families\\Bench4711";
 
 class NoDialogs : public Dialogs {
  public:
@@ -60,6 +67,24 @@ bool patchAll(const std::vector<PatchRange>& ranges, char value) {
   return true;
 }
 
+std::vector<fs::path> makeInstallTiles(const fs::path& folder) {
+  fs::create_directories(folder);
+  std::vector<fs::path> tiles;
+  for (int tile = 0; tile < kInstallTiles; ++tile) {
+    tiles.push_back(folder / ("7" + std::to_string(1000000 + tile) + ".img"));
+    std::ofstream(tiles.back(), std::ios::binary) << std::string(kInstallTileSize, 'x');
+  }
+  return tiles;
+}
+
+bool install(Registry& registry, const std::vector<fs::path>& tiles, const fs::path& package) {
+  std::error_code error;
+  fs::create_directories(package / "Product1", error);
+  for (const fs::path& tile : tiles)
+    if (!fs::copy_file(tile, package / "Product1" / tile.filename(), error)) return false;
+  return registry.setValue(Root::LocalMachine, kFamilyKey, {"ID", kRegBinary, "\x67\x12"});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +111,29 @@ int main(int argc, char** argv) {
     carryOut(journal, registry, *folders, planUndo(journal, registry, {}));
     undo = seconds(start);
   }
+  const std::vector<fs::path> tiles = makeInstallTiles(root / "install-tiles");
+  double installPlain = 0, installJournaled = 0, installUndo = 0;
+  for (int run = 0; run < 2; ++run) {
+    const fs::path package = root / "Maps" / ("Bench" + std::to_string(run) + ".gmap");
+    auto start = Clock::now();
+    install(registry, tiles, package);
+    installPlain = seconds(start);
+    fs::remove_all(package);
+    registry.deleteKey(Root::LocalMachine, kFamilyKey);
+    start = Clock::now();
+    runJournaled(journal, registry, *folders, "install", "Bench", [&](Recorded& r) {
+      return r.entry.keepNewFolder(package.string()) && install(r.registry, tiles, package);
+    });
+    installJournaled = seconds(start);
+    start = Clock::now();
+    carryOut(journal, registry, *folders, planUndo(journal, registry, {}));
+    installUndo = seconds(start);
+  }
+  std::printf("install of %d tiles: %.3f s without the journal, %.3f s with it (%.2f x); "
+              "undo: %.3f s\n",
+              kInstallTiles, installPlain, installJournaled, installJournaled / installPlain,
+              installUndo);
+
   std::uintmax_t entryBytes = 0;
   for (const JournalListing& entry : journal.entries())
     if (entry.manifest.header.action == "draw-priority") entryBytes = entry.bytes;

@@ -3,7 +3,6 @@
 #include "catalogue/FidAllocation.h"
 #include "catalogue/Registration.h"
 #include "catalogue/RegistryAccess.h"
-#include "check/RepairSnapshot.h"
 #include "edit/FidChange.h"
 #include "formats/InfoXml.h"
 #include "formats/TypHeader.h"
@@ -13,31 +12,6 @@
 
 namespace mapsetdesk {
 namespace {
-
-// Everything the FID change may write for a registered mapset.
-void keepRegistered(RepairSnapshot& snapshot, Registry& registry, const CatalogueEntry& entry,
-                    std::uint16_t fid) {
-  snapshot.keepFile(entry.tdb);
-  if (entry.root == RegistrationRoot::Products) return;
-  const std::string familyKey = withoutTrailingBackslash(entry.familyKeyPath);
-  if (isFile(entry.typ))
-    snapshot.keepFile(pathText(filePath(entry.typ).parent_path() /
-                               filePath(typCopyName(fid, TypCopy::FidChange))));
-  snapshot.keepFile(fRegAbfrageWert(registry, Root::LocalMachine, familyKey, kValueIdx));
-  snapshot.keepValue(registry, familyKey, kValueTyp);
-  snapshot.keepValue(registry, familyKey, kValueId);
-}
-
-// Everything the FID change may write for a package product.
-void keepPackage(RepairSnapshot& snapshot, const GmapRow& row) {
-  const std::filesystem::path folder = filePath(packageFolder(row));
-  snapshot.keepFile(row.tdb);
-  if (row.index != kNoIndexFile) snapshot.keepFile(pathText(folder / filePath(row.index)));
-  snapshot.keepFile(pathText(folder / "Info_v2.xml"));
-  snapshot.keepFile(row.infoXml);
-  const auto typ = packageTypName(row.infoXml);
-  if (typ && !typ->empty()) snapshot.keepFile(pathText(folder / filePath(*typ)));
-}
 
 // The registration a key of the base in use names, read as the listing reads
 // it; none when the key is not there (its move failed).
@@ -59,13 +33,11 @@ std::optional<CatalogueRow> registrationAt(Registry& registry, const std::string
   return std::nullopt;
 }
 
-// A change that stopped half-way is put back.
-RepairOutcome outcomeOfChange(const FidChangeResult& change, RepairSnapshot& snapshot,
-                              RepairTools& tools) {
+// A change that stopped half-way is put back by the change history.
+RepairOutcome outcomeOfChange(const FidChangeResult& change) {
   if (change.stop == FidChangeStop::None) return outcomeOf(RepairResult::Repaired);
   RepairOutcome failed = outcomeOf(RepairResult::Failed);
   failed.failedAt = change.stoppedAt;
-  failed.putBack = snapshot.putBack(tools.registry);
   return failed;
 }
 
@@ -101,11 +73,8 @@ RepairOutcome FreeFidRepair::repair(const Finding& finding, RepairTools& tools) 
   const auto fid = nextFreeFid();
   if (!fid) return outcomeOf(RepairResult::Failed);
   if (!package) return changeRegistered(report_.registry.rows[row], *fid, tools);
-  RepairSnapshot snapshot;
-  keepPackage(snapshot, report_.packages.rows[row]);
-  return outcomeOfChange(
-      changePackageFid(report_.packages.rows[row], *fid, tools.dialogs, tools.tdbTexts),
-      snapshot, tools);
+  return outcomeOfChange(changePackageFid(report_.packages.rows[row], *fid, tools.dialogs,
+                                          tools.tdbTexts, tools.keepFile));
 }
 
 RepairOutcome FreeFidRepair::repairMoved(const Finding& finding, RepairTools& tools) {
@@ -118,11 +87,8 @@ RepairOutcome FreeFidRepair::repairMoved(const Finding& finding, RepairTools& to
 
 RepairOutcome FreeFidRepair::changeRegistered(const CatalogueRow& row, std::uint16_t fid,
                                               RepairTools& tools) {
-  RepairSnapshot snapshot;
-  keepRegistered(snapshot, tools.registry, row.entry, fid);
   return outcomeOfChange(changeRegisteredFid(tools.registry, row, report_.registry, fid,
-                                             tools.dialogs, tools.tdbTexts),
-                         snapshot, tools);
+                                             tools.dialogs, tools.tdbTexts, tools.keepFile));
 }
 
 }  // namespace mapsetdesk

@@ -10,8 +10,8 @@
 #include "check/FileRepairs.h"
 #include "check/FreeFidRepair.h"
 #include "check/RegistryRepairs.h"
-#include "check/RepairSnapshot.h"
 #include "check/TypCopyRepair.h"
+#include "history/JournaledAction.h"
 #include "platform/Codec.h"
 #include "platform/FilePath.h"
 #include "platform/FileReplace.h"
@@ -39,8 +39,9 @@ std::string registrationKey(const CatalogueEntry& entry) {
 
 // The keys as a .reg file the user can import again; empty when they could
 // not be saved, and then nothing may be removed.
-std::string saveKeys(Registry& registry, const std::string& key, const std::string& folder) {
-  const auto text = exportRegistryKey(registry, Root::LocalMachine, toAnsi(key));
+std::string saveKeys(RepairTools& tools, const std::string& key) {
+  const auto text = exportRegistryKey(tools.registry, Root::LocalMachine, toAnsi(key));
+  const std::string& folder = tools.keyBackupFolder;
   if (!text || folder.empty()) return {};
   std::error_code error;
   std::filesystem::create_directories(filePath(folder), error);
@@ -48,7 +49,7 @@ std::string saveKeys(Registry& registry, const std::string& key, const std::stri
   const std::string file = freeFileName([&stem](int number) {
     return stem + (number == 1 ? std::string() : " (" + std::to_string(number) + ")") + ".reg";
   });
-  return replaceFile(file, *text) ? file : std::string();
+  return tools.keepFile(file) && replaceFile(file, *text) ? file : std::string();
 }
 
 RepairOutcome removeKeys(const HealthReport& report, const Finding& finding, RepairTools& tools,
@@ -56,7 +57,7 @@ RepairOutcome removeKeys(const HealthReport& report, const Finding& finding, Rep
   const std::size_t row = *finding.registryRow;
   const std::string key = registrationKey(report.registry.rows[row].entry);
   RepairOutcome result = outcomeOf(RepairResult::Failed);
-  result.backup = saveKeys(tools.registry, key, tools.keyBackupFolder);
+  result.backup = saveKeys(tools, key);
   if (result.backup.empty()) {
     result.failedAt = key;
     return result;
@@ -98,20 +99,22 @@ RepairOutcome patchOne(const Finding& finding, RepairTools& tools) {
   }
 }
 
-// A repair of one file or one family key: what it changed is put back when
-// it fails.
-RepairOutcome patchGuarded(const Finding& finding, RepairTools& tools) {
-  RepairSnapshot snapshot;
-  snapshot.keepFile(finding.file);
-  if (!finding.key.empty()) {
-    snapshot.keepValue(tools.registry, finding.key, kValueId);
-    snapshot.keepValue(tools.registry, finding.key, kValueTyp);
+// What a repair of one file writes: the file and its backup.
+std::vector<std::string> filesPatched(const Finding& finding) {
+  switch (finding.repair) {
+    case RepairKind::Checksum:
+    case RepairKind::TdbFid:
+      return {finding.file, freeBackupName(finding.file, "-BAK")};
+    case RepairKind::TypFid:
+    case RepairKind::InfoXmlId:
+      return {finding.file, freeBackupName(finding.file, ".bak")};
+    case RepairKind::IndexFid:
+      return {finding.file};
+    case RepairKind::TypCopy:
+      return {ownTypCopyPath(finding.file, finding.fid)};
+    default:
+      return {};
   }
-  RepairOutcome result = patchOne(finding, tools);
-  if (result.result != RepairResult::Failed) return result;
-  result.failedAt = finding.file.empty() ? finding.key : finding.file;
-  result.putBack = snapshot.putBack(tools.registry);
-  return result;
 }
 
 RepairOutcome repairOne(const HealthReport& report, const Finding& finding, RepairTools& tools,
@@ -128,8 +131,38 @@ RepairOutcome repairOne(const HealthReport& report, const Finding& finding, Repa
     case RepairKind::None:
       return outcomeOf(RepairResult::NotRepairable);
     default:
-      return patchGuarded(finding, tools);
+      return patchOne(finding, tools);
   }
+}
+
+// Each repair is one entry of the change history: one that fails is put
+// back whole, one that is done can be undone.
+RepairOutcome journaledRepair(const HealthReport& report, const Finding& finding,
+                              RepairTools& tools, FreeFidRepair& freeFids) {
+  if (finding.repair == RepairKind::None) return outcomeOf(RepairResult::NotRepairable);
+  RepairOutcome result = outcomeOf(RepairResult::Failed);
+  const Journal journal{filePath(tools.journalFolder)};
+  const ActionOutcome outcome = runJournaled(
+      journal, tools.registry, tools.folders, "repair", finding.mapset.name,
+      [&](Recorded& recorded) {
+        if (!keepBeforeEdit(recorded.entry, filesPatched(finding))) return false;
+        RepairTools declaring{recorded.registry, tools.dialogs, recorded.folders, tools.base,
+                              tools.tdbTexts, tools.confirmRemoval, tools.recheck,
+                              tools.keyBackupFolder, tools.journalFolder,
+                              keepingIn(recorded.entry)};
+        result = repairOne(report, finding, declaring, freeFids);
+        return result.result == RepairResult::Repaired;
+      });
+  if (outcome == ActionOutcome::Done || result.result == RepairResult::Declined ||
+      result.result == RepairResult::NotRepairable)
+    return result;
+  result.result = RepairResult::Failed;
+  if (result.failedAt.empty())
+    result.failedAt = finding.file.empty() ? finding.key : finding.file;
+  if (outcome == ActionOutcome::NoJournal || outcome == ActionOutcome::NotComplete)
+    result.failedAt = tools.journalFolder;
+  result.putBack = outcome != ActionOutcome::NotPutBack;
+  return result;
 }
 
 bool stillFound(const Finding& finding, const Findings& after) {
@@ -148,7 +181,7 @@ std::vector<RepairOutcome> repairAll(const HealthReport& report, RepairTools& to
   std::vector<RepairOutcome> results;
   FreeFidRepair freeFids(report);
   for (const Finding& finding : report.findings)
-    results.push_back(repairOne(report, finding, tools, freeFids));
+    results.push_back(journaledRepair(report, finding, tools, freeFids));
   if (!tools.recheck) return results;
   const HealthReport after = tools.recheck();
   for (std::size_t i = 0; i < results.size(); ++i)

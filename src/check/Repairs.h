@@ -4,7 +4,8 @@
 // "-BAK", a TYP file or Info.xml as its name + ".bak" before either changes
 // (a number follows where that name is taken), and the keys of a removed
 // registration as a .reg file. A repair whose writes fail puts back what it
-// changed; none counts as done before every write read back as written.
+// changed, through the change history; none counts as done before every
+// write read back as written and the history marked it complete.
 #include <functional>
 #include <string>
 #include <vector>
@@ -51,6 +52,11 @@ struct RepairTools {
   std::function<HealthReport()> recheck;
   // Where the keys of a removed registration are saved first.
   std::string keyBackupFolder;
+  // The change history each repair goes into, one entry a repair, so that
+  // a failed one is put back and a finished one can be undone.
+  std::string journalFolder;
+  // Declares a file to the entry before the repair writes it.
+  std::function<bool(const std::string&)> keepFile = {};
 };
 
 // The folder for the keys of removed registrations, below the user's local

@@ -10,9 +10,13 @@
 
 namespace mapsetdesk {
 
+// The family's own copy of typ: named from fid as the FID change names it.
+std::string ownTypCopyPath(const std::string& typ, std::uint16_t fid);
+
 // familyKey: below HKEY_LOCAL_MACHINE. A copy of that name that is there
 // already is used when it holds fid; one holding another FID is never
-// overwritten. A TYP value that does not read back removes the new copy.
+// overwritten. False when the TYP value does not read back: the change
+// history the repair runs in takes the new copy away again.
 bool giveOwnTypCopy(Registry& registry, const std::string& familyKey, const std::string& typ,
                     std::uint16_t fid);
 

@@ -19,6 +19,8 @@
 #include "cli/CommandLine.h"
 #include "cli/JsonOutput.h"
 #include "cli/StreamDialogs.h"
+#include "history/Journal.h"
+#include "platform/FilePath.h"
 #include "platform/FolderOps.h"
 #include "platform/Platform.h"
 
@@ -116,7 +118,8 @@ int check(Context& context, const CheckOptions& options) {
   RepairTools tools{*registry, dialogs, *folders, *base, tdbVorhandenTexts(context.sprache).tdb,
                     [yes = options.yes](const Finding&) { return yes; },
                     [&] { return checkInstallation(*registry, dialogs, place); },
-                    keyBackupFolderOf(facts->specialFolder(kFolderLocalAppData))};
+                    keyBackupFolderOf(facts->specialFolder(kFolderLocalAppData)),
+                    pathText(Journal::folderFor(*facts))};
   printRepairs(context, report, tools, texts, options.json);
   return 1;
 }

@@ -1,11 +1,14 @@
 // remove [--registry|--gmap] MAPSET [--yes]: the main window's removal,
 // driven as a person drives it: the removal button, then a double-click on
 // the mapset's row; --yes answers the question before it. The removal is in
-// the history and can be undone.
+// the history and can be undone; one larger than the history may hold is
+// refused without --yes, which removes it for good.
 #include <algorithm>
 #include <memory>
 #include <ostream>
 
+#include "app/Settings.h"
+#include "app/messages/HistoryTexts.h"
 #include "app/messages/MessageKeys.h"
 #include "cli/CatalogueReading.h"
 #include "cli/CommandLine.h"
@@ -52,9 +55,17 @@ int remove(Context& context, const RemoveArguments& args) {
   const auto chosen = chooseMapset(context, *catalogues, args.mapset, args.kind);
   if (!chosen) return 1;
   HeadlessProgram program(context);
-  if (args.yes)
+  if (args.yes) {
     program.stream.answer(program.session.texts.text(key::Satz21),
                           chosen->package ? Answer::Yes : Answer::Ok);
+    // A removal too large for the history goes ahead without undo only
+    // when asked for.
+    const HistoryTexts texts = historyTexts(context.sprache);
+    program.stream.answer(
+        texts.tooLarge + std::to_string(Settings(*program.registry).history().megabytes) +
+            texts.tooLargeEnd,
+        Answer::Yes);
+  }
   ui::fMain& main = program.windows->main;
   ui::fire(main.CommandKartenentfernen.onClick);
   if (chosen->package) {

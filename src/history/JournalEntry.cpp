@@ -51,11 +51,17 @@ std::optional<JournalEntry> JournalEntry::create(const fs::path& history, const 
   std::error_code error;
   fs::create_directories(history, error);
   if (error || !fs::create_directory(entry.folder_, error) || error) return std::nullopt;
-  if (!entry.save()) {
+  entry.running_ = takeRunningLock(pathText(entry.folder_ / kRunningName));
+  if (!entry.running_ || !entry.save()) {
+    entry.running_.reset();
     removeFolderTree(pathText(entry.folder_));
     return std::nullopt;
   }
   return entry;
+}
+
+bool JournalEntry::underWay(const fs::path& folder) {
+  return fs::exists(folder / kRunningName) && !takeRunningLock(pathText(folder / kRunningName));
 }
 
 std::optional<JournalEntry> JournalEntry::open(const fs::path& history, const std::string& id) {

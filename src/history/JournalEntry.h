@@ -5,6 +5,7 @@
 // finished; one that is not is rolled back at the next start.
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,12 +13,15 @@
 #include "history/JournalRecord.h"
 #include "platform/FolderOps.h"
 #include "platform/Registry.h"
+#include "platform/RunningLock.h"
 
 namespace mapsetdesk {
 
 inline constexpr char kManifestName[] = "entry.txt";
 inline constexpr char kCompleteName[] = "complete";
 inline constexpr char kRolledBackName[] = "rolled-back";
+// Held by the process that writes the entry for as long as it runs.
+inline constexpr char kRunningName[] = "running";
 
 struct PatchRange {
   std::string path;
@@ -36,6 +40,10 @@ class JournalEntry {
   // An entry on the disk as its manifest describes it; nullopt when it has none.
   static std::optional<JournalEntry> open(const std::filesystem::path& history,
                                           const std::string& id);
+
+  // Whether a process that is still running writes the entry in folder: its
+  // action is under way, not interrupted.
+  static bool underWay(const std::filesystem::path& folder);
 
   const std::string& id() const { return id_; }
   const std::filesystem::path& folder() const { return folder_; }
@@ -73,6 +81,7 @@ class JournalEntry {
   std::filesystem::path folder_;
   std::string id_;
   JournalManifest manifest_;
+  std::shared_ptr<RunningLock> running_;
 };
 
 }  // namespace mapsetdesk

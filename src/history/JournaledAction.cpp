@@ -31,10 +31,8 @@ ActionOutcome runJournaled(const Journal& journal, Registry& registry, FolderOps
     entry->rollBack(registry);
     throw;
   }
-  if (!succeeded) {
-    entry->rollBack(registry);
-    return ActionOutcome::Failed;
-  }
+  if (!succeeded)
+    return entry->rollBack(registry) ? ActionOutcome::Failed : ActionOutcome::NotPutBack;
   if (entry->complete(registry)) return ActionOutcome::Done;
   entry->rollBack(registry);
   return ActionOutcome::NotComplete;
@@ -45,10 +43,14 @@ ActionOutcome runJournaledEdit(const Journal& journal, Registry& registry, Folde
                                const std::vector<std::string>& files,
                                const std::function<bool(Recorded&)>& edit) {
   return runJournaled(journal, registry, folders, action, mapset, [&](Recorded& recorded) {
-    for (const std::string& file : files)
-      if (keepable(file) && !recorded.entry.keepFile(file)) return false;
-    return edit(recorded);
+    return keepBeforeEdit(recorded.entry, files) && edit(recorded);
   });
+}
+
+bool keepBeforeEdit(JournalEntry& entry, const std::vector<std::string>& files) {
+  for (const std::string& file : files)
+    if (keepable(file) && !entry.keepFile(file)) return false;
+  return true;
 }
 
 std::function<bool(const std::string&)> keepingIn(JournalEntry& entry) {

@@ -22,6 +22,7 @@ struct Recorded {
 enum class ActionOutcome {
   Done,
   Failed,       // the action said so; what it changed is put back
+  NotPutBack,   // it failed and not all of it could be put back: tried again at the next start
   NoJournal,    // the entry could not be started: nothing was changed
   NotComplete,  // done, but the entry could not be marked complete; rolled back
 };
@@ -38,6 +39,11 @@ ActionOutcome runJournaledEdit(const Journal& journal, Registry& registry, Folde
                                const std::string& action, const std::string& mapset,
                                const std::vector<std::string>& files,
                                const std::function<bool(Recorded&)>& edit);
+
+// Keeps the state of the files an edit names before it runs. A file that is
+// there but cannot be read is left for the edit to find and report in its
+// own words.
+bool keepBeforeEdit(JournalEntry& entry, const std::vector<std::string>& files);
 
 // What an edit hands its file writes to, so that each file's state is kept
 // in the entry before the first write.

@@ -15,11 +15,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A key that is as it was is left alone: a registry that refuses writes
+// then still counts as put back where nothing reached it.
 bool keyBack(Registry& registry, const JournalRecord& record, const fs::path& entry) {
-  if (!deleteKeyTree(registry, record.root, record.path)) return false;
-  if (record.stored.empty()) return true;
+  if (record.stored.empty()) {
+    return !registry.keyExists(record.root, record.path) ||
+           deleteKeyTree(registry, record.root, record.path);
+  }
   const FileContent text = readFileBytes(pathText(entry / record.stored));
   if (text.status != FileStatus::Ok) return false;
+  if (exportRegistryKey(registry, record.root, record.path) == text.bytes) return true;
+  if (!deleteKeyTree(registry, record.root, record.path)) return false;
   const RegFileContent content = parseRegFile(text.bytes);
   return content.errorLine == 0 && !importRegOperations(registry, content.operations);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/JournaledRun.h"
 #include "app/ProductTitle.h"
 #include "app/messages/DeviceImageTexts.h"
 #include "app/messages/MessageKeys.h"
@@ -131,13 +132,20 @@ class Run {
       result_.outcome = DeviceImageOutcome::SplitRefused;
       return false;
     }
-    std::error_code error;
-    for (fs::directory_iterator it(filePath(split_), error), end; !error && it != end;
-         it.increment(error)) {
-      std::error_code ignored;
-      fs::remove_all(it->path(), ignored);
-    }
-    return true;
+    return emptySplitFolder();
+  }
+
+  // The earlier split goes into the change history whole, so that what the
+  // person had there can be taken back.
+  bool emptySplitFolder() {
+    return journaledRun(services_, sprache(), "device-image", pathText(filePath(image_).filename()),
+                        [this](Services& recorded, JournalEntry& entry) {
+                          if (recorded.folders.removeFolder(split_).status != RemoveStatus::Removed ||
+                              !entry.keepNewFolder(split_))
+                            return false;
+                          std::error_code error;
+                          return fs::create_directories(filePath(split_), error);
+                        });
   }
 
   // A family registered from an earlier run keeps its files here; emptying

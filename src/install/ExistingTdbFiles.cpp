@@ -45,6 +45,12 @@ bool isTypOfAnotherMapset(const RegistryCatalogue& catalogue, const std::string&
   });
 }
 
+std::vector<std::string> existingFilesPatched(const ExistingMapset& mapset) {
+  std::vector<std::string> files{mapset.tdb, mapset.tdb + "-BAK", mapset.index};
+  if (!mapset.typ.empty()) files.push_back(typCopyPath(mapset));
+  return files;
+}
+
 ExistingFilesPatched patchExistingFiles(const ExistingMapset& mapset,
                                         const RegistryCatalogue& catalogue, Dialogs& dialogs,
                                         const TdbTexts& texts) {

@@ -4,6 +4,7 @@
 // the name into the TDB, a TYP copy carrying the FID, the FID into every
 // record of the index file.
 #include <string>
+#include <vector>
 
 #include "catalogue/CatalogueListing.h"
 #include "formats/TdbMessages.h"
@@ -31,6 +32,10 @@ std::string typCopyPath(const ExistingMapset& mapset);
 // familyKeyName (a re-registration may replace its own TYP copy).
 bool isTypOfAnotherMapset(const RegistryCatalogue& catalogue, const std::string& path,
                           const std::string& familyKeyName);
+
+// Every file patchExistingFiles may write: the TDB, its backup, the TYP
+// copy and the index.
+std::vector<std::string> existingFilesPatched(const ExistingMapset& mapset);
 
 // Patches what exists of TDB, TYP and index: PID and FID into the TDB, then
 // its name (quietly, with the backup message), the TYP copy, the index

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/JournaledRun.h"
 #include "app/ProductTitle.h"
 #include "app/messages/IdTexts.h"
 #include "app/messages/InstallTexts.h"
@@ -20,6 +21,12 @@
 
 namespace mapsetdesk {
 namespace {
+
+// The files an installation may leave in the tile folder: its TDB, overview,
+// overview source, index and registry script, and the batch files gmt.exe
+// writes there.
+constexpr const char* kWrittenExtensions[] = {".tdb", ".img", ".mp", ".mdx", ".reg"};
+constexpr const char* kWrittenHelpers[] = {"install.bat", "uninstall.bat"};
 
 // mkgmap's output begins its useful part here; what comes before is dropped.
 constexpr std::string_view kMkgmapStart = "Importing and preprocessing data";
@@ -110,7 +117,6 @@ InstallOutcome registerMapset(Services& services, Session& session, Installation
     return InstallOutcome::RegistrationFailed;
   }
   view.showReport(texts.text(key::Text2));
-  tell(services, texts.text(key::Fehler8), kMessageTitle);
   return InstallOutcome::Registered;
 }
 
@@ -121,6 +127,52 @@ InstallOutcome createPackage(Services& services, Session& session, InstallationV
   result.packageFolder = made.packageFolder;
   return made.outcome == GmapOutcome::Complete ? InstallOutcome::Packaged
                                                : InstallOutcome::PackageIncomplete;
+}
+
+// What the outside programs and the run write beside the tiles and into
+// the package: declared before the first of them runs, so that a failed or
+// interrupted run leaves nothing behind and an undo takes it all away.
+bool declareNewFiles(JournalEntry& entry, SystemFacts& facts, const NewInstallation& job,
+                     const std::string& mapname) {
+  const std::string tileFolder = pathText(filePath(job.tiles.front()).parent_path());
+  for (const std::string& folder : {job.outputFolder, tileFolder}) {
+    for (const char* extension : kWrittenExtensions)
+      if (!entry.keepFile(joinPath(folder, mapname + extension))) return false;
+    for (const char* helper : kWrittenHelpers)
+      if (!entry.keepFile(joinPath(folder, helper))) return false;
+  }
+  return entry.keepNewFolder(newPackageFolder(facts, job.mapsetName));
+}
+
+bool finished(InstallOutcome outcome) {
+  return outcome == InstallOutcome::Registered || outcome == InstallOutcome::Packaged ||
+         outcome == InstallOutcome::PackageIncomplete;
+}
+
+// From the outside programs to the layout the person chooses.
+InstallOutcome install(Services& services, Session& session, InstallationView& view,
+                       const NewInstallation& job, InstallResult& result) {
+  const MessageCatalogue& texts = session.texts;
+  const OverviewJob overview{job.tiles, job.mapsetName, job.fidText, result.mapname,
+                             job.outputFolder};
+  runGmtStep(services, texts, view, overview);
+  view.showToolWindow();
+  const std::string gmtOutput = view.toolWindow().text();
+  const std::string tileFolder = pathText(filePath(job.tiles.front()).parent_path());
+  if (!isFile(joinPath(tileFolder, result.mapname + ".tdb"))) {
+    tell(services, texts.text(key::Fehler41), kTitleWithBuild);
+    return InstallOutcome::NoTdb;
+  }
+  if (!compileOverview(services, texts, view, overview)) return InstallOutcome::NoOverview;
+  trimToolText(view.toolWindow());
+  removeFile(joinPath(tileFolder, result.mapname + ".reg"));
+  const Answer layout = services.dialogs.message(
+      {texts.text(key::Satz43), std::string(kMessageTitle), Buttons::YesNo, Icon::Question});
+  const InstallOutcome outcome = layout == Answer::Yes
+                                     ? createPackage(services, session, view, job, result)
+                                     : registerMapset(services, session, view, job, result.mapname);
+  view.toolWindow().setText(gmtOutput + "\n" + view.toolWindow().text());
+  return outcome;
 }
 
 }  // namespace
@@ -135,28 +187,21 @@ InstallResult runNewInstallation(Services& services, Session& session, Installat
   grantMapFolders(services, session);
   result.outcome = InstallOutcome::ToolsMissing;
   if (!compilerPresent(services, texts)) return result;
+  result.outcome = InstallOutcome::Refused;
   result.mapname = mapname;
-  const OverviewJob overview{job.tiles, job.mapsetName, job.fidText, result.mapname,
-                             job.outputFolder};
-  runGmtStep(services, texts, view, overview);
-  view.showToolWindow();
-  const std::string gmtOutput = view.toolWindow().text();
-  const std::string tileFolder = pathText(filePath(job.tiles.front()).parent_path());
-  result.outcome = InstallOutcome::NoTdb;
-  if (!isFile(joinPath(tileFolder, result.mapname + ".tdb"))) {
-    tell(services, texts.text(key::Fehler41), kTitleWithBuild);
-    return result;
+  const bool kept = journaledRun(
+      services, spracheOf(texts), "install", job.mapsetName,
+      [&](Services& recorded, JournalEntry& entry) {
+        if (!declareNewFiles(entry, services.facts, job, mapname)) return false;
+        result.outcome = install(recorded, session, view, job, result);
+        return finished(result.outcome);
+      });
+  if (!kept && finished(result.outcome)) {
+    result.outcome = InstallOutcome::Refused;
+    result.packageFolder.clear();
   }
-  result.outcome = InstallOutcome::NoOverview;
-  if (!compileOverview(services, texts, view, overview)) return result;
-  trimToolText(view.toolWindow());
-  removeFile(joinPath(tileFolder, result.mapname + ".reg"));
-  const Answer layout = services.dialogs.message(
-      {texts.text(key::Satz43), std::string(kMessageTitle), Buttons::YesNo, Icon::Question});
-  result.outcome = layout == Answer::Yes
-                       ? createPackage(services, session, view, job, result)
-                       : registerMapset(services, session, view, job, result.mapname);
-  view.toolWindow().setText(gmtOutput + "\n" + view.toolWindow().text());
+  if (result.outcome == InstallOutcome::Registered)
+    tell(services, texts.text(key::Fehler8), kMessageTitle);
   return result;
 }
 

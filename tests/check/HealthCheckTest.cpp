@@ -73,7 +73,7 @@ class HealthCheckTest : public ::testing::Test {
   RepairTools tools(bool removalConfirmed) {
     return RepairTools{registry, dialogs, *folders, base, {},
                        [removalConfirmed](const Finding&) { return removalConfirmed; }, {},
-                       pathOf(folder / "removed")};
+                       pathOf(folder / "removed"), pathOf(history.path())};
   }
   std::vector<RepairOutcome> repairWithOutcomes(const HealthReport& report,
                                                 bool removalConfirmed) {
@@ -93,6 +93,7 @@ class HealthCheckTest : public ::testing::Test {
 
   const CheckTexts& texts = checkTexts(Sprache::English);
   TempDir folder;
+  TempDir history;  // the change history, apart from the installation it keeps
   MemoryRegistry registry;
   ScriptedDialogs dialogs;
   std::unique_ptr<FolderOps> folders = openSystemFolderOps(dialogs);
@@ -266,7 +267,7 @@ TEST_F(HealthCheckTest, ARepairWhoseRegistryWritesAreRefusedPutsBackWhatItChange
   refusing.refuseWrites();
   const Installed before = installed();
   RepairTools refused{refusing, dialogs, *folders, base, {}, nullptr, {},
-                      pathOf(folder / "removed")};
+                      pathOf(folder / "removed"), pathOf(history.path())};
   const std::vector<RepairOutcome> outcomes = repairAll(report, refused);
   for (std::size_t index = 0; index < outcomes.size(); ++index) {
     const RepairOutcome& outcome = outcomes[index];

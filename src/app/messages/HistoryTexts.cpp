@@ -22,6 +22,8 @@ HistoryTexts historyTexts(Sprache sprache) {
         "Undo is not possible, this has been changed since: ",
         "Undo is not possible, a later change touched the same thing; undo it first: ",
         "Undo failed, nothing was changed: ",
+        "This removal is larger than the change history may hold (HistoryMB = ",
+        " MB), so it cannot be undone. Remove it all the same?",
         "complete",
         "incomplete",
         "rolled back",
@@ -49,6 +51,8 @@ HistoryTexts historyTexts(Sprache sprache) {
       "Rückgängig machen ist nicht möglich, eine spätere Änderung betrifft dasselbe; machen Sie "
       "zuerst diese rückgängig: ",
       "Rückgängig machen fehlgeschlagen, nichts wurde geändert: ",
+      "Diese Entfernung ist größer, als der Verlauf fassen darf (HistoryMB = ",
+      " MB), und kann daher nicht rückgängig gemacht werden. Trotzdem entfernen?",
       "abgeschlossen",
       "unvollständig",
       "zurückgenommen",

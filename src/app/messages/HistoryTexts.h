@@ -25,6 +25,8 @@ struct HistoryTexts {
   std::string changedSince;
   std::string laterChange;  // followed by the later entry's id, then the item
   std::string undoFailed;
+  std::string tooLarge;     // followed by the HistoryMB limit, then tooLargeEnd
+  std::string tooLargeEnd;  // a removal larger than the history may hold: go ahead without undo?
   std::string complete;  // the states of an entry
   std::string incomplete;
   std::string rolledBack;

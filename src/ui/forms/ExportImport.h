@@ -6,6 +6,7 @@
 // Handlers are split: ExportImport.cpp (layout, texts, lists, download
 // list), ExportImportExport.cpp (export and package conversion),
 // ExportImportImport.cpp (import).
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "app/messages/ExportImportTexts.h"
 #include "catalogue/GmapCatalogue.h"
 #include "catalogue/Registration.h"
+#include "history/JournalEntry.h"
 #include "install/ExistingTdbPackage.h"
 #include "transfer/ImportLog.h"
 #include "ui/forms/controls/Button.h"
@@ -102,10 +104,13 @@ class ExportImport : public Form {
   // Import, in ExportImportImport.cpp.
   bool importRegistration(const std::string& source);
   bool importPackage(const std::string& source);
-  bool copyAskingFirst(const std::string& source, const std::string& destination);
+  bool copyAskingFirst(const std::string& source, const std::string& destination,
+                       const std::string& mapset, const std::function<bool(JournalEntry&)>& then);
   bool fillRegistrationWindow(const std::string& tiles, const LogNames& names);
   std::string packageFolderChosen();
-  void linkPackageOutsideMapFolders(const std::string& copied, const std::string& name);
+  // False when the shortcut's old state could not be kept.
+  bool linkPackageOutsideMapFolders(JournalEntry& entry, const std::string& copied,
+                                    const std::string& name);
   void askForInstaller();
   void showDownloadList();
 

@@ -1,8 +1,10 @@
+#include "app/JournaledRun.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "catalogue/GmapCatalogue.h"
 #include "formats/GmapPackage.h"
 #include "formats/FileBytes.h"
 #include "platform/FilePath.h"
+#include "platform/FoundPath.h"
 #include "platform/Platform.h"
 #include "transfer/PackageName.h"
 #include "transfer/RegistrationExport.h"
@@ -131,15 +133,25 @@ void ExportImport::CommandGmap_Click() {
   const CatalogueEntry entry = program_.main.registryCatalogue().rows.at(*row).entry;
   const ExistingMapset mapset = registeredMapset(services_.registry, session_.vReg6432, entry);
   setMousePointer(MousePointer::Hourglass);
-  const PackageRun run{services_.runner, services_.programFolder,
-                       gmapFolders(services_.registry, services_.facts, session_.vReg6432).allUsers,
+  const std::string maps =
+      gmapFolders(services_.registry, services_.facts, session_.vReg6432).allUsers;
+  const PackageRun run{services_.runner, services_.programFolder, maps,
                        [this](const std::string& line) { program_.main.TextMeldung.setText(line); },
                        services_.letEventsRun};
-  const PackageBuilt built = gmapTDBvorhandenErzeugen(mapset, run);
+  PackageBuilt built;
+  const bool kept = journaledRun(
+      services_, session_.texts.sprache().value_or(Sprache::Deutsch), "convert", mapset.name,
+      [&](Services&, JournalEntry& history) {
+        // A package of that name is refused below, untouched.
+        const std::string folder = existingPackageFolder(maps, mapset.name);
+        if (!isFolderAnyCase(folder) && !history.keepNewFolder(folder)) return false;
+        built = gmapTDBvorhandenErzeugen(mapset, run);
+        return built.complete();
+      });
   setMousePointer(MousePointer::Default);
   if (!built.complete()) {
     say(packageFailureText(built, session_.texts), Icon::Exclamation);
-  } else {
+  } else if (kept) {
     converted_ = built;
     say(texts_.gmapMade + built.folder, Icon::Information);
   }

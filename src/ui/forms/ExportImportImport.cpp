@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "app/JournaledRun.h"
 #include "app/messages/MessageKeys.h"
 #include "catalogue/GmapCatalogue.h"
 #include "formats/FileBytes.h"
@@ -51,7 +52,9 @@ bool ExportImport::importRegistration(const std::string& source) {
     say(texts_.nameRefused + *names.refused, Icon::Exclamation);
     return false;
   }
-  if (!copyAskingFirst(source, *destination)) return false;
+  if (!copyAskingFirst(source, *destination, pathText(filePath(source).filename()),
+                       [](JournalEntry&) { return true; }))
+    return false;
   const std::string tiles = copiedFolder(source, *destination);
   if (!fillRegistrationWindow(tiles, names)) return false;
   say(texts_.copied);
@@ -62,19 +65,32 @@ bool ExportImport::importRegistration(const std::string& source) {
 }
 
 // The destination is made first: a copy into a folder that is not there
-// would become that folder instead of a folder inside it.
-bool ExportImport::copyAskingFirst(const std::string& source, const std::string& destination) {
+// would become that folder instead of a folder inside it. A folder replaced
+// goes into the change history with the copy, and so does whatever `then`
+// writes after it.
+bool ExportImport::copyAskingFirst(const std::string& source, const std::string& destination,
+                                   const std::string& mapset,
+                                   const std::function<bool(JournalEntry&)>& then) {
   const std::string target = copiedFolder(source, destination);
   if (liesInside(destination, source) || liesInside(target, source)) {
     say(texts_.intoItself + destination, Icon::Exclamation);
     return false;
   }
   std::error_code error;
-  if (std::filesystem::exists(filePath(target), error) &&
-      !ask(texts_.replaceFolder + target + texts_.replaceQuestion))
-    return false;
-  std::filesystem::create_directories(filePath(destination), error);
-  return services_.folders.copyFolder(source, destination);
+  const bool replacing = std::filesystem::exists(filePath(target), error);
+  if (replacing && !ask(texts_.replaceFolder + target + texts_.replaceQuestion)) return false;
+  return journaledRun(services_, session_.texts.sprache().value_or(Sprache::Deutsch), "import",
+                      mapset, [&](Services& recorded, JournalEntry& entry) {
+                        if (!isFolder(destination) && !entry.keepNewFolder(destination))
+                          return false;
+                        std::filesystem::create_directories(filePath(destination), error);
+                        FolderOps& folders = recorded.folders;
+                        if (replacing && (isFolder(target) ? folders.removeFolder(target)
+                                                           : folders.removeFile(target))
+                                                 .status != RemoveStatus::Removed)
+                          return false;
+                        return folders.copyFolder(source, destination) && then(entry);
+                      });
 }
 
 // Every field the log fills must name a file of the copy: the registration
@@ -119,8 +135,10 @@ bool ExportImport::importPackage(const std::string& source) {
     return false;
   }
   const std::string destination = packageFolderChosen();
-  if (!copyAskingFirst(source, destination)) return false;
-  linkPackageOutsideMapFolders(copiedFolder(source, destination), *name);
+  if (!copyAskingFirst(source, destination, *name, [&](JournalEntry& entry) {
+        return linkPackageOutsideMapFolders(entry, copiedFolder(source, destination), *name);
+      }))
+    return false;
   say(session_.texts.text(key::Text2));
   fillLists();
   return true;
@@ -135,15 +153,18 @@ std::string ExportImport::packageFolderChosen() {
 // Garmin's programs look for packages only in the map folders the folders
 // window shows; a package elsewhere is reached through a shortcut in the
 // user's map folder.
-void ExportImport::linkPackageOutsideMapFolders(const std::string& copied,
+bool ExportImport::linkPackageOutsideMapFolders(JournalEntry& entry, const std::string& copied,
                                                 const std::string& name) {
   const GmapFolders folders = gmapFolders(services_.registry, services_.facts, session_.vReg6432);
   const std::string destination = pathText(filePath(copied).parent_path());
-  if (sameFolder(destination, folders.allUsers) || sameFolder(destination, folders.user)) return;
+  if (sameFolder(destination, folders.allUsers) || sameFolder(destination, folders.user))
+    return true;
   std::error_code ignored;
   std::filesystem::create_directories(filePath(folders.user), ignored);
   const std::string shortcut = packageShortcut(folders.user, fileNameSafe(name));
+  if (!entry.keepFile(shortcut)) return false;
   if (!createShortcut(shortcut, copied)) say(texts_.linkRefused + shortcut, Icon::Exclamation);
+  return true;
 }
 
 void ExportImport::askForInstaller() {

@@ -8,6 +8,8 @@
 #include "check/BaseFindings.h"
 #include "check/FindingLine.h"
 #include "check/Repairs.h"
+#include "history/Journal.h"
+#include "platform/FilePath.h"
 
 namespace mapsetdesk::ui {
 namespace {
@@ -79,7 +81,8 @@ void FormPruefen::CmdReparieren_Click() {
                     [this](const Finding& finding) { return confirmRemoval(finding); },
                     [this] { return checkInstallation(services_.registry, services_.dialogs,
                                                       checkPlace()); },
-                    keyBackupFolderOf(services_.facts.specialFolder(kFolderLocalAppData))};
+                    keyBackupFolderOf(services_.facts.specialFolder(kFolderLocalAppData)),
+                    pathText(Journal::folderFor(services_.facts))};
   const std::vector<RepairOutcome> results = repairAll(report_, tools);
   ListBefunde.clear();
   for (std::size_t index = 0; index < results.size(); ++index)

@@ -13,6 +13,7 @@
 #include "install/ExistingTdbRegistration.h"
 #include "platform/FilePath.h"
 #include "platform/FolderOps.h"
+#include "ui/forms/JournaledEdit.h"
 #include "ui/forms/KeptPlacement.h"
 #include "ui/forms/fMain.h"
 
@@ -296,15 +297,25 @@ bool FormTDBvorhanden::patchFiles(const ExistingMapset& mapset, std::string& typ
   return true;
 }
 
+bool FormTDBvorhanden::journaled(const ExistingMapset& mapset,
+                                 const std::function<bool(Recorded&)>& change) {
+  return journaledEdit(services_, session_.texts.sprache() != Sprache::English, "install",
+                       mapset.name, existingFilesPatched(mapset), change);
+}
+
 void FormTDBvorhanden::Commandregistriere_Click() {
   completed_ = false;
   if (!idsAcceptable() || !clashFree(false)) return;
   setMousePointer(MousePointer::Hourglass);
   enableActions(false);
   const ExistingMapset mapset = mapsetOfFields();
-  std::string typCopy;
-  if (patchFiles(mapset, typCopy)) {
-    registerExistingMapset(services_.registry, session_.vReg6432, mapset, typCopy);
+  const bool registered = journaled(mapset, [&](Recorded& recorded) {
+    std::string typCopy;
+    if (!patchFiles(mapset, typCopy)) return false;
+    registerExistingMapset(recorded.registry, session_.vReg6432, mapset, typCopy);
+    return true;
+  });
+  if (registered) {
     say(texts_.finished);
     main_.TDBlesen();
     TextPfadLoc.setText({});
@@ -328,21 +339,29 @@ void FormTDBvorhanden::Commandgmapsatz_Click() {
   ExistingMapset mapset = mapsetOfFields();
   const std::string maps =
       gmapFolders(services_.registry, services_.facts, session_.vReg6432).allUsers;
-  std::string typCopy;
   // The package's files are checked before the TDB and its companions get
   // their IDs, so that a refused package changes nothing at all.
   const PackageBuilt checked = checkExistingPackage(mapset, maps);
+  PackageBuilt built;
   if (!checked.complete()) {
     say(packageFailureText(checked, session_.texts));
-  } else if (patchFiles(mapset, typCopy)) {
-    if (!typCopy.empty()) mapset.typ = typCopy;
-    buildPackage(mapset, maps);
+  } else if (journaled(mapset, [&](Recorded& recorded) {
+               std::string typCopy;
+               if (!recorded.entry.keepNewFolder(existingPackageFolder(maps, mapset.name)) ||
+                   !patchFiles(mapset, typCopy))
+                 return false;
+               if (!typCopy.empty()) mapset.typ = typCopy;
+               built = buildPackage(mapset, maps);
+               return built.complete();
+             })) {
+    packageBuilt(built);
   }
   if (!completed_) enableWhenComplete();
   setMousePointer(MousePointer::Default);
 }
 
-void FormTDBvorhanden::buildPackage(const ExistingMapset& mapset, const std::string& maps) {
+PackageBuilt FormTDBvorhanden::buildPackage(const ExistingMapset& mapset,
+                                            const std::string& maps) {
   main_.showPackageReport();
   const PackageRun run{services_.runner, services_.programFolder, maps,
                        [this](const std::string& line) { main_.TextMeldung.setText(line); },
@@ -353,8 +372,11 @@ void FormTDBvorhanden::buildPackage(const ExistingMapset& mapset, const std::str
     const std::string failure = packageFailureText(built, session_.texts);
     main_.TextMeldung.setText(failure);
     say(failure);
-    return;
   }
+  return built;
+}
+
+void FormTDBvorhanden::packageBuilt(const PackageBuilt& built) {
   main_.TextMeldung.setText(session_.texts.text(key::Satz61) + std::to_string(built.tileBlocks) +
                             session_.texts.text(key::Satz62));
   completed_ = true;

@@ -5,6 +5,7 @@
 // registers the mapset for MapSource or builds a gmap package for BaseCamp.
 // The device-image run fills it for each family and waits while it is open.
 #include <array>
+#include <functional>
 #include <string>
 
 #include "app/Services.h"
@@ -12,6 +13,8 @@
 #include "app/messages/TdbVorhandenTexts.h"
 #include "install/DeviceImage.h"
 #include "install/ExistingTdb.h"
+#include "install/ExistingTdbPackage.h"
+#include "history/JournaledAction.h"
 #include "ui/forms/controls/Button.h"
 #include "ui/forms/controls/Form.h"
 #include "ui/forms/controls/Label.h"
@@ -116,7 +119,11 @@ class FormTDBvorhanden : public Form {
   void enableWhenComplete();
   // The TDB, TYP and index patches; false after telling why nothing more may happen.
   bool patchFiles(const ExistingMapset& mapset, std::string& typCopy);
-  void buildPackage(const ExistingMapset& mapset, const std::string& maps);
+  // The registration or the package with the file patches before it, as
+  // one change of the history.
+  bool journaled(const ExistingMapset& mapset, const std::function<bool(Recorded&)>& change);
+  PackageBuilt buildPackage(const ExistingMapset& mapset, const std::string& maps);
+  void packageBuilt(const PackageBuilt& built);
   void clearPathFields();
   // FID and PID are IDs from 1 to 65535; false after saying which is not.
   bool idsAcceptable();

@@ -324,6 +324,9 @@ class fMain : public Form, private StartupWindow, private InstallationView {
   void ListMapsetGMP_Click();
   void ListMapsetGMP_DblClick();
   void removeGmapPackage();
+  std::optional<bool> historyTakes(std::uint64_t bytes);
+  bool removeKeeping(const std::string& mapset, bool journaled,
+                     const std::function<bool(Registry&, FolderOps&)>& removal);
   void showRegistryCatalogue();
   void showGmapCatalogue();
   bool germanTexts() const;

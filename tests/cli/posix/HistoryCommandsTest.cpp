@@ -49,23 +49,24 @@ TEST_F(HistoryCommands, ARemovalIsListedAndUndoneByteForByte) {
 
   const ProgramRun listed = cli({"history"});
   ASSERT_EQ(listed.exitCode, 0);
-  EXPECT_EQ(listed.out.substr(0, 7), "000001\t");
+  EXPECT_EQ(listed.out.substr(0, 7), "000002\t");  // after the registration
   EXPECT_NE(listed.out.find("\tremove\tHarz_Nord\t" + texts.complete + "\n"), std::string::npos)
       << listed.out;
 
   const ProgramRun undone = cli({"undo", "--yes"});
   EXPECT_EQ(undone.exitCode, 0) << undone.err;
-  EXPECT_EQ(undone.out, "000002\n");
+  EXPECT_EQ(undone.out, "000003\n");
   EXPECT_EQ(state(), before);
   EXPECT_NE(cli({"history"}).out.find("\tundo\tHarz_Nord\t" + texts.complete), std::string::npos);
 
   const nlohmann::json entries = nlohmann::json::parse(cli({"history", "--json"}).out);
-  ASSERT_EQ(entries.size(), 2u);
+  ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0]["action"], "undo");
   EXPECT_EQ(entries[0]["state"], "complete");
   EXPECT_EQ(entries[1]["action"], "remove");
   EXPECT_EQ(entries[1]["mapset"], "Harz_Nord");
   EXPECT_EQ(entries[1]["state"], "undone");
+  EXPECT_EQ(entries[2]["action"], "install");
 }
 
 // A chain of edits, each through its own command, undone one after the
@@ -94,7 +95,33 @@ TEST_F(HistoryCommands, EachEditOfAChainIsUndoneInTurnByteForByte) {
     states.pop_back();
     EXPECT_EQ(state(), states.back()) << edit->front();
   }
+  // Then the registration the chain began from: no file it patched and no
+  // key it wrote stays.
+  ASSERT_EQ(cli({"undo", "--yes"}).exitCode, 0);
+  EXPECT_EQ(cli({"list"}).out, "");
+  EXPECT_FALSE(fs::exists(filePath(mapset.tdb + "-BAK")));
   EXPECT_EQ(cli({"undo", "--yes"}).err, texts.nothingToUndo + "\n");
+}
+
+// A package larger than HistoryMB would be dropped from the history at the
+// next start: the removal asks, so without --yes it is refused and says why.
+TEST_F(HistoryCommands, APackageLargerThanTheHistoryIsRemovedForGoodOnlyWithYes) {
+  const fs::path package =
+      files.mapsets().copyPackage(home / "ProgramData" / "GARMIN" / "Maps", "Harz");
+  writeFile(package / "filler.bin", std::string(1024 * 1024, 'x'));
+  writeFile(scratch / "limit.reg",
+            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\ZORVAN]\r\n\"HistoryMB\"=\"1\"\r\n");
+  ASSERT_EQ(cli({"reg", "import", (scratch / "limit.reg").string()}).exitCode, 0);
+  const ProgramRun refused = cli({"remove", "--gmap", "4711:3"});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find(texts.tooLarge + "1" + texts.tooLargeEnd + "\n"), std::string::npos)
+      << refused.err;
+  EXPECT_TRUE(fs::exists(package));
+
+  const ProgramRun removed = cli({"remove", "--gmap", "4711:3", "--yes"});
+  EXPECT_EQ(removed.exitCode, 0) << removed.err;
+  EXPECT_FALSE(fs::exists(package));
+  EXPECT_EQ(cli({"history"}).out.find("\tremove\t"), std::string::npos);
 }
 
 TEST_F(HistoryCommands, AnUndoIsRefusedNamingTheFileSomethingNowStandsAt) {
