@@ -36,6 +36,10 @@ std::optional<Sprache> spracheFor(std::string_view setting) {
   return std::nullopt;
 }
 
+Sprache chosenSprache(Registry& registry) {
+  return spracheFor(Settings(registry).language()).value_or(Sprache::Deutsch);
+}
+
 void language(Registry& registry, MessageCatalogue& catalogue) {
   if (const auto sprache = spracheFor(Settings(registry).language())) {
     catalogue.fill(*sprache);

@@ -16,6 +16,10 @@ namespace mapsetdesk {
 // reads as), English for "Eng", none for anything else.
 std::optional<Sprache> spracheFor(std::string_view setting);
 
+// The language the windows opened later speak: the setting's, German where
+// it names none.
+Sprache chosenSprache(Registry& registry);
+
 // Fills the catalogue, captions and tool tips for the `Language` setting. A
 // setting that names no language keeps the texts in place; before the first
 // fill there are none to keep, so German is used then.

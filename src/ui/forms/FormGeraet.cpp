@@ -2,7 +2,6 @@
 
 #include "app/Language.h"
 #include "app/ProductTitle.h"
-#include "app/Settings.h"
 #include "platform/Drives.h"
 #include "platform/FilePath.h"
 #include "transfer/DeviceImageWriter.h"
@@ -11,10 +10,6 @@
 
 namespace mapsetdesk::ui {
 namespace {
-
-Sprache spracheOf(Registry& registry) {
-  return spracheFor(Settings(registry).language()).value_or(Sprache::Deutsch);
-}
 
 std::string megabytes(std::uint64_t bytes) { return std::to_string(wholeMegabytes(bytes)); }
 
@@ -70,7 +65,7 @@ void FormGeraet::open(const RegistryCatalogue& registry, const GmapCatalogue& pa
 }
 
 void FormGeraet::language() {
-  texts_ = sendToDeviceTexts(spracheOf(services_.registry));
+  texts_ = sendToDeviceTexts(chosenSprache(services_.registry));
   caption = texts_.caption;
   LabelSpalten.caption = texts_.columns;
   LabelZiel.caption = texts_.target;

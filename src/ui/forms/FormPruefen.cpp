@@ -2,7 +2,6 @@
 
 #include "app/Language.h"
 #include "app/ProductTitle.h"
-#include "app/Settings.h"
 #include "app/messages/MessageKeys.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "check/BaseFindings.h"
@@ -12,13 +11,6 @@
 #include "platform/FilePath.h"
 
 namespace mapsetdesk::ui {
-namespace {
-
-Sprache spracheOf(Registry& registry) {
-  return spracheFor(Settings(registry).language()).value_or(Sprache::Deutsch);
-}
-
-}  // namespace
 
 FormPruefen::FormPruefen(WindowSystem& windows, Services& services, Session& session)
     : Form(windows, "FormPruefen"),
@@ -47,7 +39,7 @@ void FormPruefen::open() {
 }
 
 void FormPruefen::language() {
-  texts_ = &checkTexts(spracheOf(services_.registry));
+  texts_ = &checkTexts(chosenSprache(services_.registry));
   caption = texts_->caption;
   CmdPruefen.caption = texts_->cmdPruefen;
   CmdReparieren.caption = texts_->cmdReparieren;
@@ -77,7 +69,7 @@ void FormPruefen::CmdPruefen_Click() { check(); }
 
 void FormPruefen::CmdReparieren_Click() {
   RepairTools tools{services_.registry, services_.dialogs, services_.folders, session_.vReg6432,
-                    tdbVorhandenTexts(spracheOf(services_.registry)).tdb,
+                    tdbVorhandenTexts(chosenSprache(services_.registry)).tdb,
                     [this](const Finding& finding) { return confirmRemoval(finding); },
                     [this] { return checkInstallation(services_.registry, services_.dialogs,
                                                       checkPlace()); },

@@ -3,16 +3,8 @@
 #include "app/HistoryWording.h"
 #include "app/Language.h"
 #include "app/ProductTitle.h"
-#include "app/Settings.h"
 
 namespace mapsetdesk::ui {
-namespace {
-
-Sprache spracheOf(Registry& registry) {
-  return spracheFor(Settings(registry).language()).value_or(Sprache::Deutsch);
-}
-
-}  // namespace
 
 FormVerlauf::FormVerlauf(WindowSystem& windows, Services& services)
     : Form(windows, "FormVerlauf"), services_(services), texts_(historyTexts(Sprache::Deutsch)) {
@@ -36,7 +28,7 @@ void FormVerlauf::open() {
 }
 
 void FormVerlauf::language() {
-  texts_ = historyTexts(spracheOf(services_.registry));
+  texts_ = historyTexts(chosenSprache(services_.registry));
   caption = texts_.caption;
   CmdRueckgaengig.caption = texts_.undoButton;
   LabelHinweis.caption = texts_.cacheNote;
