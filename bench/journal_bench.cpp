@@ -1,6 +1,7 @@
 // The change journal's cost on a draw-priority change of 2000 tiles of 4 MB:
-// one byte patched in each tile's TRE header, once without and once with the
-// journal (declared, patched, marked complete), in the same run; then the
+// the flow of the window and the command line (each tile's TRE header found,
+// its byte written), once on its own and once inside the journal (the bytes
+// located and kept, written, the entry marked complete), in the same run; then the
 // size of the entry and the time of its undo. Each step runs twice and the
 // second run counts, so both meet the files in the system's cache.
 // The install half: 1000 tiles of 64 KB copied into a new package folder
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/DrawPriority.h"
 #include "formats/FileBytes.h"
 #include "history/JournaledAction.h"
 #include "history/Undo.h"
@@ -29,7 +31,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kTiles = 2000;
 constexpr std::uintmax_t kTileSize = 4u << 20;
-constexpr std::uint64_t kPriorityAt = 0x40 + 0x200;
+constexpr std::uint64_t kTreHeaderAt = 0x200;
 constexpr int kInstallTiles = 1000;
 constexpr std::uintmax_t kInstallTileSize = 64u << 10;
 constexpr char kFamilyKey[] = "SOFTWARE\\Garmin\\MapSource\\Families\\Bench4711";
@@ -50,21 +52,25 @@ double seconds(Clock::time_point since) {
   return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
-std::vector<PatchRange> makeTiles(const fs::path& folder) {
-  std::vector<PatchRange> ranges;
+// Tile files with no XOR scrambling and one TRE header past the FAT.
+PriorityMapset makeTiles(const fs::path& folder) {
+  PriorityMapset mapset{TreForm::TileFile, folder.string(), {}};
   for (int tile = 0; tile < kTiles; ++tile) {
-    const fs::path file = folder / ("6324" + std::to_string(1000 + tile) + ".img");
-    { std::ofstream out(file, std::ios::binary | std::ios::trunc); }
+    const std::string name = "6324" + std::to_string(1000 + tile);
+    const fs::path file = folder / (name + ".img");
+    {
+      std::ofstream out(file, std::ios::binary | std::ios::trunc);
+      out.seekp(kTreHeaderAt + 2);
+      out << kTreSignature;
+    }
     fs::resize_file(file, kTileSize);
-    ranges.push_back({file.string(), kPriorityAt, 1});
+    mapset.tiles.push_back({name, {}, {file.string()}});
   }
-  return ranges;
+  return mapset;
 }
 
-bool patchAll(const std::vector<PatchRange>& ranges, char value) {
-  for (const PatchRange& range : ranges)
-    if (patchFile(range.path, range.offset, std::string(1, value)) != FileStatus::Ok) return false;
-  return true;
+bool writeAll(const PriorityMapset& mapset, int value) {
+  return writeDrawPriorities(mapset, static_cast<std::uint8_t>(value)).written == kTiles;
 }
 
 std::vector<fs::path> makeInstallTiles(const fs::path& folder) {
@@ -91,7 +97,7 @@ int main(int argc, char** argv) {
   const bool temporary = argc < 2;
   const fs::path root = temporary ? fs::temp_directory_path() / "journal_bench" : fs::path(argv[1]);
   fs::create_directories(root / "tiles");
-  const std::vector<PatchRange> ranges = makeTiles(root / "tiles");
+  const PriorityMapset mapset = makeTiles(root / "tiles");
   MemoryRegistry registry;
   NoDialogs dialogs;
   const auto folders = openSystemFolderOps(dialogs);
@@ -100,11 +106,11 @@ int main(int argc, char** argv) {
   double plain = 0, journaled = 0, undo = 0;
   for (int run = 0; run < 2; ++run) {
     auto start = Clock::now();
-    patchAll(ranges, static_cast<char>(20 + run));
+    if (!writeAll(mapset, 20 + run)) std::fprintf(stderr, "the tiles were not all written\n");
     plain = seconds(start);
     start = Clock::now();
     runJournaled(journal, registry, *folders, "draw-priority", "Bench", [&](Recorded& r) {
-      return r.entry.keepPatches(ranges) && patchAll(ranges, static_cast<char>(30 + run));
+      return r.entry.keepPatches(drawPriorityBytes(mapset)) && writeAll(mapset, 30 + run);
     });
     journaled = seconds(start);
     start = Clock::now();

@@ -9,6 +9,12 @@ namespace mapsetdesk {
 bool journaledRun(Services& services, Sprache sprache, const std::string& action,
                   const std::string& mapset,
                   const std::function<bool(Services& recorded, JournalEntry& entry)>& change) {
+  return journaledOutcome(services, sprache, action, mapset, change) == ActionOutcome::Done;
+}
+
+ActionOutcome journaledOutcome(
+    Services& services, Sprache sprache, const std::string& action, const std::string& mapset,
+    const std::function<bool(Services& recorded, JournalEntry& entry)>& change) {
   const Journal journal(Journal::folderFor(services.facts));
   const ActionOutcome outcome =
       runJournaled(journal, services.registry, services.folders, action, mapset,
@@ -24,7 +30,7 @@ bool journaledRun(Services& services, Sprache sprache, const std::string& action
     services.dialogs.message({texts.noJournal + pathText(journal.folder()),
                               std::string(kMessageTitle), Buttons::Ok, Icon::Exclamation});
   }
-  return outcome == ActionOutcome::Done;
+  return outcome;
 }
 
 }  // namespace mapsetdesk

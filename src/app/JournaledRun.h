@@ -19,5 +19,10 @@ namespace mapsetdesk {
 bool journaledRun(Services& services, Sprache sprache, const std::string& action,
                   const std::string& mapset,
                   const std::function<bool(Services& recorded, JournalEntry& entry)>& change);
+// The same, for a caller whose message depends on whether a failed change
+// was put back.
+ActionOutcome journaledOutcome(
+    Services& services, Sprache sprache, const std::string& action, const std::string& mapset,
+    const std::function<bool(Services& recorded, JournalEntry& entry)>& change);
 
 }  // namespace mapsetdesk

@@ -11,6 +11,12 @@ namespace mapsetdesk::cli {
 
 bool journaledChange(Context& context, Registry& registry, const std::string& action,
                      const std::string& mapset, const std::function<bool(Recorded&)>& change) {
+  return journaledChangeOutcome(context, registry, action, mapset, change) == ActionOutcome::Done;
+}
+
+ActionOutcome journaledChangeOutcome(Context& context, Registry& registry,
+                                     const std::string& action, const std::string& mapset,
+                                     const std::function<bool(Recorded&)>& change) {
   const auto facts = openSystemFacts(context.platform);
   const Journal journal(Journal::folderFor(*facts));
   StreamDialogs dialogs(context.err);
@@ -21,7 +27,7 @@ bool journaledChange(Context& context, Registry& registry, const std::string& ac
     const HistoryTexts texts = historyTexts(context.sprache);
     context.err << texts.noJournal << pathText(journal.folder()) << '\n';
   }
-  return outcome == ActionOutcome::Done;
+  return outcome;
 }
 
 }  // namespace mapsetdesk::cli

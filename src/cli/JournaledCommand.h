@@ -14,5 +14,9 @@ namespace mapsetdesk::cli {
 // returns whether it succeeded. False when it did not run or was put back.
 bool journaledChange(Context& context, Registry& registry, const std::string& action,
                      const std::string& mapset, const std::function<bool(Recorded&)>& change);
+// The same, telling whether a failed change was put back.
+ActionOutcome journaledChangeOutcome(Context& context, Registry& registry,
+                                     const std::string& action, const std::string& mapset,
+                                     const std::function<bool(Recorded&)>& change);
 
 }  // namespace mapsetdesk::cli

@@ -25,7 +25,8 @@ FidChangeResult changeChosen(Context& context, const Catalogues& catalogues,
   const std::string mapset =
       chosen.registry ? chosen.registry->cells.name : chosen.package->display;
   FidChangeResult result;
-  journaledChange(context, *registry, "fid", mapset, [&](Recorded& recorded) {
+  const ActionOutcome outcome =
+      journaledChangeOutcome(context, *registry, "fid", mapset, [&](Recorded& recorded) {
     result =
         chosen.registry
             ? changeRegisteredFid(recorded.registry, *chosen.registry, catalogues.registry, fid,
@@ -33,7 +34,7 @@ FidChangeResult changeChosen(Context& context, const Catalogues& catalogues,
             : changePackageFid(*chosen.package, fid, dialogs, texts, keepingIn(recorded.entry));
     return result.stop == FidChangeStop::None;
   });
-  return result;
+  return afterJournal(result, outcome);
 }
 
 int reportStop(Context& context, const FidChangeResult& result, const FidTexts& texts) {

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "catalogue/Registration.h"
-#include "edit/FileUndo.h"
 #include "edit/TypFiles.h"
 #include "formats/FileBytes.h"
 #include "formats/InfoXml.h"
@@ -105,21 +104,20 @@ bool replaceFamilyId(const std::string& path, const std::string& oldFid, std::ui
   return true;
 }
 
-// A failed write: every file kept is put back; the result names the files
-// that could not be.
-FidChangeResult undone(FidChangeResult result, const FileUndo& undo, const std::string& at) {
+// A failed write: the change history puts back the files already rewritten.
+FidChangeResult failedAt(FidChangeResult result, const std::string& at) {
   result.stop = FidChangeStop::FileFailed;
   result.stoppedAt = at;
-  result.changed = undo.restore();
   result.typCopy.clear();
   return result;
 }
 
 // Every file the change will write, kept before the first write; the first
-// that cannot be read stops the change before anything is written.
-std::optional<std::string> keepAll(FileUndo& undo, const std::vector<std::string>& paths) {
+// that cannot be kept stops the change before anything is written.
+std::optional<std::string> keepAll(const FileKeeping& keepFile,
+                                   const std::vector<std::string>& paths) {
   for (const std::string& path : paths)
-    if (!path.empty() && !undo.keep(path)) return path;
+    if (!path.empty() && !keepFile(path)) return path;
   return std::nullopt;
 }
 
@@ -137,20 +135,6 @@ bool writeFamilyValues(Registry& registry, const std::string& familyKey, std::ui
   ffStringSpeichern(registry, Root::LocalMachine, familyKey, kValueId, fidByteText(fid));
   const auto id = registry.queryValue(Root::LocalMachine, toAnsi(familyKey), toAnsi(kValueId));
   return id && id->data == toAnsi(fidByteText(fid));
-}
-
-// The family key's TYP and ID values as they were, put back after a write
-// that did not read back.
-void restoreFamilyValues(Registry& registry, const std::string& familyKey,
-                         const std::vector<std::optional<RegValue>>& before) {
-  const std::string key = toAnsi(familyKey);
-  const std::string names[] = {toAnsi(kValueTyp), toAnsi(kValueId)};
-  for (std::size_t i = 0; i < before.size(); ++i) {
-    if (before[i])
-      registry.setValue(Root::LocalMachine, key, *before[i]);
-    else
-      registry.deleteValue(Root::LocalMachine, key, names[i]);
-  }
 }
 
 }  // namespace
@@ -187,26 +171,19 @@ FidChangeResult changeRegisteredFid(Registry& registry, const CatalogueRow& row,
       withFamilyKey ? existingOrEmpty(fRegAbfrageWert(registry, Root::LocalMachine, familyKey,
                                                       kValueIdx))
                     : std::string();
-  FileUndo undo(keepFile);
-  if (const auto unreadable = keepAll(undo, {entry.tdb, target, index}))
+  if (const auto unreadable = keepAll(keepFile, {entry.tdb, target, index}))
     return stopped(result, FidChangeStop::FileFailed, *unreadable);
 
-  if (!patchTdb(entry.tdb, fid, dialogs, texts, result)) return undone(result, undo, entry.tdb);
+  if (!patchTdb(entry.tdb, fid, dialogs, texts, result)) return failedAt(result, entry.tdb);
   if (withTyp) {
-    if (!replaceFile(target, *typCopy)) return undone(result, undo, target);
+    if (!replaceFile(target, *typCopy)) return failedAt(result, target);
     result.changed.push_back(target);
     result.typCopy = target;
   }
-  if (!patchIndex(index, fid, result)) return undone(result, undo, index);
+  if (!patchIndex(index, fid, result)) return failedAt(result, index);
   if (!withFamilyKey) return result;
-  const std::string key = toAnsi(familyKey);
-  const std::vector<std::optional<RegValue>> before{
-      registry.queryValue(Root::LocalMachine, key, toAnsi(kValueTyp)),
-      registry.queryValue(Root::LocalMachine, key, toAnsi(kValueId))};
-  if (!writeFamilyValues(registry, familyKey, fid, withTyp ? target : std::string())) {
-    restoreFamilyValues(registry, familyKey, before);
-    return undone(result, undo, registryKeyName(familyKey));
-  }
+  if (!writeFamilyValues(registry, familyKey, fid, withTyp ? target : std::string()))
+    return failedAt(result, registryKeyName(familyKey));
   return result;
 }
 
@@ -223,21 +200,26 @@ FidChangeResult changePackageFid(const GmapRow& row, std::uint16_t fid, Dialogs&
   const std::string typ =
       typName ? existingOrEmpty(pathText(filePath(packageFolder(row)) / filePath(*typName)))
               : std::string();
-  FileUndo undo(keepFile);
-  if (const auto unreadable = keepAll(undo, {row.tdb, index, infoV2, row.infoXml, typ}))
+  if (const auto unreadable = keepAll(keepFile, {row.tdb, index, infoV2, row.infoXml, typ}))
     return stopped(result, FidChangeStop::FileFailed, *unreadable);
   if (!typ.empty() && !isTypFile(readFileBytes(typ).bytes))
     return stopped(result, FidChangeStop::FileFailed, typ);
 
-  if (!patchTdb(row.tdb, fid, dialogs, texts, result)) return undone(result, undo, row.tdb);
-  if (!patchIndex(index, fid, result)) return undone(result, undo, index);
+  if (!patchTdb(row.tdb, fid, dialogs, texts, result)) return failedAt(result, row.tdb);
+  if (!patchIndex(index, fid, result)) return failedAt(result, index);
   if (!infoV2.empty() && !replaceFamilyId(infoV2, row.fid, fid, result))
-    return undone(result, undo, infoV2);
-  if (!replaceFamilyId(row.infoXml, row.fid, fid, result)) return undone(result, undo, row.infoXml);
+    return failedAt(result, infoV2);
+  if (!replaceFamilyId(row.infoXml, row.fid, fid, result)) return failedAt(result, row.infoXml);
   if (!typ.empty()) {
-    if (patchTypFid(typ, fid) != FileStatus::Ok) return undone(result, undo, typ);
+    if (patchTypFid(typ, fid) != FileStatus::Ok) return failedAt(result, typ);
     result.changed.push_back(typ);
   }
+  return result;
+}
+
+FidChangeResult afterJournal(FidChangeResult result, ActionOutcome outcome) {
+  if (result.stop != FidChangeStop::None && outcome != ActionOutcome::NotPutBack)
+    result.changed.clear();
   return result;
 }
 

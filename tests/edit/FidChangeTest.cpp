@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "app/messages/FidTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
@@ -14,6 +15,7 @@
 #include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
+#include "history/JournaledAction.h"
 #include "platform/RegistryOps.h"
 #include "support/RealMapsets.h"
 #include "support/ScriptedDialogs.h"
@@ -64,10 +66,29 @@ class FidChangeTest : public ::testing::Test {
     ADD_FAILURE() << name << " is not listed";
     return catalogue.rows.front();
   }
+  // The change as the window and the command line run it: inside an entry
+  // of the change history, which puts back a change that cannot finish.
+  FidChangeResult journaled(
+      const std::function<FidChangeResult(Registry&, const FileKeeping&)>& change) {
+    FidChangeResult result;
+    const ActionOutcome outcome =
+        runJournaled(journal, registry(), *folders, "fid", "Test", [&](Recorded& recorded) {
+          result = change(recorded.registry, keepingIn(recorded.entry));
+          return result.stop == FidChangeStop::None;
+        });
+    return afterJournal(result, outcome);
+  }
   FidChangeResult change(const std::string& name, std::uint16_t fid) {
     const RegistryCatalogue catalogue = listed();
-    return changeRegisteredFid(registry(), rowOf(catalogue, name), catalogue, fid, dialogs,
-                               texts);
+    return journaled([&](Registry& recording, const FileKeeping& keepFile) {
+      return changeRegisteredFid(recording, rowOf(catalogue, name), catalogue, fid, dialogs,
+                                 texts, keepFile);
+    });
+  }
+  FidChangeResult changePackage(const GmapRow& row, std::uint16_t fid) {
+    return journaled([&](Registry&, const FileKeeping& keepFile) {
+      return changePackageFid(row, fid, dialogs, texts, keepFile);
+    });
   }
   std::string indexWith(std::uint16_t fid) {
     std::string bytes = garmin("mapset/osmmap.mdx");
@@ -80,6 +101,8 @@ class FidChangeTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   TestRegistry testRegistry;
   TdbTexts texts = tdbVorhandenTexts(Sprache::English).tdb;
+  Journal journal{folder / "History"};
+  std::unique_ptr<FolderOps> folders = openSystemFolderOps(dialogs);
 };
 
 void expectTdbFid(const std::string& tdb, std::uint16_t fid) {
@@ -151,7 +174,9 @@ TEST_F(FidChangeTest, AMissingTdbChangesNothing) {
   const CatalogueRow row = rowOf(catalogue, "Weg");
   fs::remove(filePath(files.tdb));
   const FidChangeResult result =
-      changeRegisteredFid(registry(), row, catalogue, kNewFid, dialogs, texts);
+      journaled([&](Registry& recording, const FileKeeping& keepFile) {
+        return changeRegisteredFid(recording, row, catalogue, kNewFid, dialogs, texts, keepFile);
+      });
   EXPECT_EQ(result.stop, FidChangeStop::MapMissing);
   EXPECT_TRUE(result.changed.empty());
   EXPECT_FALSE(fs::exists(karten() / "419.Typ"));
@@ -229,7 +254,7 @@ TEST_F(PackageFidChange, TdbIndexInfoFilesAndTypGetTheNewFid) {
   const std::string tdb = pathOf(package / "Product3" / "osmmap.tdb");
   const std::string oldTdb = readFile(tdb);
 
-  const FidChangeResult result = changePackageFid(row(), kNewFid, dialogs, texts);
+  const FidChangeResult result = changePackage(row(), kNewFid);
 
   EXPECT_EQ(result.stop, FidChangeStop::None);
   EXPECT_EQ(result.changed,
@@ -252,7 +277,7 @@ TEST_F(PackageFidChange, AMissingTdbChangesNothing) {
   const GmapRow picked = row();
   const std::string info = readFile(package / "Info.xml");
   fs::remove(filePath(picked.tdb));
-  const FidChangeResult result = changePackageFid(picked, kNewFid, dialogs, texts);
+  const FidChangeResult result = changePackage(picked, kNewFid);
   EXPECT_EQ(result.stop, FidChangeStop::MapMissing);
   EXPECT_EQ(result.stoppedAt, picked.tdb);
   EXPECT_EQ(readFile(package / "Info.xml"), info);
@@ -266,7 +291,7 @@ TEST_F(PackageFidChange, AnInfoXmlThatCannotBeWrittenPutsBackTdbIndexAndInfoV2) 
   const std::string tdbBefore = readFile(picked.tdb);
   fs::create_directory(package / "Info.xml.mapsetdesk-new");
 
-  const FidChangeResult result = changePackageFid(picked, kNewFid, dialogs, texts);
+  const FidChangeResult result = changePackage(picked, kNewFid);
 
   EXPECT_EQ(result.stop, FidChangeStop::FileFailed);
   EXPECT_EQ(result.stoppedAt, pathOf(package / "Info.xml"));
@@ -276,6 +301,22 @@ TEST_F(PackageFidChange, AnInfoXmlThatCannotBeWrittenPutsBackTdbIndexAndInfoV2) 
   EXPECT_EQ(readFile(package / "Info_v2.xml"), info);
   EXPECT_EQ(readFile(package / "Info.xml"), info);
   EXPECT_EQ(readTypFid(readFile(package / "harz.typ")), 4711);
+}
+
+// The change history refuses to keep Info.xml: the change stops before its
+// first write.
+TEST_F(PackageFidChange, AFileTheHistoryCannotKeepStopsTheChangeBeforeAnyWrite) {
+  const GmapRow picked = row();
+  const std::string tdbBefore = readFile(picked.tdb);
+  const std::string info = pathOf(package / "Info.xml");
+  const FidChangeResult result =
+      changePackageFid(picked, kNewFid, dialogs, texts,
+                       [&](const std::string& path) { return path != info; });
+  EXPECT_EQ(result.stop, FidChangeStop::FileFailed);
+  EXPECT_EQ(result.stoppedAt, info);
+  EXPECT_TRUE(result.changed.empty());
+  EXPECT_EQ(readFile(picked.tdb), tdbBefore);
+  EXPECT_EQ(readFile(package / "osmmap.mdx"), garmin("mapset/osmmap.mdx"));
 }
 
 // A TYP element naming a file outside the package: the package is damaged,

@@ -17,5 +17,10 @@ namespace mapsetdesk::ui {
 bool journaledEdit(Services& services, bool german, const std::string& action,
                    const std::string& mapset, const std::vector<std::string>& files,
                    const std::function<bool(Recorded&)>& edit);
+// The same, telling whether a failed edit was put back.
+ActionOutcome journaledEditOutcome(Services& services, bool german, const std::string& action,
+                                   const std::string& mapset,
+                                   const std::vector<std::string>& files,
+                                   const std::function<bool(Recorded&)>& edit);
 
 }  // namespace mapsetdesk::ui

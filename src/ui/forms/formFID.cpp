@@ -120,7 +120,7 @@ void formFID::change(std::uint16_t fid) {
   const TdbTexts tdbTexts = tdbVorhandenTexts(sprache_).tdb;
   FidChangeResult result;
   const std::string mapset = registryRow_ ? registryRow_->cells.name : packageRow_->display;
-  journaledEdit(
+  const ActionOutcome outcome = journaledEditOutcome(
       services_, sprache_ != Sprache::English, "fid", mapset, {}, [&](Recorded& recorded) {
         result = registryRow_ ? changeRegisteredFid(
                                     recorded.registry, *registryRow_, main_.registryCatalogue(),
@@ -129,7 +129,7 @@ void formFID::change(std::uint16_t fid) {
                                                  keepingIn(recorded.entry));
         return result.stop == FidChangeStop::None;
       });
-  tellStop(result);
+  tellStop(afterJournal(result, outcome));
 }
 
 void formFID::tellStop(const FidChangeResult& result) {
