@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "SilentDialogs.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
 #include "formats/FileBytes.h"
@@ -116,22 +117,6 @@ class ScratchFacts : public SystemFacts {
 
  private:
   fs::path folder_;
-};
-
-class SilentDialogs : public Dialogs {
- public:
-  int messages = 0;
-  Answer message(const Message&) override {
-    ++messages;
-    return Answer::Ok;
-  }
-  std::optional<std::string> chooseFolder(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFile(const std::string&, const std::string&,
-                                        const std::string&) override {
-    return std::nullopt;
-  }
 };
 
 std::string readWhole(const fs::path& file) {
@@ -231,7 +216,7 @@ Timing refresh(TimedRegistry& registry, SystemFacts& facts, const std::string& b
                std::size_t missing) {
   Timing best;
   best.registry = best.files = best.export_ = 1e30;
-  SilentDialogs dialogs;
+  bench::SilentDialogs dialogs;
   for (int round = 0; round < kRounds; ++round) {
     registry.seconds = 0;
     const auto start = Clock::now();

@@ -17,6 +17,7 @@
 #include <iterator>
 #include <string>
 
+#include "SilentDialogs.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
 #include "check/HealthCheck.h"
@@ -58,18 +59,6 @@ class ScratchFacts : public SystemFacts {
 
  private:
   fs::path folder_;
-};
-
-class SilentDialogs : public Dialogs {
- public:
-  Answer message(const Message&) override { return Answer::Ok; }
-  std::optional<std::string> chooseFolder(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFile(const std::string&, const std::string&,
-                                        const std::string&) override {
-    return std::nullopt;
-  }
 };
 
 std::string readWhole(const fs::path& file) {
@@ -154,7 +143,7 @@ int main() {
   options.dataRoot = pathText(scratch / "home");
   const auto registry = openSystemRegistry(options);
   ScratchFacts facts(scratch);
-  SilentDialogs dialogs;
+  bench::SilentDialogs dialogs;
   const std::string base = "SOFTWARE\\mapsetdesk-bench-" + stamp;
 
   auto start = Clock::now();

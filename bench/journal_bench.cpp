@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "SilentDialogs.h"
 #include "edit/DrawPriority.h"
 #include "formats/FileBytes.h"
 #include "history/JournaledAction.h"
@@ -35,18 +36,6 @@ constexpr std::uint64_t kTreHeaderAt = 0x200;
 constexpr int kInstallTiles = 1000;
 constexpr std::uintmax_t kInstallTileSize = 64u << 10;
 constexpr char kFamilyKey[] = "SOFTWARE\\Garmin\\MapSource\\Families\\Bench4711";
-
-class NoDialogs : public Dialogs {
- public:
-  Answer message(const Message&) override { return Answer::Ok; }
-  std::optional<std::string> chooseFolder(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFile(const std::string&, const std::string&,
-                                        const std::string&) override {
-    return std::nullopt;
-  }
-};
 
 double seconds(Clock::time_point since) {
   return std::chrono::duration<double>(Clock::now() - since).count();
@@ -99,7 +88,7 @@ int main(int argc, char** argv) {
   fs::create_directories(root / "tiles");
   const PriorityMapset mapset = makeTiles(root / "tiles");
   MemoryRegistry registry;
-  NoDialogs dialogs;
+  bench::SilentDialogs dialogs;
   const auto folders = openSystemFolderOps(dialogs);
   const Journal journal(root / "History");
 
