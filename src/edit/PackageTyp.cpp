@@ -7,7 +7,6 @@
 
 #include "app/messages/MessageKeys.h"
 #include "edit/EditMessages.h"
-#include "edit/FileUndo.h"
 #include "edit/TypAssignment.h"
 #include "edit/TypFiles.h"
 #include "formats/FileBytes.h"
@@ -51,19 +50,17 @@ std::optional<Writes> infoFileWrites(const TypAction& action, const GmapRow& row
   return writes;
 }
 
-// The writes in order, each file's old state kept first; a failed write puts
-// every file back.
-bool applyWrites(const TypAction& action, const Writes& writes) {
-  FileUndo undo = action.newUndo();
-  for (const auto& [path, bytes] : writes)
-    if (!undo.keep(path) || !replaceFile(path, bytes)) return action.undo(undo, path);
+// The writes in order, each file's old state kept first; the change history
+// puts every file back after a failed write.
+bool applyWrites(TypAction& action, const Writes& writes) {
+  for (const auto& [path, bytes] : writes) {
+    if (!action.keep(path) || !replaceFile(path, bytes)) return action.failed(path);
+    action.wrote(path);
+  }
   return true;
 }
 
-}  // namespace
-
-bool assignPackageTyp(const TypSetting& setting, const GmapRow& row, const std::string& typ) {
-  TypAction action(setting);
+bool assign(TypAction& action, const GmapRow& row, const std::string& typ) {
   const auto fid = idFromText(row.fid);
   if (!fid) return action.stop(packageFidText(action.german(), row.infoXml));
   const std::string copyName = typCopyName(*fid, TypCopy::GmapPackage);
@@ -80,14 +77,28 @@ bool assignPackageTyp(const TypSetting& setting, const GmapRow& row, const std::
   return applyWrites(action, *writes) && action.done(key::Satz22);
 }
 
-bool removePackageTyp(const TypSetting& setting, const GmapRow& row) {
-  TypAction action(setting);
+bool remove(TypAction& action, const GmapRow& row) {
   if (!action.ask(key::Fehler16)) return false;
   const auto writes = infoFileWrites(
       action, row,
       [](std::string_view xml) { return endingWithLineBreak(infoXmlWithoutTyp(xml)); },
       infoV2WithoutTyp);
   return writes && applyWrites(action, *writes) && action.done(key::Satz22);
+}
+
+}  // namespace
+
+TypResult assignPackageTyp(const TypSetting& setting, const GmapRow& row,
+                           const std::string& typ) {
+  TypAction action(setting);
+  assign(action, row, typ);
+  return action.result();
+}
+
+TypResult removePackageTyp(const TypSetting& setting, const GmapRow& row) {
+  TypAction action(setting);
+  remove(action, row);
+  return action.result();
 }
 
 }  // namespace mapsetdesk

@@ -10,7 +10,6 @@
 #include "app/messages/MessageKeys.h"
 #include "catalogue/Registration.h"
 #include "edit/EditMessages.h"
-#include "edit/FileUndo.h"
 #include "edit/TypAssignment.h"
 #include "edit/TypFiles.h"
 #include "formats/FileBytes.h"
@@ -63,9 +62,20 @@ class RegistryTyp {
   RegistryTyp(const TypSetting& setting, const CatalogueEntry& entry)
       : setting_(setting), entry_(entry), action_(setting) {}
 
-  // Everything is checked before the first write; a failed write puts the
-  // files back. The catalogue tells whose TYP copy a file is.
-  bool assign(const std::string& typ, const RegistryCatalogue& catalogue) {
+  // Everything is checked before the first write; a failed write is put
+  // back by the change history. The catalogue tells whose TYP copy a file is.
+  TypResult assign(const std::string& typ, const RegistryCatalogue& catalogue) {
+    write(typ, catalogue);
+    return action_.result();
+  }
+
+  TypResult remove() {
+    removeValue();
+    return action_.result();
+  }
+
+ private:
+  bool write(const std::string& typ, const RegistryCatalogue& catalogue) {
     const bool fromProducts = entry_.root == RegistrationRoot::Products;
     const std::string familyKey = familyKeyOf(setting_.base, entry_);
     const std::string current = fromProducts ? std::string() : currentTyp();
@@ -83,13 +93,12 @@ class RegistryTyp {
       return action_.stop(action_.edit().familyTaken + familyKey);
     const bool keepOld = !fromProducts && isFile(current);
     const std::string bak = current + ".bak";
-    FileUndo undo = action_.newUndo();
-    if (!undo.keep(target) || (keepOld && (!undo.keep(current) || !undo.keep(bak))) ||
-        (ids->fidFieldEmpty && !undo.keep(entry_.tdb)))
+    if (!action_.keep(target) || (keepOld && (!action_.keep(current) || !action_.keep(bak))) ||
+        (ids->fidFieldEmpty && !action_.keep(entry_.tdb)))
       return action_.stop(typNotCopiedText(action_.german(), target));
-    if (keepOld && !copyFile(current, bak)) return action_.undo(undo, bak);
-    if (ids->fidFieldEmpty && !writeIds(*ids, fromProducts)) return action_.undo(undo, entry_.tdb);
-    if (!replaceFile(target, *copy)) return action_.undo(undo, target);
+    if (keepOld && !written(bak, copyFile(current, bak))) return false;
+    if (ids->fidFieldEmpty && !written(entry_.tdb, writeIds(*ids, fromProducts))) return false;
+    if (!written(target, replaceFile(target, *copy))) return false;
     ffStringSpeichern(setting_.registry, kHklm, familyKey, kValueId, fidByteText(ids->fid));
     fStringSpeichern(setting_.registry, kHklm, familyKey, kValueTyp, target);
     if (fromProducts) moveProductsValues(familyKey, ids->fidFieldEmpty ? 1 : ids->pid);
@@ -102,21 +111,27 @@ class RegistryTyp {
     return action_.done(key::Satz22);
   }
 
-  bool remove() {
+  bool removeValue() {
     const std::string key = typKeyOf(setting_.base, entry_);
     if (!action_.ask(key::Fehler16)) return false;
     const std::string value(trimBlanks(fRegAbfrageWert(setting_.registry, kHklm, key, kValueTyp)));
-    if (value.empty()) return true;
+    if (value.empty()) return action_.doneQuietly();
     const std::string current = upToTypExtension(value);
-    FileUndo undo = action_.newUndo();
-    if (isFile(current) &&
-        (!undo.keep(current) || !undo.keep(current + ".bak") || !keepAsBak(current)))
-      return action_.undo(undo, current);
+    if (isFile(current)) {
+      if (!action_.keep(current) || !action_.keep(current + ".bak"))
+        return action_.failed(current);
+      if (!written(current, keepAsBak(current))) return false;
+    }
     fWerteLoeschen(setting_.registry, kHklm, key, kValueTyp);
     return action_.done(key::Fehler27);
   }
 
- private:
+  bool written(const std::string& path, bool succeeded) {
+    if (!succeeded) return action_.failed(path);
+    action_.wrote(path);
+    return true;
+  }
+
   std::string currentTyp() const {
     const std::string key = familyKeyPath(setting_.base, entry_.root, familyNameOf(entry_));
     return std::string(trimBlanks(fRegAbfrageWert(setting_.registry, kHklm, key, kValueTyp)));
@@ -181,12 +196,12 @@ class RegistryTyp {
 
 }  // namespace
 
-bool assignRegistryTyp(const TypSetting& setting, const RegistryCatalogue& catalogue,
-                       std::size_t row, const std::string& typ) {
+TypResult assignRegistryTyp(const TypSetting& setting, const RegistryCatalogue& catalogue,
+                            std::size_t row, const std::string& typ) {
   return RegistryTyp(setting, catalogue.rows[row].entry).assign(typ, catalogue);
 }
 
-bool removeRegistryTyp(const TypSetting& setting, const CatalogueRow& row) {
+TypResult removeRegistryTyp(const TypSetting& setting, const CatalogueRow& row) {
   return RegistryTyp(setting, row.entry).remove();
 }
 

@@ -67,20 +67,27 @@ bool TypAction::notATyp(const std::string& typ) const {
 }
 
 // The usual cause of a failed write is a running MapSource holding the file.
-bool TypAction::undo(const FileUndo& undo, const std::string& path) const {
+bool TypAction::failed(const std::string& path) {
   tell(kCloseMapsourceFirst, Icon::Critical);
-  const std::vector<std::string> notBack = undo.restore();
-  if (notBack.empty())
-    tell(edit_.undone + path, Icon::Exclamation);
-  else
-    tell(stoppedHalfWayText(german(), notBack), Icon::Exclamation);
+  result_.failedWrite = path;
   return false;
 }
 
-bool TypAction::done(std::string_view key) const {
+bool TypAction::done(std::string_view key) {
   setting_.sound.playAsync(joinPath(setting_.programFolder, "Success.wav"));
   tell(text(key));
+  result_.done = true;
   return true;
+}
+
+void tellTypPutBack(Dialogs& dialogs, bool german, const TypResult& result,
+                    ActionOutcome outcome) {
+  if (result.failedWrite.empty()) return;
+  const std::string text =
+      outcome == ActionOutcome::NotPutBack
+          ? stoppedHalfWayText(german, result.written)
+          : editTexts(german ? Sprache::Deutsch : Sprache::English).undone + result.failedWrite;
+  dialogs.message({text, kEditTitle, Buttons::Ok, Icon::Exclamation});
 }
 
 }  // namespace mapsetdesk

@@ -1,13 +1,12 @@
 #pragma once
 // What the TYP assignments share: the files they touch, the messages they
-// show, and putting the files back when a write fails.
+// show, and what they tell the change history.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/messages/EditTexts.h"
-#include "edit/FileUndo.h"
 #include "edit/TypAssignment.h"
 
 namespace mapsetdesk {
@@ -37,15 +36,22 @@ class TypAction {
   const EditTexts& edit() const { return edit_; }
   // The refusal of the chosen TYP file: nothing was changed.
   bool notATyp(const std::string& typ) const;
-  // A write failed at path: every file put back as it was, and said so.
-  bool undo(const FileUndo& undo, const std::string& path) const;
-  FileUndo newUndo() const { return FileUndo(setting_.keepFile); }
+  // Hands path's state to the change history before its first write.
+  bool keep(const std::string& path) const { return setting_.keepFile(path); }
+  // A write succeeded; one failed at path: the user is told to close
+  // MapSource, and the change history puts the files back.
+  void wrote(const std::string& path) { result_.written.push_back(path); }
+  bool failed(const std::string& path);
   // Success.wav and the message of key.
-  bool done(std::string_view key) const;
+  bool done(std::string_view key);
+  // Done with nothing to change or say.
+  bool doneQuietly() { return result_.done = true; }
+  const TypResult& result() const { return result_; }
 
  private:
   const TypSetting& setting_;
   EditTexts edit_;
+  TypResult result_;
 };
 
 }  // namespace mapsetdesk

@@ -98,12 +98,17 @@ void fMain::CommandDoIt_Click() {
   if (typNamesRefused()) return;
   const std::string typ = pickedTypFile();
   const auto assign = [&](const std::string& mapset, const auto& edit) {
-    return journaledEdit(services_, germanTexts(), "typ", mapset, {}, [&](Recorded& recorded) {
-      const TypSetting setting{recorded.registry,        services_.dialogs, services_.sound,
-                               services_.programFolder,  session_.vReg6432, session_.texts,
-                               keepingIn(recorded.entry)};
-      return edit(setting);
-    });
+    TypResult result;
+    const ActionOutcome outcome = journaledEditOutcome(
+        services_, germanTexts(), "typ", mapset, {}, [&](Recorded& recorded) {
+          const TypSetting setting{recorded.registry,       services_.dialogs, services_.sound,
+                                   services_.programFolder, session_.vReg6432, session_.texts,
+                                   keepingIn(recorded.entry)};
+          result = edit(setting);
+          return result.done;
+        });
+    tellTypPutBack(services_.dialogs, germanTexts(), result, outcome);
+    return outcome == ActionOutcome::Done;
   };
   const auto index = static_cast<std::size_t>(row);
   if (gmap) {
