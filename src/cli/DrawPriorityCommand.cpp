@@ -59,9 +59,8 @@ int change(Context& context, const std::string& name, const PriorityMapset& maps
   PriorityWrite written;
   // A held file stops the run; what it wrote stays, as an entry that can be undone.
   if (!journaledChange(context, *registry, "draw-priority", name, [&](Recorded& recorded) {
-        if (!recorded.entry.keepPatches(drawPriorityBytes(mapset))) return false;
-        written = writeDrawPriorities(mapset, *priority);
-        return true;
+        written = writeDrawPriorities(mapset, *priority, &recorded.entry);
+        return !written.notKept;
       }))
     return 1;
   for (const std::string& file : written.withoutTreHeader)

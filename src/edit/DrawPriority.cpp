@@ -61,13 +61,56 @@ TileReading readingOf(const std::string& file, TreForm form) {
   return {file, TileState::Read, *read.priority};
 }
 
+// At most this many files are held open at once: well below the C
+// runtime's limit of open streams on Windows.
+constexpr std::size_t kFilesPerBatch = 256;
+
+using OpenTile = std::vector<OpenDrawPriority>;
+
+// The tiles from first on whose files fill one batch; at least one tile.
+std::size_t batchEnd(const PriorityMapset& mapset, std::size_t first) {
+  std::size_t end = first;
+  std::size_t files = 0;
+  do {
+    files += mapset.tiles[end].files.size();
+    ++end;
+  } while (end < mapset.tiles.size() && files + mapset.tiles[end].files.size() <= kFilesPerBatch);
+  return end;
+}
+
+std::vector<OpenTile> openTiles(const PriorityMapset& mapset, std::size_t first,
+                                std::size_t end) {
+  std::vector<OpenTile> opened(end - first);
+  for (std::size_t tile = first; tile < end; ++tile)
+    for (const std::string& file : mapset.tiles[tile].files)
+      opened[tile - first].emplace_back(file, mapset.form);
+  return opened;
+}
+
+bool keepOldBytes(JournalEntry& history, const PriorityMapset& mapset, std::size_t first,
+                  const std::vector<OpenTile>& opened) {
+  std::vector<PatchBytes> old;
+  for (std::size_t tile = 0; tile < opened.size(); ++tile)
+    for (std::size_t file = 0; file < opened[tile].size(); ++file)
+      if (const auto& hit = opened[tile][file].hit())
+        old.push_back({mapset.tiles[first + tile].files[file], hit->offset,
+                       std::string(1, static_cast<char>(hit->stored))});
+  return old.empty() || history.keepPatchBytes(std::move(old));
+}
+
 // False when the run must end.
-bool writeOne(const std::string& file, TreForm form, std::uint8_t priority,
-              PriorityWrite& result) {
-  const TreWritten written = writeDrawPriority(file, form, priority);
+bool writeOne(OpenDrawPriority& opened, const std::string& file, TreForm form,
+              std::uint8_t priority, JournalEntry* history, PriorityWrite& result) {
+  const std::optional<TreHit> hit = opened.hit();
+  const TreWritten written = opened.write(priority);
   if (written.status == FileStatus::Ok) {
-    if (written.found) ++result.written;
-    else result.withoutTreHeader.push_back(file);
+    if (!written.found) {
+      result.withoutTreHeader.push_back(file);
+      return true;
+    }
+    ++result.written;
+    if (history)
+      history->patchedTo({file, hit->offset, std::string(1, static_cast<char>(written.stored))});
     return true;
   }
   if (form == TreForm::TileFile) return true;
@@ -95,18 +138,25 @@ std::vector<TileReading> readTilePriorities(const PriorityTile& tile, TreForm fo
   return readings;
 }
 
-bool writeTilePriority(const PriorityTile& tile, TreForm form, std::uint8_t priority,
-                       PriorityWrite& result) {
-  for (const std::string& file : tile.files) {
-    if (!writeOne(file, form, priority, result)) return false;
-  }
-  return true;
-}
-
-PriorityWrite writeDrawPriorities(const PriorityMapset& mapset, std::uint8_t priority) {
+PriorityWrite writeDrawPriorities(const PriorityMapset& mapset, std::uint8_t priority,
+                                  JournalEntry* history, const AfterTile& afterTile) {
   PriorityWrite result;
-  for (const PriorityTile& tile : mapset.tiles) {
-    if (!writeTilePriority(tile, mapset.form, priority, result)) break;
+  for (std::size_t first = 0; first < mapset.tiles.size();) {
+    const std::size_t end = batchEnd(mapset, first);
+    std::vector<OpenTile> opened = openTiles(mapset, first, end);
+    if (history && !keepOldBytes(*history, mapset, first, opened)) {
+      result.notKept = true;
+      return result;
+    }
+    for (std::size_t tile = first; tile < end; ++tile) {
+      const std::vector<std::string>& files = mapset.tiles[tile].files;
+      for (std::size_t file = 0; file < files.size(); ++file)
+        if (!writeOne(opened[tile - first][file], files[file], mapset.form, priority, history,
+                      result))
+          return result;
+      if (afterTile && !afterTile(tile + 1)) return result;
+    }
+    first = end;
   }
   return result;
 }
@@ -124,17 +174,6 @@ std::optional<std::uint8_t> drawPriorityToWrite(std::string_view text) {
   }
   if (value == 0) return std::nullopt;
   return static_cast<std::uint8_t>(value);
-}
-
-std::vector<PatchRange> drawPriorityBytes(const PriorityMapset& mapset) {
-  std::vector<PatchRange> ranges;
-  for (const PriorityTile& tile : mapset.tiles)
-    for (const std::string& file : tile.files) {
-      const TreLocated located = locateDrawPriority(file, mapset.form);
-      if (located.status == FileStatus::Ok && located.offset)
-        ranges.push_back({file, *located.offset, 1});
-    }
-  return ranges;
 }
 
 }  // namespace mapsetdesk

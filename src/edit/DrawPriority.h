@@ -3,7 +3,9 @@
 // TDB lists them, each tile's files (a tile file of a registered mapset, the
 // TRE and GMP subfiles of a package's tile folder), and the reading and
 // writing of the one byte in each.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,26 +56,28 @@ struct PriorityWrite {
   std::optional<std::string> held;
   // Files left untouched because no TRE header was found in them.
   std::vector<std::string> withoutTreHeader;
+  // The change history could not keep the old bytes: the run stopped
+  // before writing them.
+  bool notKept = false;
 };
 
-// Writes the value into every file of one tile, adding to result; false
-// when the run must end there (see writeDrawPriorities).
-bool writeTilePriority(const PriorityTile& tile, TreForm form, std::uint8_t priority,
-                       PriorityWrite& result);
+// Called after each tile with the number of tiles done; false stops the run.
+using AfterTile = std::function<bool(std::size_t tilesDone)>;
 
 // Writes the value into every file of every tile. A registered mapset's tile
 // that cannot be opened or read is passed over; in a package, a held file
-// stops the run and any other failure ends it.
-PriorityWrite writeDrawPriorities(const PriorityMapset& mapset, std::uint8_t priority);
+// stops the run and any other failure ends it. With a history entry, the
+// files are opened a batch at a time, the batch's old bytes kept in the
+// entry in one step and then written through the same openings, so the
+// history costs no second opening of a file.
+PriorityWrite writeDrawPriorities(const PriorityMapset& mapset, std::uint8_t priority,
+                                  JournalEntry* history = nullptr,
+                                  const AfterTile& afterTile = {});
 
 // The entry field of the window: a number above 31 becomes "30".
 std::string limitDrawPriorityEntry(const std::string& text);
 // The value a change writes: none when the field reads as 0, is empty or is
 // no number (a number is read from the field's leading digits).
 std::optional<std::uint8_t> drawPriorityToWrite(std::string_view text);
-
-// The draw-priority byte of every file that has one and can be read, for the
-// change history to keep before the bytes are written.
-std::vector<PatchRange> drawPriorityBytes(const PriorityMapset& mapset);
 
 }  // namespace mapsetdesk

@@ -96,14 +96,6 @@ std::optional<TreHit> findDrawPriority(std::istream& in, std::uint8_t xorByte) {
   return std::nullopt;
 }
 
-TreLocated locateDrawPriority(const std::string& path, TreForm form) {
-  std::ifstream in(filePath(path), std::ios::binary);
-  if (!in) return {openFailure(path), std::nullopt};
-  const OpenTre found = search(in, form);
-  if (!found.hit) return {found.status, std::nullopt};
-  return {found.status, found.hit->offset};
-}
-
 TreRead readDrawPriority(const std::string& path, TreForm form) {
   std::ifstream in(filePath(path), std::ios::binary);
   if (!in) return {openFailure(path), std::nullopt};
@@ -112,16 +104,30 @@ TreRead readDrawPriority(const std::string& path, TreForm form) {
   return {found.status, static_cast<std::uint8_t>(found.hit->stored ^ found.xorByte)};
 }
 
+OpenDrawPriority::OpenDrawPriority(const std::string& path, TreForm form)
+    : io_(filePath(path), std::ios::binary | std::ios::in | std::ios::out) {
+  if (!io_) {
+    status_ = openFailure(path);
+    return;
+  }
+  const OpenTre found = search(io_, form);
+  status_ = found.status;
+  xorByte_ = found.xorByte;
+  if (status_ == FileStatus::Ok) hit_ = found.hit;
+}
+
+TreWritten OpenDrawPriority::write(std::uint8_t priority) {
+  if (status_ != FileStatus::Ok || !hit_) return {status_, false};
+  const auto stored = static_cast<std::uint8_t>(priority ^ xorByte_);
+  io_.clear();
+  io_.seekp(static_cast<std::streamoff>(hit_->offset));
+  io_.put(static_cast<char>(stored));
+  io_.close();
+  return {io_.fail() ? FileStatus::WriteFailed : FileStatus::Ok, true, stored};
+}
+
 TreWritten writeDrawPriority(const std::string& path, TreForm form, std::uint8_t priority) {
-  std::fstream io(filePath(path), std::ios::binary | std::ios::in | std::ios::out);
-  if (!io) return {openFailure(path), false};
-  const OpenTre found = search(io, form);
-  if (!found.hit) return {found.status, false};
-  io.clear();
-  io.seekp(static_cast<std::streamoff>(found.hit->offset));
-  io.put(static_cast<char>(priority ^ found.xorByte));
-  io.close();
-  return {io.fail() ? FileStatus::WriteFailed : FileStatus::Ok, true};
+  return OpenDrawPriority(path, form).write(priority);
 }
 
 }  // namespace mapsetdesk

@@ -5,6 +5,7 @@
 // of a gmap package (plain, the TRE file or the combined GMP file).
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
 #include <istream>
 #include <optional>
 #include <string>
@@ -37,11 +38,6 @@ struct TreHit {
 };
 std::optional<TreHit> findDrawPriority(std::istream& in, std::uint8_t xorByte);
 
-struct TreLocated {
-  FileStatus status = FileStatus::Ok;
-  std::optional<std::uint64_t> offset;  // nullopt when the signature is not found
-};
-
 struct TreRead {
   FileStatus status = FileStatus::Ok;
   std::optional<std::uint8_t> priority;  // nullopt when the signature is not found
@@ -50,12 +46,32 @@ struct TreRead {
 struct TreWritten {
   FileStatus status = FileStatus::Ok;  // CannotOpen: most often MapSource holds the file
   bool found = false;                  // false: nothing was written
+  std::uint8_t stored = 0;             // when found: the byte as it now lies in the file
 };
 
-TreLocated locateDrawPriority(const std::string& path, TreForm form);
+// A file held open for reading and writing at its draw-priority byte, so
+// that the old byte can be kept elsewhere before the new one is written,
+// with one opening of the file.
+class OpenDrawPriority {
+ public:
+  OpenDrawPriority(const std::string& path, TreForm form);
+
+  FileStatus status() const { return status_; }
+  // Where the byte lies and the byte as it lies there; nullopt when the
+  // signature is not found or the file cannot be read.
+  const std::optional<TreHit>& hit() const { return hit_; }
+  // Writes exactly the draw-priority byte, scrambled with the XOR byte in a
+  // tile file; every other byte of the file stays as it was. Closes the file.
+  TreWritten write(std::uint8_t priority);
+
+ private:
+  std::fstream io_;
+  FileStatus status_ = FileStatus::Ok;
+  std::uint8_t xorByte_ = 0;
+  std::optional<TreHit> hit_;
+};
+
 TreRead readDrawPriority(const std::string& path, TreForm form);
-// Writes exactly the draw-priority byte, scrambled with the XOR byte in a
-// tile file; every other byte of the file stays as it was.
 TreWritten writeDrawPriority(const std::string& path, TreForm form, std::uint8_t priority);
 
 }  // namespace mapsetdesk

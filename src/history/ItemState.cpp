@@ -46,17 +46,21 @@ std::string folderState(const fs::path& folder) {
 std::string rangeState(const std::string& path, std::uint64_t offset, std::size_t size) {
   const auto bytes = readRange(path, offset, size);
   if (!bytes) return isFile(path) ? "unreadable" : kAbsent;
-  if (bytes->size() > 16) return fingerprint("bytes", *bytes);
+  return bytesState(*bytes);
+}
+
+}  // namespace
+
+std::string bytesState(const std::string& bytes) {
+  if (bytes.size() > 16) return fingerprint("bytes", bytes);
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string state = "b:";
-  for (const char c : *bytes) {
+  for (const char c : bytes) {
     state += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
     state += kHex[static_cast<unsigned char>(c) & 0xF];
   }
   return state;
 }
-
-}  // namespace
 
 std::optional<std::string> readRange(const std::string& path, std::uint64_t offset,
                                      std::size_t size) {

@@ -17,6 +17,8 @@ std::optional<std::string> readRange(const std::string& path, std::uint64_t offs
                                      std::size_t size);
 
 std::string currentState(Registry& registry, const JournalRecord& record);
+// The state of a patch that holds bytes.
+std::string bytesState(const std::string& bytes);
 
 // A file by its size and CRC-32, a folder by the names and sizes of
 // everything in it.

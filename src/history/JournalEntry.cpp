@@ -130,19 +130,32 @@ bool JournalEntry::keepFile(const std::string& path) {
 }
 
 bool JournalEntry::keepPatches(const std::vector<PatchRange>& ranges) {
-  const std::size_t before = manifest_.records.size();
+  std::vector<PatchBytes> patches;
   for (const PatchRange& range : ranges) {
-    const auto old = readRange(range.path, range.offset, range.size);
-    if (!recordable(range.path) || !old) {
+    auto old = readRange(range.path, range.offset, range.size);
+    if (!old) return false;
+    patches.push_back({range.path, range.offset, std::move(*old)});
+  }
+  return keepPatchBytes(std::move(patches));
+}
+
+bool JournalEntry::keepPatchBytes(std::vector<PatchBytes> patches) {
+  const std::size_t before = manifest_.records.size();
+  for (PatchBytes& patch : patches) {
+    if (!recordable(patch.path)) {
       manifest_.records.resize(before);
       return false;
     }
-    manifest_.records.push_back(
-        {RecordKind::Patch, Root::LocalMachine, range.path, {}, {}, range.offset, *old});
+    manifest_.records.push_back({RecordKind::Patch, Root::LocalMachine, std::move(patch.path), {},
+                                 {}, patch.offset, std::move(patch.bytes)});
   }
   if (save()) return true;
   manifest_.records.resize(before);
   return false;
+}
+
+void JournalEntry::patchedTo(PatchBytes written) {
+  patchedTo_[{std::move(written.path), written.offset}] = std::move(written.bytes);
 }
 
 bool JournalEntry::keepNewFolder(const std::string& path) {
@@ -183,8 +196,13 @@ bool JournalEntry::moveAgain(const JournalRecord& restored) {
 bool JournalEntry::complete(Registry& registry) {
   if (manifest_.records.empty()) return !removeFolderTree(pathText(folder_));
   std::string states;
-  for (const JournalRecord& record : manifest_.records)
-    states += currentState(registry, record) + '\n';
+  for (const JournalRecord& record : manifest_.records) {
+    const auto written = record.kind == RecordKind::Patch
+                             ? patchedTo_.find({record.path, record.offset})
+                             : patchedTo_.end();
+    const bool known = written != patchedTo_.end() && written->second.size() == record.bytes.size();
+    states += (known ? bytesState(written->second) : currentState(registry, record)) + '\n';
+  }
   return writeWhole(folder_ / kCompleteName, states);
 }
 

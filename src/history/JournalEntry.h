@@ -5,6 +5,7 @@
 // finished; one that is not is rolled back at the next start.
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,12 @@ struct PatchRange {
   std::string path;
   std::uint64_t offset = 0;
   std::size_t size = 0;
+};
+
+struct PatchBytes {
+  std::string path;
+  std::uint64_t offset = 0;
+  std::string bytes;
 };
 
 enum class MoveStatus { Moved, Missing, Denied, Failed };
@@ -56,6 +63,11 @@ class JournalEntry {
   bool keepKey(Registry& registry, Root root, const std::string& path);
   bool keepFile(const std::string& path);  // to be rewritten whole, or created
   bool keepPatches(const std::vector<PatchRange>& ranges);
+  // Patches whose old bytes the action has read itself, kept in one step.
+  bool keepPatchBytes(std::vector<PatchBytes> patches);
+  // The bytes a kept patch was written with, so that completing the entry
+  // need not read them back.
+  void patchedTo(PatchBytes written);
   bool keepNewFolder(const std::string& path);
 
   // A deletion: the file or folder goes into the entry.
@@ -82,6 +94,7 @@ class JournalEntry {
   std::string id_;
   JournalManifest manifest_;
   std::shared_ptr<RunningLock> running_;
+  std::map<std::pair<std::string, std::uint64_t>, std::string> patchedTo_;
 };
 
 }  // namespace mapsetdesk

@@ -8,7 +8,11 @@
 #include <filesystem>
 
 #include "formats/TreDrawPriority.h"
+#include "history/JournaledAction.h"
+#include "history/Undo.h"
+#include "platform/MemoryRegistry.h"
 #include "support/RealMapsets.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 namespace mapsetdesk::testing {
@@ -117,6 +121,43 @@ TEST_F(DrawPriorityTest, PackageTileFoldersWriteEveryTreAndGmpFile) {
   EXPECT_EQ(readFile(product / "63240001" / "63240001.TRE"), withPriority(tre, 0, 12));
   EXPECT_EQ(readFile(product / "63240001" / "63240001.gmp"), withPriority(tre, 0, 12));
   EXPECT_EQ(readFile(product / "63240001" / "63240001.LBL"), lbl);
+}
+
+// More tiles than the files held open at once: every batch's old bytes are
+// kept before it is written, so a failed run goes back byte for byte and a
+// finished one can be undone.
+TEST_F(DrawPriorityTest, AChangeOfManyBatchesIsPutBackAndUndoneByteForByte) {
+  const std::string plain = garmin("mapset/63240001.img");
+  const std::string scrambledTile = scrambled(plain);
+  PriorityMapset mapset{TreForm::TileFile, folder.str(), {}};
+  for (int tile = 0; tile < 600; ++tile) {
+    const fs::path file = folder / ("7" + std::to_string(1000000 + tile) + ".img");
+    writeFile(file, tile % 3 ? plain : scrambledTile);
+    mapset.tiles.push_back({file.stem().string(), {}, {pathOf(file)}});
+  }
+  MemoryRegistry registry;
+  ScriptedDialogs dialogs;
+  const auto folders = openSystemFolderOps(dialogs);
+  const Journal journal(folder / "History");
+  const auto change = [&](bool succeeds) {
+    return runJournaled(journal, registry, *folders, "draw-priority", "Many", [&](Recorded& r) {
+      return writeDrawPriorities(mapset, 9, &r.entry).written == 600 && succeeds;
+    });
+  };
+  const auto allHold = [&](std::uint8_t priority) {
+    for (std::size_t tile = 0; tile < 600; ++tile)
+      if (readFile(filePath(mapset.tiles[tile].files[0])) !=
+          withPriority(tile % 3 ? plain : scrambledTile, tile % 3 ? 0 : kXor, priority))
+        return false;
+    return true;
+  };
+  EXPECT_EQ(change(false), ActionOutcome::Failed);
+  EXPECT_TRUE(allHold(27)) << "the failed run put every byte back";
+  ASSERT_EQ(change(true), ActionOutcome::Done);
+  EXPECT_TRUE(allHold(9));
+  const UndoPlan undone = carryOut(journal, registry, *folders, planUndo(journal, registry, {}));
+  EXPECT_EQ(undone.status, UndoStatus::Done) << undone.item;
+  EXPECT_TRUE(allHold(27));
 }
 
 TEST(DrawPriorityEntry, AboveThirtyOneBecomesThirty) {

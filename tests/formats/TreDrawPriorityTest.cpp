@@ -42,8 +42,9 @@ TEST_F(TreFromMkgmap, SubfilesOfTheGmapPackageShowItToo) {
   const std::string tre = "mapset/Harz Familie.gmap/Product3/63240002/63240002.TRE";
   EXPECT_EQ(readDrawPriority(garmin(tre).string(), TreForm::Subfile).priority,
             kMkgmapSouthPriority);
-  const TreLocated spot = locateDrawPriority(garmin(tre).string(), TreForm::Subfile);
-  EXPECT_EQ(spot.offset, 0x40u) << "a TRE subfile starts with its header";
+  const OpenDrawPriority spot(garmin(tre).string(), TreForm::Subfile);
+  ASSERT_TRUE(spot.hit());
+  EXPECT_EQ(spot.hit()->offset, 0x40u) << "a TRE subfile starts with its header";
 }
 
 TEST_F(TreFromMkgmap, EveryMkgmapFileGivesTheWholeFileSearchsByte) {
@@ -69,13 +70,16 @@ TEST_F(TreFromMkgmap, EveryMkgmapFileGivesTheWholeFileSearchsByte) {
 TEST_F(TreFromMkgmap, WritingChangesOnlyTheDrawPriorityByte) {
   const std::string original = bytesOf("mapset/63240001.img");
   const std::string path = copy("mapset/63240001.img");
-  const TreLocated spot = locateDrawPriority(path, TreForm::TileFile);
-  ASSERT_TRUE(spot.offset);
-  const TreWritten written = writeDrawPriority(path, TreForm::TileFile, 5);
+  OpenDrawPriority spot(path, TreForm::TileFile);
+  ASSERT_TRUE(spot.hit());
+  const std::uint64_t at = spot.hit()->offset;
+  EXPECT_EQ(spot.hit()->stored, static_cast<std::uint8_t>(original[at]));
+  const TreWritten written = spot.write(5);
   EXPECT_EQ(written.status, FileStatus::Ok);
   EXPECT_TRUE(written.found);
+  EXPECT_EQ(written.stored, 5);
   std::string expected = original;
-  expected[*spot.offset] = '\x05';
+  expected[at] = '\x05';
   EXPECT_EQ(readFile(path), expected) << "the header bytes after the priority survive";
   EXPECT_EQ(readDrawPriority(path, TreForm::TileFile).priority, 5);
 }
@@ -86,8 +90,9 @@ TEST_F(TreFromMkgmap, InADeviceImageOnlyTheFirstTileCounts) {
   const std::size_t second = image.find(kTreSignature, first + 1);
   ASSERT_NE(second, std::string::npos) << "mkgmap put both tiles in";
   const std::string path = copy("mapset/gmapsupp.img");
-  const TreLocated spot = locateDrawPriority(path, TreForm::TileFile);
-  EXPECT_EQ(spot.offset, first + kTreDrawPriorityDistance);
+  const OpenDrawPriority spot(path, TreForm::TileFile);
+  ASSERT_TRUE(spot.hit());
+  EXPECT_EQ(spot.hit()->offset, first + kTreDrawPriorityDistance);
   EXPECT_EQ(readDrawPriority(path, TreForm::TileFile).priority,
             static_cast<unsigned char>(image[first + kTreDrawPriorityDistance]));
 
@@ -108,7 +113,7 @@ TEST_F(TreFromMkgmap, AScrambledContainerIsReadAndWrittenThroughItsXorByte) {
   EXPECT_FALSE(readDrawPriority(path, TreForm::Subfile).priority)
       << "the plain signature is not in a scrambled file";
 
-  const std::size_t at = *locateDrawPriority(path, TreForm::TileFile).offset;
+  const std::uint64_t at = OpenDrawPriority(path, TreForm::TileFile).hit()->offset;
   ASSERT_TRUE(writeDrawPriority(path, TreForm::TileFile, 12).found);
   std::string expected = stored;
   expected[at] = static_cast<char>(12 ^ 0x55);

@@ -167,19 +167,17 @@ void FormMaptilename::CommandDPAendern_Click() {
 
 void FormMaptilename::DrawPriority(std::uint8_t priority) {
   PriorityWrite written;
-  const auto& tiles = mapset_.tiles;
   // A run stopped by the user or by a held file keeps what it wrote, as an
   // entry that can be undone.
   const bool journaled = journaledEdit(
       services_, session_.texts.sprache() != Sprache::English, "draw-priority",
       pathText(filePath(tdb_).stem()), {}, [&](Recorded& recorded) {
-        if (!recorded.entry.keepPatches(drawPriorityBytes(mapset_))) return false;
-        for (std::size_t i = 0; i < tiles.size() && stop_ != kStop; ++i) {
-          if (!writeTilePriority(tiles[i], mapset_.form, priority, written)) break;
-          ProgressBarDP.value = progress(i + 1, tiles.size(), kListed);
+        written = writeDrawPriorities(mapset_, priority, &recorded.entry, [&](std::size_t done) {
+          ProgressBarDP.value = progress(done, mapset_.tiles.size(), kListed);
           windows().letEventsRun();
-        }
-        return true;
+          return stop_ != kStop;
+        });
+        return !written.notKept;
       });
   ProgressBarDP.value = kDone;
   if (!journaled) return;
