@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "formats/TdbChecksum.h"
 #include "formats/TdbHeader.h"
 #include "platform/Codec.h"
 
@@ -27,17 +26,13 @@ std::string asKeyBasis(std::string area) {
   return fromAnsi(area);
 }
 
-// The read rules; false when the file could not be patched.
-bool settleIds(const std::string& path, TdbHeader& header) {
+void settleIds(TdbHeader& header) {
   if (header.fid == 0) {
     header.fid = header.pid;
     header.pid = 1;
   } else if (header.pid == 0) {
     header.pid = 1;
-  } else {
-    return true;
   }
-  return patchTdbIds(path, header.pid, header.fid) == FileStatus::Ok;
 }
 
 }  // namespace
@@ -52,8 +47,7 @@ ExistingTdbRead readExistingTdb(const std::string& path, Dialogs& dialogs,
     return {};
   }
   TdbHeader& header = parsed.header;
-  if (!settleIds(path, header)) return {};
-  ChecksumAendern(path, dialogs, texts);
+  settleIds(header);
   ExistingTdbRead result;
   result.read = true;
   result.nameArea = nameAreaOf(content.bytes);

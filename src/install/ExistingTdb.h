@@ -34,8 +34,9 @@ struct ExistingTdbRead {
 };
 
 // Reads the TDB's IDs and name. A FID field of 0 means the family is the
-// product field: the file then gets PID 1 and that FID. A PID field of 0
-// becomes 1. The checksum is renewed in every case. A damaged header shows the
+// product field: the mapset then gets PID 1 and that FID. A PID field of 0
+// becomes 1. The file is not touched: the installation writes the IDs and
+// the checksum, inside its change-history entry. A damaged header shows the
 // damaged message.
 ExistingTdbRead readExistingTdb(const std::string& path, Dialogs& dialogs,
                                 const TdbTexts& texts);

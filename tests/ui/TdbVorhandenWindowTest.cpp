@@ -11,6 +11,7 @@
 #include "formats/ByteReader.h"
 #include "formats/TdbHeader.h"
 #include "formats/TypHeader.h"
+#include "install/ExistingTdb.h"
 #include "platform/RegistryOps.h"
 #include "support/ExistingMapsetFiles.h"
 #include "support/FormDriver.h"
@@ -127,27 +128,32 @@ TEST_F(TdbVorhandenWindow, ReadsNameAndIdsAndKeepsTheBusyFlagWhileOpen) {
   EXPECT_FALSE(window.vWarten);
 }
 
-TEST_F(TdbVorhandenWindow, FidZeroTakesThePidAndPidBecomesOne) {
-  const ExistingFiles mapset = files.make(program.folder / "harz", "Harz", 0, 5);
-  auto& window = open();
-  fill(window, mapset);
-  EXPECT_EQ(window.TextID.text(), "5");
-  EXPECT_EQ(window.TextPID.text(), "1");
-  const TdbHeaderRead header = readTdbHeader(mapset.tdb);
-  EXPECT_EQ(header.header.fid, 5);
-  EXPECT_EQ(header.header.pid, 1);
-  EXPECT_TRUE(files.checksumHolds(mapset.tdb));
-}
-
-TEST_F(TdbVorhandenWindow, PidZeroBecomesOneAndTheFidStays) {
-  const ExistingFiles mapset = files.make(program.folder / "harz", "Harz", 300, 0);
-  auto& window = open();
-  fill(window, mapset);
-  EXPECT_EQ(window.TextID.text(), "300");
-  EXPECT_EQ(window.TextPID.text(), "1");
-  const TdbHeaderRead header = readTdbHeader(mapset.tdb);
-  EXPECT_EQ(header.header.fid, 300);
-  EXPECT_EQ(header.header.pid, 1);
+// Reading the TDB only shows the settled IDs; the registration writes them,
+// with a valid checksum, so a window closed unused leaves the file as it was.
+TEST_F(TdbVorhandenWindow, AnEmptyIdFieldIsSettledInTheFieldsAndWrittenOnlyByTheRegistration) {
+  struct Case {
+    const char* name;
+    std::uint16_t fid, pid;
+    const char* shownFid;
+  };
+  for (const Case& each : {Case{"Harz", 0, 5, "5"}, Case{"Eifel", 300, 0, "300"}}) {
+    const ExistingFiles mapset =
+        files.make(program.folder / each.name, each.name, each.fid, each.pid);
+    const std::string before = readFile(filePath(mapset.tdb));
+    auto& window = open();
+    fill(window, mapset);
+    EXPECT_EQ(window.TextID.text(), each.shownFid);
+    EXPECT_EQ(window.TextPID.text(), "1");
+    EXPECT_EQ(readFile(filePath(mapset.tdb)), before) << "reading changed the TDB";
+    ASSERT_TRUE(click(window.Commandregistriere));
+    expectSaid(catalogueText("Satz25") + mapset.tdb + "-BAK");
+    expectSaid(german().finished);
+    const TdbHeaderRead header = readTdbHeader(mapset.tdb);
+    EXPECT_EQ(header.header.fid, idValue(each.shownFid));
+    EXPECT_EQ(header.header.pid, 1);
+    EXPECT_TRUE(files.checksumHolds(mapset.tdb));
+    window.unload();
+  }
 }
 
 TEST_F(TdbVorhandenWindow, NameReplacements) {
