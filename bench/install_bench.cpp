@@ -15,17 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Services.h"
+#include "QuietInstall.h"
 #include "builtin/BuiltinGmt.h"
-#include "builtin/BuiltinLauncher.h"
 #include "builtin/OverviewCompiler.h"
-#include "app/Session.h"
-#include "install/InstallationRun.h"
-#include "install/TileSelection.h"
 #include "platform/CpuTime.h"
-#include "platform/FilePath.h"
-#include "platform/MemoryRegistry.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -36,22 +29,6 @@ namespace fs = std::filesystem;
 double seconds(Clock::duration duration) {
   return std::chrono::duration<double>(duration).count();
 }
-
-// Every question is answered Yes: the gmap package, the preferred layout.
-class YesDialogs : public Dialogs {
- public:
-  Answer message(const Message& message) override {
-    if (message.buttons == Buttons::Ok) std::fprintf(stderr, "message: %s\n", message.text.c_str());
-    return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-  }
-  std::optional<std::string> chooseFolder(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFile(const std::string&, const std::string&,
-                                        const std::string&) override {
-    return std::nullopt;
-  }
-};
 
 // Counts the time the outside programs run, started plainly or captured.
 class TimedLauncher : public ProcessLauncher {
@@ -114,26 +91,6 @@ builtin::BuiltinOperations timedBuiltins(Clock::duration& inside) {
           [](const std::string&, const std::string&) { return false; }};
 }
 
-class QuietView : public InstallationView, public ToolWindow {
- public:
-  explicit QuietView(ToolRunner& runner) : runner_(runner) {}
-  void showReport(const std::string& text) override { last = text; }
-  ToolWindow& toolWindow() override { return *this; }
-  void showToolWindow() override {}
-  void WaitForApplication(const std::string& commandLine) override { start(commandLine); }
-  void start(const std::string& commandLine) override {
-    CaptureWatcher quiet;
-    text_ = runner_.capture(commandLine, quiet).output;
-  }
-  std::string text() const override { return text_; }
-  void setText(const std::string& text) override { text_ = text; }
-  std::string last;
-
- private:
-  ToolRunner& runner_;
-  std::string text_;
-};
-
 struct RunFigures {
   bool packaged = false;
   Clock::duration wall{};
@@ -143,57 +100,23 @@ struct RunFigures {
 
 RunFigures installTiles(const std::string& programFolder, const fs::path& home,
                         const std::vector<std::string>& tiles, const std::string& name) {
-  PlatformOptions options;
-  options.dataRoot = pathText(home);
-  MemoryRegistry registry;
-  const auto facts = openSystemFacts(options);
-  YesDialogs dialogs;
-  const auto sound = openSystemSound();
-  const auto shell = openSystemShell();
   const auto system = openSystemProcessLauncher();
   TimedLauncher launcher(*system);
-  builtin::BuiltinLauncher seam(launcher, builtin::ToolSelection([] { return ToolsChoice::Auto; }),
-                                timedBuiltins(launcher.inside));
-  ToolRunner runner(seam);
-  const auto folders = openSystemFolderOps(dialogs);
-  Services services{registry, *facts, dialogs, *sound, *shell, runner, *folders, programFolder};
-  Session session;
-  session.vReg6432 = "SOFTWARE";
-  session.texts.fill(Sprache::English);
-  QuietView view(runner);
-
-  TileSelection selection;
-  selection.drop(tiles, folderOf(tiles.front()), programFolder);
-  const std::string output = pathText(filePath(tiles.front()).parent_path());
-  const NewInstallation job{selection.entries(), selection.pfad(), output, name, "4242"};
+  bench::QuietInstall run(programFolder, home, launcher, timedBuiltins(launcher.inside));
+  const NewInstallation job = run.job(tiles, name);
   const auto cpuBefore = processCpuTime();
   const auto begin = Clock::now();
   const RegistryCatalogue nothingRegistered;
   const GmapCatalogue noPackages;
-  const InstallResult result =
-      runNewInstallation(services, session, view, job, {nothingRegistered, noPackages});
+  const InstallResult result = runNewInstallation(run.services, run.session, run.view, job,
+                                                  {nothingRegistered, noPackages});
   RunFigures figures;
   figures.wall = Clock::now() - begin;
   figures.cpu = processCpuTime() - cpuBefore;
   figures.tools = launcher.inside;
   figures.packaged = result.outcome == InstallOutcome::Packaged;
-  if (!figures.packaged) std::fprintf(stderr, "report: %s\n", view.last.c_str());
+  if (!figures.packaged) std::fprintf(stderr, "report: %s\n", run.view.last.c_str());
   return figures;
-}
-
-std::vector<std::string> makeTiles(const fs::path& folder, const std::vector<std::string>& samples,
-                                   int count) {
-  fs::create_directories(folder);
-  std::vector<std::string> tiles;
-  for (int i = 1; i <= count; ++i) {
-    char name[16];
-    std::snprintf(name, sizeof name, "%08d.img", i);
-    const fs::path tile = folder / name;
-    fs::copy_file(filePath(samples[static_cast<std::size_t>(i) % samples.size()]), tile,
-                  fs::copy_options::overwrite_existing);
-    tiles.push_back(pathText(tile));
-  }
-  return tiles;
 }
 
 void report(int count, const RunFigures& figures) {
@@ -223,7 +146,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> samples = args;
   fs::create_directories(filePath(programFolder));
 
-  const std::vector<std::string> all = makeTiles(root / "all", samples, 2000);
+  const std::vector<std::string> all = bench::copiesOf(root / "all", samples, 2000);
   TileSelection selection;
   const auto dropBegin = Clock::now();
   selection.drop(all, pathText(root / "all"), programFolder);
@@ -231,7 +154,8 @@ int main(int argc, char** argv) {
               selection.entries().size());
 
   const RunFigures thousand =
-      installTiles(programFolder, root / "home1000", makeTiles(root / "t1000", samples, 1000), "B1000");
+      installTiles(programFolder, root / "home1000",
+                   bench::copiesOf(root / "t1000", samples, 1000), "B1000");
   const RunFigures twoThousand = installTiles(programFolder, root / "home2000", all, "B2000");
   std::error_code ignored;
   fs::remove_all(root, ignored);

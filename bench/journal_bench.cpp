@@ -1,15 +1,18 @@
 // The change journal's cost on a draw-priority change of 2000 tiles of 4 MB:
 // the flow of the window and the command line (each tile's TRE header found,
 // its byte written), once on its own and once inside the journal (the bytes
-// located and kept, written, the entry marked complete), in the same run; then the
-// size of the entry and the time of its undo. Each step runs twice and the
-// second run counts, so both meet the files in the system's cache.
-// The install half: 1000 tiles of 64 KB copied into a new package folder
-// and the mapset's key written, without and with the journal (the folder
-// and the key declared, the state of the folder kept at the end), then the
-// undo, which moves the package into the undo's own entry.
+// kept and written through one opening, the entry marked complete), in the
+// same run; then the size of the entry and the time of its undo. Each step
+// runs five times, in turn with the other, and the median counts: the file
+// system's writing back of earlier runs falls on either.
+// The install half: the installation run of 1000 tiles (copies of the
+// tiles given) as a gmap package with the built-in tools, without and with
+// the journal, then the undo, which moves the package into the undo's own
+// entry.
 //
-// usage: journal_bench [FOLDER]   (a temporary folder by default; removed after)
+// usage: journal_bench [--folder DIR] TILE.img [TILE.img ...]
+//   (a temporary folder by default; removed after)
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -17,12 +20,14 @@
 #include <string>
 #include <vector>
 
+#include "QuietInstall.h"
 #include "SilentDialogs.h"
 #include "edit/DrawPriority.h"
 #include "formats/FileBytes.h"
 #include "history/JournaledAction.h"
 #include "history/Undo.h"
 #include "platform/MemoryRegistry.h"
+#include "platform/ProcessLauncher.h"
 
 namespace {
 
@@ -34,12 +39,25 @@ constexpr int kTiles = 2000;
 constexpr std::uintmax_t kTileSize = 4u << 20;
 constexpr std::uint64_t kTreHeaderAt = 0x200;
 constexpr int kInstallTiles = 1000;
-constexpr std::uintmax_t kInstallTileSize = 64u << 10;
-constexpr char kFamilyKey[] = "SOFTWARE\\Garmin\\MapSource\\Families\\Bench4711";
+constexpr int kRuns = 5;
 
 double seconds(Clock::time_point since) {
   return std::chrono::duration<double>(Clock::now() - since).count();
 }
+
+// The median of each step's times.
+struct Times {
+  std::vector<double> plain, journaled, undo;
+  static double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+  }
+  void print(const char* what) const {
+    const double without = median(plain), with = median(journaled);
+    std::printf("%s: %.3f s without the journal, %.3f s with it (%.2f x); undo: %.3f s\n", what,
+                without, with, with / without, median(undo));
+  }
+};
 
 // Tile files with no XOR scrambling and one TRE header past the FAT.
 PriorityMapset makeTiles(const fs::path& folder) {
@@ -62,29 +80,54 @@ bool writeAll(const PriorityMapset& mapset, int value, JournalEntry* history = n
   return writeDrawPriorities(mapset, static_cast<std::uint8_t>(value), history).written == kTiles;
 }
 
-std::vector<fs::path> makeInstallTiles(const fs::path& folder) {
-  fs::create_directories(folder);
-  std::vector<fs::path> tiles;
-  for (int tile = 0; tile < kInstallTiles; ++tile) {
-    tiles.push_back(folder / ("7" + std::to_string(1000000 + tile) + ".img"));
-    std::ofstream(tiles.back(), std::ios::binary) << std::string(kInstallTileSize, 'x');
+// Each run in a home of its own, so that no run meets another's package.
+Times timeInstalls(const fs::path& root, const std::vector<std::string>& samples) {
+  const std::vector<std::string> tiles = bench::copiesOf(root / "install-tiles", samples,
+                                                         kInstallTiles);
+  const std::string programFolder = pathText(root / "program");  // empty: the built-in tools
+  fs::create_directories(root / "program");
+  const auto launcher = openSystemProcessLauncher();
+  const RegistryCatalogue nothingRegistered;
+  const GmapCatalogue noPackages;
+  Times times;
+  for (int run = 0; run < kRuns; ++run) {
+    const std::string number = std::to_string(run);
+    bench::QuietInstall plain(programFolder, root / ("plain" + number), *launcher,
+                              builtin::BuiltinOperations::standard());
+    auto start = Clock::now();
+    const InstallResult bare = installWithoutHistory(plain.services, plain.session, plain.view,
+                                                     plain.job(tiles, "Plain" + number));
+    times.plain.push_back(seconds(start));
+    bench::QuietInstall kept(programFolder, root / ("kept" + number), *launcher,
+                             builtin::BuiltinOperations::standard());
+    start = Clock::now();
+    const InstallResult journaled =
+        runNewInstallation(kept.services, kept.session, kept.view, kept.job(tiles, "Kept" + number),
+                           {nothingRegistered, noPackages});
+    times.journaled.push_back(seconds(start));
+    if (bare.outcome != InstallOutcome::Packaged || journaled.outcome != InstallOutcome::Packaged)
+      std::fprintf(stderr, "an installation did not make its package\n");
+    const Journal journal(Journal::folderFor(kept.services.facts));
+    start = Clock::now();
+    const UndoPlan undone = carryOut(journal, kept.registry, kept.services.folders,
+                                     planUndo(journal, kept.registry, {}));
+    times.undo.push_back(seconds(start));
+    if (undone.status != UndoStatus::Done) std::fprintf(stderr, "the undo did not run\n");
   }
-  return tiles;
-}
-
-bool install(Registry& registry, const std::vector<fs::path>& tiles, const fs::path& package) {
-  std::error_code error;
-  fs::create_directories(package / "Product1", error);
-  for (const fs::path& tile : tiles)
-    if (!fs::copy_file(tile, package / "Product1" / tile.filename(), error)) return false;
-  return registry.setValue(Root::LocalMachine, kFamilyKey, {"ID", kRegBinary, "\x67\x12"});
+  return times;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool temporary = argc < 2;
-  const fs::path root = temporary ? fs::temp_directory_path() / "journal_bench" : fs::path(argv[1]);
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const bool temporary = args.size() < 2 || args[0] != "--folder";
+  const fs::path root = temporary ? fs::temp_directory_path() / "journal_bench" : fs::path(args[1]);
+  if (!temporary) args.erase(args.begin(), args.begin() + 2);
+  if (args.empty()) {
+    std::fprintf(stderr, "usage: journal_bench [--folder DIR] TILE.img [TILE.img ...]\n");
+    return 2;
+  }
   fs::create_directories(root / "tiles");
   const PriorityMapset mapset = makeTiles(root / "tiles");
   MemoryRegistry registry;
@@ -92,49 +135,26 @@ int main(int argc, char** argv) {
   const auto folders = openSystemFolderOps(dialogs);
   const Journal journal(root / "History");
 
-  double plain = 0, journaled = 0, undo = 0;
-  for (int run = 0; run < 2; ++run) {
+  Times priority;
+  for (int run = 0; run < kRuns; ++run) {
     auto start = Clock::now();
     if (!writeAll(mapset, 20 + run)) std::fprintf(stderr, "the tiles were not all written\n");
-    plain = seconds(start);
+    priority.plain.push_back(seconds(start));
     start = Clock::now();
     runJournaled(journal, registry, *folders, "draw-priority", "Bench", [&](Recorded& r) {
       return writeAll(mapset, 30 + run, &r.entry);
     });
-    journaled = seconds(start);
+    priority.journaled.push_back(seconds(start));
     start = Clock::now();
     carryOut(journal, registry, *folders, planUndo(journal, registry, {}));
-    undo = seconds(start);
+    priority.undo.push_back(seconds(start));
   }
-  const std::vector<fs::path> tiles = makeInstallTiles(root / "install-tiles");
-  double installPlain = 0, installJournaled = 0, installUndo = 0;
-  for (int run = 0; run < 2; ++run) {
-    const fs::path package = root / "Maps" / ("Bench" + std::to_string(run) + ".gmap");
-    auto start = Clock::now();
-    install(registry, tiles, package);
-    installPlain = seconds(start);
-    fs::remove_all(package);
-    registry.deleteKey(Root::LocalMachine, kFamilyKey);
-    start = Clock::now();
-    runJournaled(journal, registry, *folders, "install", "Bench", [&](Recorded& r) {
-      return r.entry.keepNewFolder(package.string()) && install(r.registry, tiles, package);
-    });
-    installJournaled = seconds(start);
-    start = Clock::now();
-    carryOut(journal, registry, *folders, planUndo(journal, registry, {}));
-    installUndo = seconds(start);
-  }
-  std::printf("install of %d tiles: %.3f s without the journal, %.3f s with it (%.2f x); "
-              "undo: %.3f s\n",
-              kInstallTiles, installPlain, installJournaled, installJournaled / installPlain,
-              installUndo);
-
   std::uintmax_t entryBytes = 0;
   for (const JournalListing& entry : journal.entries())
     if (entry.manifest.header.action == "draw-priority") entryBytes = entry.bytes;
-  std::printf("draw priority of %d tiles: %.3f s without the journal, %.3f s with it (%.2f x)\n",
-              kTiles, plain, journaled, journaled / plain);
-  std::printf("entry: %ju bytes; undo: %.3f s\n", entryBytes, undo);
+  priority.print(("draw priority of " + std::to_string(kTiles) + " tiles").c_str());
+  std::printf("draw-priority entry: %ju bytes\n", entryBytes);
+  timeInstalls(root, args).print(("install of " + std::to_string(kInstallTiles) + " tiles").c_str());
   if (temporary) fs::remove_all(root);
   return 0;
 }

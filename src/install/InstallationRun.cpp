@@ -205,4 +205,12 @@ InstallResult runNewInstallation(Services& services, Session& session, Installat
   return result;
 }
 
+InstallResult installWithoutHistory(Services& services, Session& session, InstallationView& view,
+                                    const NewInstallation& job) {
+  InstallResult result;
+  result.mapname = makeMapname(job.mapsetName);
+  result.outcome = install(services, session, view, job, result);
+  return result;
+}
+
 }  // namespace mapsetdesk

@@ -44,4 +44,9 @@ struct InstallResult {
 InstallResult runNewInstallation(Services& services, Session& session, InstallationView& view,
                                  const NewInstallation& job, const InstalledMapsets& installed);
 
+// The same run without its checks and without the change history around it,
+// to measure what the history costs; a user's installation never runs so.
+InstallResult installWithoutHistory(Services& services, Session& session, InstallationView& view,
+                                    const NewInstallation& job);
+
 }  // namespace mapsetdesk
