@@ -1,0 +1,163 @@
+#include "ClickDriver.h"
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/FilePath.h"
+#include "platform/win/WideText.h"
+
+namespace mapsetdesk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What Explorer hands a window when files are dropped on it.
+HGLOBAL droppedFiles(const std::vector<std::string>& files) {
+  std::wstring names;
+  for (const std::string& file : files) names += wideText(file) + L'\0';
+  names += L'\0';
+  const SIZE_T size = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, size);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
+              names.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return memory;
+}
+
+// The deepest folder of the list on the way to the target, other than the
+// one it shows: a subfolder on the way down, or a folder above on the way up.
+int nextStep(const ui::DirList& folders, const fs::path& target) {
+  int best = -1;
+  std::size_t bestLength = 0;
+  for (int row = 0; row < folders.count(); ++row) {
+    const fs::path folder = filePath(folders.folderAt(row));
+    const auto [end, at] = std::mismatch(folder.begin(), folder.end(), target.begin(), target.end());
+    const auto length = static_cast<std::size_t>(std::distance(folder.begin(), folder.end()));
+    if (end == folder.end() && length > bestLength && folders.folderAt(row) != folders.path()) {
+      best = row;
+      bestLength = length;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+std::vector<std::string> rowsOf(HWND list) {
+  std::vector<std::string> rows;
+  const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)) + 1,
+                      L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()))));
+    rows.push_back(utf8Text(text));
+  }
+  return rows;
+}
+
+void ClickDriver::SetUp() {
+  ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
+  harness.storeSetting("Wow64", "falsch");
+  harness.storeSetting("Language", "Eng");
+  harness.storeSetting("Dir", pathText(karten()));
+  fs::create_directories(karten());
+  for (const char* tile : {"63240001.img", "63240002.img"})
+    fs::copy_file(mapsets.root() / "mapset" / tile, karten() / tile);
+}
+
+void ClickDriver::TearDown() {
+  harness.dialogs.expectAllTaken();
+  windows.reset();
+  skin.reset();  // the native windows go before the forms they show
+}
+
+ui::fMain& ClickDriver::start() {
+  windows->main.show();
+  skin->letEventsRun();
+  return windows->main;
+}
+
+void ClickDriver::press(const ui::Control& button) const {
+  ASSERT_TRUE(shown(button) && enabled(button)) << button.name();
+  SendMessageW(native(button), BM_CLICK, 0, 0);
+  skin->letEventsRun();
+}
+
+void ClickDriver::typeInto(const ui::Control& field, const std::string& text) const {
+  ASSERT_TRUE(shown(field) && enabled(field)) << field.name();
+  SetFocus(native(field));
+  SetWindowTextW(native(field), wideText(text).c_str());
+  skin->letEventsRun();
+}
+
+void ClickDriver::mouseOn(const ui::Control& list, int row, bool twice) const {
+  ASSERT_TRUE(shown(list) && enabled(list)) << list.name();
+  RECT place{};
+  SendMessageW(native(list), LB_GETITEMRECT, static_cast<WPARAM>(std::max(row, 0)),
+               reinterpret_cast<LPARAM>(&place));
+  const int below = row < 0 ? place.bottom - place.top : 0;
+  const LPARAM at =
+      MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2 + below);
+  std::vector<UINT> messages{WM_LBUTTONDOWN, WM_LBUTTONUP};
+  if (twice) messages.insert(messages.end(), {WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+  for (const UINT message : messages)
+    PostMessageW(native(list), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+  skin->letEventsRun();
+}
+
+void ClickDriver::click(const ui::Control& list, int row) const { mouseOn(list, row, false); }
+void ClickDriver::doubleClick(const ui::Control& list, int row) const { mouseOn(list, row, true); }
+
+void ClickDriver::dropOn(const ui::Control& list, const std::vector<std::string>& files) const {
+  SendMessageW(native(list), WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles(files)), 0);
+  skin->letEventsRun();
+}
+
+HWND ClickDriver::windowOf(const ui::Form& form) const {
+  for (const ui::Control* control : form.controls())
+    if (const HWND hwnd = native(*control)) return GetAncestor(hwnd, GA_ROOT);
+  return nullptr;
+}
+
+void ClickDriver::choose(const ui::MenuItem& item) const {
+  const HWND window = windowOf(item.form());
+  const HMENU menu = GetMenu(window);
+  for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+    wchar_t caption[256] = {};
+    GetMenuStringW(menu, static_cast<UINT>(position), caption, 256, MF_BYPOSITION);
+    if (utf8Text(caption) != item.caption) continue;
+    ASSERT_FALSE(GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, position), 0), 0);
+    skin->letEventsRun();
+    return;
+  }
+  FAIL() << "no menu entry " << item.caption;
+}
+
+void ClickDriver::openFolder(const ui::DirList& folders, const fs::path& folder) const {
+  for (int step = 0; step < 64 && filePath(folders.path()) != folder; ++step) {
+    const int row = nextStep(folders, folder);
+    ASSERT_GE(row, 0) << folders.path() << " leads nowhere near " << pathText(folder);
+    doubleClick(folders, row);
+  }
+  ASSERT_EQ(filePath(folders.path()), folder);
+}
+
+void ClickDriver::close(const ui::Form& form) const {
+  PostMessageW(windowOf(form), WM_CLOSE, 0, 0);
+  skin->letEventsRun();
+}
+
+void ClickDriver::expectSaid(const std::string& text, const std::string& title) {
+  const Message shown = harness.dialogs.take();
+  EXPECT_EQ(shown.text, text);
+  EXPECT_EQ(shown.title, title);
+}
+
+}  // namespace mapsetdesk::testing
