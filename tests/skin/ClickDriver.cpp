@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include "platform/FilePath.h"
@@ -29,19 +30,29 @@ HGLOBAL droppedFiles(const std::vector<std::string>& files) {
   return memory;
 }
 
+std::string lowerCase(std::string text) {
+  for (char& letter : text) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  return text;
+}
+
+// Whether the folder is the target or one of the folders above it; Windows
+// names ignore case, the drive letter's as well.
+bool onTheWay(const std::string& folder, const std::string& target) {
+  const std::string above = lowerCase(folder);
+  const std::string below = lowerCase(target);
+  return below.rfind(above, 0) == 0 &&
+         (below.size() == above.size() || above.back() == '\\' || below[above.size()] == '\\');
+}
+
 // The deepest folder of the list on the way to the target, other than the
 // one it shows: a subfolder on the way down, or a folder above on the way up.
-int nextStep(const ui::DirList& folders, const fs::path& target) {
+int nextStep(const ui::DirList& folders, const std::string& target) {
   int best = -1;
-  std::size_t bestLength = 0;
   for (int row = 0; row < folders.count(); ++row) {
-    const fs::path folder = filePath(folders.folderAt(row));
-    const auto [end, at] = std::mismatch(folder.begin(), folder.end(), target.begin(), target.end());
-    const auto length = static_cast<std::size_t>(std::distance(folder.begin(), folder.end()));
-    if (end == folder.end() && length > bestLength && folders.folderAt(row) != folders.path()) {
+    const std::string folder = folders.folderAt(row);
+    if (onTheWay(folder, target) && lowerCase(folder) != lowerCase(folders.path()) &&
+        (best < 0 || folder.size() > folders.folderAt(best).size()))
       best = row;
-      bestLength = length;
-    }
   }
   return best;
 }
@@ -141,12 +152,13 @@ void ClickDriver::choose(const ui::MenuItem& item) const {
 }
 
 void ClickDriver::openFolder(const ui::DirList& folders, const fs::path& folder) const {
-  for (int step = 0; step < 64 && filePath(folders.path()) != folder; ++step) {
-    const int row = nextStep(folders, folder);
+  const std::string target = pathText(folder);
+  for (int step = 0; step < 64 && lowerCase(folders.path()) != lowerCase(target); ++step) {
+    const int row = nextStep(folders, target);
     ASSERT_GE(row, 0) << folders.path() << " leads nowhere near " << pathText(folder);
     doubleClick(folders, row);
   }
-  ASSERT_EQ(filePath(folders.path()), folder);
+  ASSERT_EQ(lowerCase(folders.path()), lowerCase(target));
 }
 
 void ClickDriver::close(const ui::Form& form) const {
