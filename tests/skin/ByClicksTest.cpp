@@ -4,12 +4,14 @@
 
 #include "app/messages/CatalogueTexts.h"
 #include "app/messages/MessageKeys.h"
+#include "app/messages/TdbVorhandenTexts.h"
 #include "platform/FilePath.h"
 #include "platform/RegistryOps.h"
 
 namespace mapsetdesk::testing {
 namespace {
 
+namespace fs = std::filesystem;
 using ByClicks = ClickDriver;
 
 TEST_F(ByClicks, ANewPackageShowsInTheGmapListWithoutAnotherClick) {
@@ -60,6 +62,38 @@ TEST_F(ByClicks, ARenamedMapsetShowsItsNameAndARemovedOneIsGoneAndNoRowAsksNothi
   EXPECT_TRUE(rows(main.ListLoeschen).empty());
   EXPECT_FALSE(harness.memory.canOpen(Root::LocalMachine,
                                       "SOFTWARE\\Garmin\\MapSource\\Families\\Topo1234"));
+}
+
+TEST_F(ByClicks, ADeviceImageInstalledByClicksIsNotOfferedAgain) {
+  const fs::path device = harness.folder / "Geraet";
+  fs::create_directories(device);
+  fs::copy_file(mapsets.root() / "families" / "gmapsupp.img", device / "gmapsupp.img");
+  ui::FormTDBvorhanden& registration = windows->tdbVorhanden;
+  for (int family = 0; family < 2; ++family) {
+    harness.dialogs.answer(Answer::Yes);  // the family's own FID
+    whenShown(registration, [&] {
+      EXPECT_FALSE(enabled(registration.Text1)) << "the name comes from the family's TDB";
+      press(registration.Commandregistriere);
+      close(registration);
+    });
+  }
+  ui::fMain& main = start();
+  press(main.CommandHinzufuegen);
+  dropOn(main.List1, {pathText(device / "gmapsupp.img")});
+  press(main.Command1);
+
+  const MessageCatalogue& texts = session.texts;
+  for (const char* family : {"gmapsupp_4711", "gmapsupp_4712"}) {
+    expectSaid(texts.text(key::Satz67));
+    expectSaid(texts.text(key::Satz25) +
+               pathText(device / "SplittMaps" / family / "mapset.tdb") + "-BAK");
+    expectSaid(tdbVorhandenTexts(Sprache::English).finished);
+  }
+  expectSaid(texts.text(key::Text2));
+  EXPECT_EQ(rows(main.ListLoeschen).size(), 2u);
+  EXPECT_EQ(rows(main.List1), std::vector<std::string>{texts.text(key::Fehler28)});
+  for (const ui::Button* done : {&main.CommandButtonPV, &main.Command1})
+    EXPECT_FALSE(enabled(*done)) << done->name() << ": the image is installed";
 }
 
 }  // namespace

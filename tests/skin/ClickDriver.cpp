@@ -83,6 +83,8 @@ void ClickDriver::SetUp() {
 }
 
 void ClickDriver::TearDown() {
+  if (timer_) KillTimer(nullptr, timer_);
+  EXPECT_TRUE(waiting_.empty()) << "a window the test waited for never showed";
   harness.dialogs.expectAllTaken();
   windows.reset();
   skin.reset();  // the native windows go before the forms they show
@@ -164,6 +166,29 @@ void ClickDriver::openFolder(const ui::DirList& folders, const fs::path& folder)
 void ClickDriver::close(const ui::Form& form) const {
   PostMessageW(windowOf(form), WM_CLOSE, 0, 0);
   skin->letEventsRun();
+}
+
+ClickDriver* ClickDriver::running_ = nullptr;
+
+void ClickDriver::whenShown(const ui::Form& form, std::function<void()> steps) {
+  waiting_.push_back({&form, std::move(steps)});
+  running_ = this;
+  if (!timer_) timer_ = SetTimer(nullptr, 0, 20, &ClickDriver::onTimer);
+}
+
+// A modal window runs its own message loop: the timer is what reaches the
+// test from inside it.
+void CALLBACK ClickDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
+  static bool stepping = false;  // the steps' own clicks let the timer run again
+  ClickDriver* test = running_;
+  if (stepping || test == nullptr || test->waiting_.empty()) return;
+  const HWND window = test->windowOf(*test->waiting_.front().form);
+  if (window == nullptr || !IsWindowVisible(window)) return;
+  const std::function<void()> steps = std::move(test->waiting_.front().steps);
+  test->waiting_.pop_front();
+  stepping = true;
+  steps();
+  stepping = false;
 }
 
 void ClickDriver::expectSaid(const std::string& text, const std::string& title) {

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +54,9 @@ class ClickDriver : public ::testing::Test {
   HWND windowOf(const ui::Form& form) const;
   // The window's close box.
   void close(const ui::Form& form) const;
+  // Steps taken in the form's window the next time it shows, also when it
+  // is modal and the test's own code waits below it.
+  void whenShown(const ui::Form& form, std::function<void()> steps);
   // The message shown next, with its text and the program's title.
   void expectSaid(const std::string& text, const std::string& title = "ZORVAN");
 
@@ -65,6 +70,15 @@ class ClickDriver : public ::testing::Test {
 
  private:
   void mouseOn(const ui::Control& list, int row, bool twice) const;
+  static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
+
+  struct Waiting {
+    const ui::Form* form;
+    std::function<void()> steps;
+  };
+  static ClickDriver* running_;
+  std::deque<Waiting> waiting_;
+  UINT_PTR timer_ = 0;
 };
 
 }  // namespace mapsetdesk::testing
