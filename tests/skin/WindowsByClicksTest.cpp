@@ -9,6 +9,7 @@
 #include "app/messages/EinstellungenTexts.h"
 #include "app/messages/ExportImportTexts.h"
 #include "app/messages/HistoryTexts.h"
+#include "app/messages/MessageKeys.h"
 #include "app/messages/SendToDeviceTexts.h"
 #include "app/messages/TdbVorhandenTexts.h"
 #include "formats/ImgContainer.h"
@@ -150,7 +151,7 @@ TEST_F(WindowsByClicks, TheSendToDeviceWindowListsTheMapsetsAndWritesTheImageInt
   EXPECT_FALSE(written->subfiles.empty());
 }
 
-TEST_F(WindowsByClicks, AnExportedMapsetIsImportedBackAndTheColourLeavesWithTheWindow) {
+TEST_F(WindowsByClicks, ARegistrationAndAPackageGoOutAndComeInAndTheColourLeavesWithTheWindow) {
   registerTopo();
   const ExportImportTexts texts = exportImportTexts(Sprache::English);
   ui::fMain& main = start();
@@ -179,6 +180,27 @@ TEST_F(WindowsByClicks, AnExportedMapsetIsImportedBackAndTheColourLeavesWithTheW
   expectAsked(texts.installer);
   EXPECT_EQ(rows(main.ListLoeschen).size(), 2u);
   EXPECT_EQ(rows(transfer.ListIMG).size(), 2u);
+
+  const fs::path package = mapsets.copyPackage(harness.folder / "stick", "Harz");
+  harness.dialogs.folder(pathText(package));
+  harness.dialogs.answer(Answer::Yes);  // for all users
+  harness.dialogs.answer(Answer::No);
+  press(transfer.CommandImport);
+  expectSaid(texts.navigate);
+  expectAsked(texts.allUsers + harness.facts.user);
+  expectSaid(session.texts.text(key::Text2));
+  expectAsked(texts.installer);
+  const Rows packages = rows(main.ListMapsetGMP);
+  ASSERT_EQ(packages.size(), 1u);
+  EXPECT_NE(packages[0].find("; FID:4711;"), std::string::npos) << packages[0];
+  ASSERT_EQ(rows(transfer.Listgmp).size(), 1u);
+
+  click(transfer.Listgmp, 0);
+  harness.dialogs.answer(Answer::Yes);
+  press(transfer.CommandExport);
+  const fs::path imported = harness.folder / "ProgramData" / "GARMIN" / "Maps" / "Harz.gmap";
+  expectAsked(main.gmapCatalogue().rows.at(0).name + kExportQuestion);
+  expectSaid(texts.copyHint1 + pathText(imported) + texts.copyHint2);
 
   close(transfer);
   EXPECT_EQ(main.CmdExpImp.backColor, ui::kButtonColour);
