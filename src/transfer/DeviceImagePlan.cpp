@@ -180,6 +180,8 @@ PlannedImage planDeviceImageTo(const std::vector<DeviceMapsetRead>& chosen,
 
 std::optional<std::uint64_t> roomFor(const std::string& target) {
   std::filesystem::path folder = filePath(absolutePathText(target)).parent_path();
+  // The Windows runtime's space() throws for an empty path despite its error code.
+  if (folder.empty()) return std::nullopt;
   std::error_code error;
   const std::filesystem::space_info space = std::filesystem::space(folder, error);
   if (error) return std::nullopt;

@@ -47,6 +47,7 @@ class ExportImport : public Form {
 
   // The texts of the language setting onto the controls.
   void Language1();
+  void languageChanged() override { Language1(); }
   const ExportImportTexts& texts() const { return texts_; }
 
   // Where the command line puts an imported package instead of asking the

@@ -35,6 +35,7 @@ class Form1 : public Form {
   // Caption, explanation and buttons for the language setting; a setting
   // that names no language keeps them, so the window starts in German.
   void language();
+  void languageChanged() override { language(); }
 
  protected:
   void Form_Load() override;

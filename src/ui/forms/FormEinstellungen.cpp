@@ -41,6 +41,13 @@ void FormEinstellungen::SpracheEinstellungen() {
                          std::to_string(history.megabytes) + " MB";
 }
 
+// The rows speak the language as well.
+void FormEinstellungen::languageChanged() {
+  SpracheEinstellungen();
+  fillList();
+  fillTools();
+}
+
 void FormEinstellungen::fillList() {
   List1.clear();
   const std::string wow64 = Settings(services_.registry).wow64();

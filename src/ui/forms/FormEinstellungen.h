@@ -27,6 +27,7 @@ class FormEinstellungen : public Form {
   void open();
   // The window's texts for the language setting; any other setting keeps them.
   void SpracheEinstellungen();
+  void languageChanged() override;
 
  private:
   void fillList();

@@ -47,6 +47,7 @@ class FormGeraet : public Form {
 
   void placeControls();
   void language();
+  void languageChanged() override { language(); }
   void fillMapsets();
   void fillTargets();
   std::vector<DeviceMapsetRead> chosen() const;

@@ -43,6 +43,7 @@ class FormMaptilename : public Form {
  private:
   void placeControls();
   void language();
+  void languageChanged() override { language(); }
   void say(const std::string& text, Icon icon);
   void list(const std::string& tdb, bool package, const std::string& tileFolder);
   std::string lineOf(const PriorityTile& tile) const;

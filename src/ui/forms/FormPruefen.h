@@ -30,6 +30,7 @@ class FormPruefen : public Form {
  private:
   void placeControls();
   void language();
+  void languageChanged() override { language(); }
   CheckPlace checkPlace();
   void check();
   bool confirmRemoval(const Finding& finding);

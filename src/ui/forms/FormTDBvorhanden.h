@@ -66,6 +66,7 @@ class FormTDBvorhanden : public Form {
 
   // The texts of the language setting onto the controls.
   void language();
+  void languageChanged() override { language(); }
   const TdbVorhandenTexts& texts() const { return texts_; }
   // The family key name basis of the TDB read last (UTF-8).
   const std::string& keyBasis() const { return keyBasis_; }

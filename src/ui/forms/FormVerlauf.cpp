@@ -34,6 +34,12 @@ void FormVerlauf::language() {
   LabelHinweis.caption = texts_.cacheNote;
 }
 
+// The states in the rows speak the language as well.
+void FormVerlauf::languageChanged() {
+  language();
+  fill();
+}
+
 void FormVerlauf::fill() {
   const auto entries = Journal(Journal::folderFor(services_.facts)).entries();
   shown_.assign(entries.rbegin(), entries.rend());

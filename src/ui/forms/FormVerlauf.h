@@ -32,6 +32,7 @@ class FormVerlauf : public Form {
  private:
   void placeControls();
   void language();
+  void languageChanged() override;
   void fill();
   void tell(const std::string& text, Icon icon);
 

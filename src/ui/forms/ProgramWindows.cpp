@@ -24,6 +24,12 @@ std::vector<Form*> ProgramWindows::all() {
           &geraet};
 }
 
+void ProgramWindows::languageChanged() {
+  for (Form* form : all()) {
+    if (form != &main && form->loaded()) form->languageChanged();
+  }
+}
+
 void ProgramWindows::unloadAllBut(const Form& keep) {
   for (Form* form : all()) {
     if (form != &keep) form->unload();

@@ -43,6 +43,8 @@ class ProgramWindows {
 
   // The main window first.
   std::vector<Form*> all();
+  // Every loaded window other than the main window takes the language setting's texts.
+  void languageChanged();
   // Unloads every loaded window except the one given.
   void unloadAllBut(const Form& keep);
 };

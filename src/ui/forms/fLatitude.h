@@ -32,6 +32,7 @@ class fLatitude : public Form {
   // Captions and messages for the language setting; a setting that names no
   // language keeps them, so the window starts in German.
   void language();
+  void languageChanged() override { language(); }
   // The stored latitude followed by "°" in the latitude field, or the
   // nothing-stored text when the map has none.
   void CheckRegistryKey(const std::string& key);

@@ -12,6 +12,7 @@ namespace mapsetdesk::ui {
 void fMain::Sprachwahl_Click() {
   toggleLanguage(services_.registry, services_.dialogs, session_.texts);
   applyTexts();
+  program_.languageChanged();
 }
 
 void fMain::MnHilfe_Click() {
@@ -28,6 +29,7 @@ void fMain::mnuWebsite_Click() { program_.urlZorvan.show(); }
 void fMain::Label9_Click() {
   resetLanguageToGerman(services_.registry, services_.dialogs, session_.texts);
   applyTexts();
+  program_.languageChanged();
 }
 
 }  // namespace mapsetdesk::ui

@@ -51,6 +51,10 @@ void fMain::CheckTypfile_Click() {
   for (Control* control : std::initializer_list<Control*>{&Drive2, &DirTypefile, &FileTypefile})
     control->enabled = true;
   FileTypefile.setPattern(session_.vTypeaendern == "ja" ? kEightCharacterTypPattern : kTypPattern);
+  // The list is made anew: its first TYP file is chosen, as after a change
+  // of folder, never a list that shows files with none of them taken.
+  if (FileTypefile.count() > 0) FileTypefile.setListIndex(0);
+  typPickChanged();
 }
 
 std::string fMain::pickedTypFile() const {

@@ -44,6 +44,7 @@ class formFID : public Form {
  private:
   void placeControls();
   void language();
+  void languageChanged() override { language(); }
   void say(const std::string& text, Icon icon = Icon::None);
   void Text1_Change();
   void Command1_Click();

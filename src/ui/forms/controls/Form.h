@@ -79,6 +79,10 @@ class Form {
   void pointerMoved(Control& control);
   void pointerLeft(const Control& control);
 
+  // The language setting changed while the window is loaded: its texts
+  // follow at once, not only when it is opened again.
+  virtual void languageChanged() {}
+
  protected:
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
