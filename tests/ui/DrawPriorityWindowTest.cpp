@@ -82,6 +82,18 @@ TEST_F(DrawPriorityWindow, WithNoTileToWriteTheChangeStaysDisabled) {
   EXPECT_FALSE(window.CommandDPAendern.enabled) << "no tile holds a draw priority to change";
 }
 
+TEST_F(DrawPriorityWindow, AMapsetRemovedWhileTheWindowIsOpenIsNotWritten) {
+  const std::string north = tile("63240001.img");
+  auto& window = listTiles(registered);
+  EXPECT_TRUE(type(window.TextDP, "12"));
+  fs::rename(filePath(topo.tdb), program.folder / "removed.tdb");  // as the removal moves it
+  EXPECT_TRUE(click(window.CommandDPAendern));
+  expectSaid(texts.mapsetGone + topo.tdb, Icon::Exclamation);
+  EXPECT_EQ(tile("63240001.img"), north);
+  EXPECT_TRUE(window.Listmaptilename.items().empty());
+  EXPECT_FALSE(window.CommandDPAendern.enabled);
+}
+
 // The change button waits for a draw priority it can write; what is no
 // draw priority is told when the field is left.
 TEST_F(DrawPriorityWindow, OnlyADrawPriorityEnablesTheChangeAndAnythingElseIsTold) {

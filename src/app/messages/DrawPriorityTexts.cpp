@@ -13,7 +13,8 @@ DrawPriorityTexts drawPriorityTexts(Sprache sprache) {
             "Close Mapsource first",
             "Es ist keine DP eingetragen. Geben Sie eine DP ein.",
             "Type in a drawpriority from 1 to 31.",
-            "no TRE header found, left unchanged"};
+            "no TRE header found, left unchanged",
+            "The mapset is no longer installed; nothing was changed : "};
   }
   return {"Liste der Filenamen, Kartennamen und Drawpriority",
           "Aendere DrawPriority auf ",
@@ -22,7 +23,8 @@ DrawPriorityTexts drawPriorityTexts(Sprache sprache) {
           "Close Mapsource first",
           "Es ist keine DP eingetragen. Geben Sie eine DP ein.",
           "Geben Sie eine Drawpriority von 1 bis 31 ein.",
-          "kein TRE-Kopf gefunden, bleibt unverändert"};
+          "kein TRE-Kopf gefunden, bleibt unverändert",
+          "Der Kartensatz ist nicht mehr installiert; nichts wurde geändert : "};
 }
 
 std::string drawPriorityChanged(const DrawPriorityTexts& texts, int files) {

@@ -16,6 +16,7 @@ struct DrawPriorityTexts {
   std::string noEntry;           // the field was left empty
   std::string noNumber;          // the field holds no draw priority to write
   std::string noTreHeader;       // a file left unchanged: no TRE header in it
+  std::string mapsetGone;        // followed by the TDB: removed while the window was open
 };
 
 DrawPriorityTexts drawPriorityTexts(Sprache sprache);

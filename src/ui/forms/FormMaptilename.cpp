@@ -154,6 +154,15 @@ void FormMaptilename::CommandDPAendern_Click() {
     setMousePointer(MousePointer::Default);
     return;
   }
+  // The main window may have removed the mapset while this window stayed
+  // open: its tiles belong to no installed mapset then.
+  if (!isFile(tdb_)) {
+    setMousePointer(MousePointer::Default);
+    say(texts_.mapsetGone + tdb_, Icon::Exclamation);
+    Listmaptilename.clear();
+    readableTiles_ = 0;
+    return;
+  }
   main_.Farbe();
   CommandDPAendern.backColor = kActionColour;
   session_.vDraw = "draw";
