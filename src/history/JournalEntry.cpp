@@ -149,8 +149,12 @@ bool JournalEntry::keepPatchBytes(std::vector<PatchBytes> patches) {
     manifest_.records.push_back({RecordKind::Patch, Root::LocalMachine, std::move(patch.path), {},
                                  {}, patch.offset, std::move(patch.bytes)});
   }
-  if (save()) return true;
+  // Appended, as many patches are kept batch by batch: a cut-short last
+  // line is read as never written, and its patches were not begun.
+  if (appendDurably(folder_ / kManifestName, formatRecordLines(manifest_.records, before)))
+    return true;
   manifest_.records.resize(before);
+  save();  // the manifest as it was, without what part of the append left
   return false;
 }
 

@@ -239,10 +239,18 @@ std::string formatManifest(const JournalManifest& manifest) {
   text += "mapset\t" + escaped(header.mapset) + '\n';
   text += "time\t" + escaped(header.time) + '\n';
   if (!header.undoes.empty()) text += "undoes\t" + escaped(header.undoes) + '\n';
-  std::string previous;
-  for (const JournalRecord& record : manifest.records) {
-    text += recordLine(record, previous) + '\n';
-    previous = record.kind == RecordKind::Key ? std::string() : record.path;
+  return text + formatRecordLines(manifest.records, 0);
+}
+
+std::string formatRecordLines(const std::vector<JournalRecord>& records, std::size_t from) {
+  std::string text;
+  const auto pathOf = [](const JournalRecord& record) {
+    return record.kind == RecordKind::Key ? std::string() : record.path;
+  };
+  std::string previous = from > 0 ? pathOf(records[from - 1]) : std::string();
+  for (std::size_t i = from; i < records.size(); ++i) {
+    text += recordLine(records[i], previous) + '\n';
+    previous = pathOf(records[i]);
   }
   return text;
 }

@@ -43,6 +43,9 @@ struct JournalManifest {
 };
 
 std::string formatManifest(const JournalManifest& manifest);
+// The lines of records[from] on, as formatManifest writes them after the
+// records before from: what is appended to a manifest that holds those.
+std::string formatRecordLines(const std::vector<JournalRecord>& records, std::size_t from);
 // nullopt when the text is no manifest; a line cut short by a crash while it
 // was written ends the records there.
 std::optional<JournalManifest> parseManifest(const std::string& text);

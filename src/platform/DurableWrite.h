@@ -12,6 +12,11 @@ enum class Written { Ok, NotCreated, Failed };
 // Creates or truncates the file, writes the content and flushes it to the disk.
 Written writeDurably(const std::filesystem::path& file, std::string_view content);
 
+// Adds the content at the end of an existing file and flushes it to the
+// disk: no rename and no folder to flush, so it costs less than a rewrite. A
+// power cut may leave part of the content, never anything before it changed.
+bool appendDurably(const std::filesystem::path& file, std::string_view content);
+
 // Flushes a file that was written through a stream to the disk; false when
 // it cannot be opened or flushed.
 bool syncFile(const std::filesystem::path& file);

@@ -155,6 +155,11 @@ TEST_F(DrawPriorityTest, AChangeOfManyBatchesIsPutBackAndUndoneByteForByte) {
   EXPECT_TRUE(allHold(27)) << "the failed run put every byte back";
   ASSERT_EQ(change(true), ActionOutcome::Done);
   EXPECT_TRUE(allHold(9));
+  const std::vector<JournalListing> entries = journal.entries();
+  ASSERT_EQ(entries.size(), 2u) << "the failed run's and the finished run's";
+  const std::vector<JournalRecord>& kept = entries.back().manifest.records;
+  ASSERT_EQ(kept.size(), 600u) << "every batch's records read back from the disk";
+  EXPECT_EQ(kept.back().path, mapset.tiles.back().files[0]);
   const UndoPlan undone = carryOut(journal, registry, *folders, planUndo(journal, registry, {}));
   EXPECT_EQ(undone.status, UndoStatus::Done) << undone.item;
   EXPECT_TRUE(allHold(27));

@@ -28,6 +28,13 @@ Written writeDurably(const std::filesystem::path& file, std::string_view content
   return ::close(descriptor) == 0 && ok ? Written::Ok : Written::Failed;
 }
 
+bool appendDurably(const std::filesystem::path& file, std::string_view content) {
+  const int descriptor = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool ok = writeAll(descriptor, content) && ::fsync(descriptor) == 0;
+  return ::close(descriptor) == 0 && ok;
+}
+
 bool syncFile(const std::filesystem::path& file) {
   const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return false;

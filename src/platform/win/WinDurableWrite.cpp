@@ -29,6 +29,14 @@ Written writeDurably(const std::filesystem::path& file, std::string_view content
   return CloseHandle(handle) && ok ? Written::Ok : Written::Failed;
 }
 
+bool appendDurably(const std::filesystem::path& file, std::string_view content) {
+  const HANDLE handle = CreateFileW(file.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  const bool ok = writeAll(handle, content) && FlushFileBuffers(handle);
+  return CloseHandle(handle) && ok;
+}
+
 bool syncFile(const std::filesystem::path& file) {
   const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
