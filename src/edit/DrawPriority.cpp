@@ -9,6 +9,7 @@
 #include "platform/Blanks.h"
 #include "platform/Codec.h"
 #include "platform/FilePath.h"
+#include "platform/OpenFileBudget.h"
 
 namespace mapsetdesk {
 namespace {
@@ -61,20 +62,19 @@ TileReading readingOf(const std::string& file, TreForm form) {
   return {file, TileState::Read, *read.priority};
 }
 
-// At most this many files are held open at once: well below the C
-// runtime's limit of open streams on Windows.
-constexpr std::size_t kFilesPerBatch = 256;
-
 using OpenTile = std::vector<OpenDrawPriority>;
 
 // The tiles from first on whose files fill one batch; at least one tile.
+// Each batch costs the history one flushed write, so batches are as large as
+// the files the system lets the program hold open.
 std::size_t batchEnd(const PriorityMapset& mapset, std::size_t first) {
+  const std::size_t budget = openFileBudget();
   std::size_t end = first;
   std::size_t files = 0;
   do {
     files += mapset.tiles[end].files.size();
     ++end;
-  } while (end < mapset.tiles.size() && files + mapset.tiles[end].files.size() <= kFilesPerBatch);
+  } while (end < mapset.tiles.size() && files + mapset.tiles[end].files.size() <= budget);
   return end;
 }
 
