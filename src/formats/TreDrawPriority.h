@@ -56,7 +56,6 @@ class OpenDrawPriority {
  public:
   OpenDrawPriority(const std::string& path, TreForm form);
 
-  FileStatus status() const { return status_; }
   // Where the byte lies and the byte as it lies there; nullopt when the
   // signature is not found or the file cannot be read.
   const std::optional<TreHit>& hit() const { return hit_; }
