@@ -12,36 +12,24 @@
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
 #include "support/BrokenInstallation.h"
+#include "cli/posix/CliRoot.h"
 #include "support/ExistingMapsetFiles.h"
-#include "support/RunProgram.h"
-#include "support/Standins.h"
-#include "support/TempDir.h"
 
 namespace mapsetdesk::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A data root of its own with the stand-ins of the outside programs and
-// mkgmap's two tiles in its map folder.
-class FlowRoot {
+// A data root of its own with mkgmap's two tiles in its map folder.
+class FlowRoot : public CliRoot {
  public:
   void prepare() {
     ASSERT_TRUE(files.available()) << kNoGarminFiles;
-    installStandins(programs.path());
     fs::create_directories(karten());
     for (const char* tile : {"63240001.img", "63240002.img"})
       fs::copy_file(files.mapsets().root() / "mapset" / tile, karten() / tile);
     ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
   }
-
-  ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(),
-                     {"--home", home.str(), "--lang", "de", "--program-folder", programs.str()});
-    return runProgram(MAPSETDESK_CLI, arguments, scratch);
-  }
-  fs::path karten() const { return home / "Karten"; }
-  std::string tile(const char* name) const { return pathText(karten() / name); }
 
   // The machine's keys, the user's Garmin keys and every file of the data
   // root but the hives and the history itself, each by its size and a hash
@@ -89,9 +77,6 @@ class FlowRoot {
     installation.makeAll();
   }
 
-  TempDir home;
-  TempDir programs;
-  TempDir scratch;
   ExistingMapsetFiles files;
 };
 

@@ -11,10 +11,8 @@
 #include "app/messages/InstallTexts.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
+#include "cli/posix/CliRoot.h"
 #include "support/RealMapsets.h"
-#include "support/RunProgram.h"
-#include "support/Standins.h"
-#include "support/TempDir.h"
 
 namespace mapsetdesk::testing {
 namespace {
@@ -27,29 +25,18 @@ std::string row(std::initializer_list<std::string> cells) {
   return line + "\n";
 }
 
-class InstallCommand : public ::testing::Test {
+class InstallCommand : public ::testing::Test, public CliRoot {
  protected:
   void SetUp() override {
     ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
-    installStandins(programs.path());
     fs::create_directories(karten());
     for (const char* tile : {"63240001.img", "63240002.img"})
       fs::copy_file(mapsets.root() / "mapset" / tile, karten() / tile);
     ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
   }
 
-  ProgramRun cli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(),
-                     {"--home", home.str(), "--lang", "de", "--program-folder", programs.str()});
-    return runProgram(MAPSETDESK_CLI, arguments, scratch);
-  }
-  fs::path karten() const { return home / "Karten"; }
-  std::string tile(const char* name) const { return pathText(karten() / name); }
   static const std::string& text(const char* key) { return germanTexts().messages.at(key); }
 
-  TempDir home;
-  TempDir programs;
-  TempDir scratch;
   RealMapsets mapsets;
 };
 

@@ -12,11 +12,9 @@
 #include <functional>
 #include <thread>
 
+#include "cli/posix/CliRoot.h"
 #include "platform/FilePath.h"
 #include "support/RealMapsets.h"
-#include "support/RunProgram.h"
-#include "support/Standins.h"
-#include "support/TempDir.h"
 
 namespace mapsetdesk::testing {
 namespace {
@@ -37,11 +35,10 @@ std::string littleEndian(std::uint32_t number) {
   return bytes;
 }
 
-class InstallCrash : public ::testing::Test {
+class InstallCrash : public ::testing::Test, public CliRoot {
  public:
   void SetUp() override {
     ASSERT_TRUE(mapsets.available()) << kNoGarminFiles;
-    installStandins(programs.path());
     fs::create_directories(karten());
     // One mkgmap tile under new numbers: in its file name, in the names of
     // its subfiles and as the map number its TRE holds, which the TDB lists.
@@ -58,14 +55,6 @@ class InstallCrash : public ::testing::Test {
     ASSERT_EQ(cli({"set-wow64", "no"}).exitCode, 0);
   }
 
-  std::vector<std::string> withRoot(std::vector<std::string> arguments) const {
-    arguments.insert(arguments.begin(),
-                     {"--home", home.str(), "--lang", "de", "--program-folder", programs.str()});
-    return arguments;
-  }
-  ProgramRun cli(const std::vector<std::string>& arguments) {
-    return runProgram(MAPSETDESK_CLI, withRoot(arguments), scratch);
-  }
   std::vector<std::string> installArguments() const {
     std::vector<std::string> arguments{"install", "--registry", "--name", "Topo Harz", "--fid",
                                        "1234"};
@@ -110,11 +99,6 @@ class InstallCrash : public ::testing::Test {
   }
   bool written(const char* name) const { return fs::exists(karten() / name); }
 
-  fs::path karten() const { return home / "Karten"; }
-
-  TempDir home;
-  TempDir programs;
-  TempDir scratch;
   RealMapsets mapsets;
   std::vector<std::string> tiles;
 };
