@@ -22,7 +22,6 @@
 #include <string>
 #include <vector>
 
-#include "SilentDialogs.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
 #include "formats/FileBytes.h"
@@ -31,6 +30,7 @@
 #include "formats/TdbHeader.h"
 #include "formats/TdbRename.h"
 #include "platform/Codec.h"
+#include "platform/CountingDialogs.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
@@ -216,7 +216,7 @@ Timing refresh(TimedRegistry& registry, SystemFacts& facts, const std::string& b
                std::size_t missing) {
   Timing best;
   best.registry = best.files = best.export_ = 1e30;
-  bench::SilentDialogs dialogs;
+  CountingDialogs dialogs;
   for (int round = 0; round < kRounds; ++round) {
     registry.seconds = 0;
     const auto start = Clock::now();

@@ -17,7 +17,6 @@
 #include <iterator>
 #include <string>
 
-#include "SilentDialogs.h"
 #include "catalogue/CatalogueListing.h"
 #include "catalogue/GmapCatalogue.h"
 #include "check/HealthCheck.h"
@@ -25,6 +24,7 @@
 #include "formats/TdbChecksum.h"
 #include "formats/TdbRename.h"
 #include "formats/TypHeader.h"
+#include "platform/CountingDialogs.h"
 #include "platform/FilePath.h"
 #include "platform/Platform.h"
 #include "platform/RegistryOps.h"
@@ -143,7 +143,7 @@ int main() {
   options.dataRoot = pathText(scratch / "home");
   const auto registry = openSystemRegistry(options);
   ScratchFacts facts(scratch);
-  bench::SilentDialogs dialogs;
+  CountingDialogs dialogs;
   const std::string base = "SOFTWARE\\mapsetdesk-bench-" + stamp;
 
   auto start = Clock::now();

@@ -21,11 +21,11 @@
 #include <vector>
 
 #include "QuietInstall.h"
-#include "SilentDialogs.h"
 #include "edit/DrawPriority.h"
 #include "formats/FileBytes.h"
 #include "history/JournaledAction.h"
 #include "history/Undo.h"
+#include "platform/CountingDialogs.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/ProcessLauncher.h"
 
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
   fs::create_directories(root / "tiles");
   const PriorityMapset mapset = makeTiles(root / "tiles");
   MemoryRegistry registry;
-  bench::SilentDialogs dialogs;
+  CountingDialogs dialogs;
   const auto folders = openSystemFolderOps(dialogs);
   const Journal journal(root / "History");
 

@@ -13,6 +13,7 @@
 #include "edit/FidChange.h"
 #include "formats/GmapPackage.h"
 #include "formats/InfoXml.h"
+#include "platform/CountingDialogs.h"
 #include "platform/FilePath.h"
 #include "platform/FoundPath.h"
 #include "platform/Platform.h"
@@ -21,24 +22,6 @@ namespace mapsetdesk {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The catalogue's reader tells of a missing or damaged Info.xml in a
-// message; here that message becomes a finding instead of a box.
-class NotedMessages : public Dialogs {
- public:
-  Answer message(const Message&) override {
-    ++count;
-    return Answer::Ok;
-  }
-  std::optional<std::string> chooseFolder(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFile(const std::string&, const std::string&,
-                                        const std::string&) override {
-    return std::nullopt;
-  }
-  int count = 0;
-};
 
 // Only a folder named *.gmap is a package to BaseCamp; any other folder in
 // a map folder (a backup, an old copy) is none of its business.
@@ -117,9 +100,11 @@ GmapCatalogue checkPackages(const GmapFolders& folders, Findings& findings) {
   for (const std::string* mapFolder : {&folders.allUsers, &folders.user, &folders.baseCamp}) {
     if (!isFolder(*mapFolder)) continue;
     for (const std::string& folder : packageFolders(*mapFolder)) {
-      NotedMessages notes;
+      // The catalogue's reader tells of a missing or damaged Info.xml in a
+      // message; here that message becomes a finding instead of a box.
+      CountingDialogs notes;
       gmpInfoXmlLesen(folder, catalogue, notes);
-      if (notes.count > 0) noteInfoXml(folder, findings);
+      if (notes.messages > 0) noteInfoXml(folder, findings);
     }
   }
   for (std::size_t index = 0; index < catalogue.rows.size(); ++index)
