@@ -22,7 +22,7 @@ ActionOutcome journaledChangeOutcome(Context& context, Registry& registry,
   StreamDialogs dialogs(context.err);
   const auto folders = openSystemFolderOps(dialogs);
   const ActionOutcome outcome =
-      runJournaledEdit(journal, registry, *folders, action, mapset, {}, change);
+      runJournaled(journal, registry, *folders, action, mapset, change);
   if (outcome == ActionOutcome::NoJournal) {
     const HistoryTexts texts = historyTexts(context.sprache);
     context.err << texts.noJournal << pathText(journal.folder()) << '\n';

@@ -126,8 +126,4 @@ TreWritten OpenDrawPriority::write(std::uint8_t priority) {
   return {io_.fail() ? FileStatus::WriteFailed : FileStatus::Ok, true, stored};
 }
 
-TreWritten writeDrawPriority(const std::string& path, TreForm form, std::uint8_t priority) {
-  return OpenDrawPriority(path, form).write(priority);
-}
-
 }  // namespace mapsetdesk

@@ -71,6 +71,5 @@ class OpenDrawPriority {
 };
 
 TreRead readDrawPriority(const std::string& path, TreForm form);
-TreWritten writeDrawPriority(const std::string& path, TreForm form, std::uint8_t priority);
 
 }  // namespace mapsetdesk

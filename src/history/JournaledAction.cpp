@@ -38,15 +38,6 @@ ActionOutcome runJournaled(const Journal& journal, Registry& registry, FolderOps
   return ActionOutcome::NotComplete;
 }
 
-ActionOutcome runJournaledEdit(const Journal& journal, Registry& registry, FolderOps& folders,
-                               const std::string& action, const std::string& mapset,
-                               const std::vector<std::string>& files,
-                               const std::function<bool(Recorded&)>& edit) {
-  return runJournaled(journal, registry, folders, action, mapset, [&](Recorded& recorded) {
-    return keepBeforeEdit(recorded.entry, files) && edit(recorded);
-  });
-}
-
 bool keepBeforeEdit(JournalEntry& entry, const std::vector<std::string>& files) {
   for (const std::string& file : files)
     if (keepable(file) && !entry.keepFile(file)) return false;

@@ -32,14 +32,6 @@ ActionOutcome runJournaled(const Journal& journal, Registry& registry, FolderOps
                            const std::string& action, const std::string& mapset,
                            const std::function<bool(Recorded&)>& run);
 
-// The same for an edit that names the files it will rewrite or create:
-// their state is kept before it runs. A file that is there but cannot be
-// read is left for the edit to find and report in its own words.
-ActionOutcome runJournaledEdit(const Journal& journal, Registry& registry, FolderOps& folders,
-                               const std::string& action, const std::string& mapset,
-                               const std::vector<std::string>& files,
-                               const std::function<bool(Recorded&)>& edit);
-
 // Keeps the state of the files an edit names before it runs. A file that is
 // there but cannot be read is left for the edit to find and report in its
 // own words.

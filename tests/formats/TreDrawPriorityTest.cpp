@@ -96,7 +96,7 @@ TEST_F(TreFromMkgmap, InADeviceImageOnlyTheFirstTileCounts) {
   EXPECT_EQ(readDrawPriority(path, TreForm::TileFile).priority,
             static_cast<unsigned char>(image[first + kTreDrawPriorityDistance]));
 
-  ASSERT_TRUE(writeDrawPriority(path, TreForm::TileFile, 9).found);
+  ASSERT_TRUE(OpenDrawPriority(path, TreForm::TileFile).write(9).found);
   const std::string after = readFile(path);
   EXPECT_EQ(after[first + kTreDrawPriorityDistance], '\x09');
   EXPECT_EQ(after.substr(second), image.substr(second)) << "the second tile is untouched";
@@ -114,7 +114,7 @@ TEST_F(TreFromMkgmap, AScrambledContainerIsReadAndWrittenThroughItsXorByte) {
       << "the plain signature is not in a scrambled file";
 
   const std::uint64_t at = OpenDrawPriority(path, TreForm::TileFile).hit()->offset;
-  ASSERT_TRUE(writeDrawPriority(path, TreForm::TileFile, 12).found);
+  ASSERT_TRUE(OpenDrawPriority(path, TreForm::TileFile).write(12).found);
   std::string expected = stored;
   expected[at] = static_cast<char>(12 ^ 0x55);
   EXPECT_EQ(readFile(path), expected) << "one scrambled byte, the next three untouched";
@@ -128,7 +128,7 @@ TEST(TreDrawPriority, AGmpSubfileIsPlainWhateverItsFirstByte) {
   gmp[0] = '\x42';
   writeFile(path, gmp);
   EXPECT_EQ(readDrawPriority(path, TreForm::Subfile).priority, 17);
-  ASSERT_TRUE(writeDrawPriority(path, TreForm::Subfile, 3).found);
+  ASSERT_TRUE(OpenDrawPriority(path, TreForm::Subfile).write(3).found);
   std::string expected = gmp;
   expected[0x31 + 0x40] = '\x03';
   EXPECT_EQ(readFile(path), expected);
@@ -141,7 +141,7 @@ TEST(TreDrawPriority, WithoutSignatureNothingIsFoundOrWritten) {
   writeFile(path, bytes);
   EXPECT_EQ(readDrawPriority(path, TreForm::TileFile).status, FileStatus::Ok);
   EXPECT_FALSE(readDrawPriority(path, TreForm::TileFile).priority);
-  const TreWritten written = writeDrawPriority(path, TreForm::Subfile, 4);
+  const TreWritten written = OpenDrawPriority(path, TreForm::Subfile).write(4);
   EXPECT_FALSE(written.found);
   EXPECT_EQ(readFile(path), bytes);
 
@@ -151,7 +151,7 @@ TEST(TreDrawPriority, WithoutSignatureNothingIsFoundOrWritten) {
   EXPECT_FALSE(readDrawPriority(path, TreForm::TileFile).priority);
   EXPECT_EQ(readDrawPriority((dir / "none.img").string(), TreForm::TileFile).status,
             FileStatus::Missing);
-  EXPECT_EQ(writeDrawPriority((dir / "none.img").string(), TreForm::TileFile, 1).status,
+  EXPECT_EQ(OpenDrawPriority((dir / "none.img").string(), TreForm::TileFile).write(1).status,
             FileStatus::Missing);
 }
 
@@ -164,7 +164,7 @@ TEST(TreDrawPriority, APriorityBytePastTheEndIsNotFound) {
   const std::string oneShort = lastByte.substr(0, 0x40);
   writeFile(path, oneShort);
   EXPECT_FALSE(readDrawPriority(path, TreForm::Subfile).priority);
-  EXPECT_FALSE(writeDrawPriority(path, TreForm::Subfile, 2).found);
+  EXPECT_FALSE(OpenDrawPriority(path, TreForm::Subfile).write(2).found);
   EXPECT_EQ(readFile(path), oneShort) << "the file does not grow";
 }
 
